@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, whatever Corvane's build, tests and demo need and the machine lacks.
+# Usage: scripts/install-deps.sh [--fuzz]   (--fuzz adds clang with its libFuzzer runtime)
+set -euo pipefail
+
+packages=(cmake g++ make libhpdf-dev zlib1g-dev libgtest-dev qpdf poppler-utils)
+if [[ "${1:-}" == "--fuzz" ]]; then
+  packages+=(clang libclang-rt-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [[ $(id -u) -ne 0 ]]; then sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

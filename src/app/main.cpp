@@ -1,0 +1,53 @@
+// Process entry: turns the arguments into the command text of one run.
+#include <cstdio>
+#include <cstring>
+
+#include "app/run.h"
+#include "model/chart_settings.h"
+#include "platform/clock.h"
+#include "platform/command_line.h"
+
+namespace {
+
+void PrintAbout(std::FILE* out) {
+  std::fprintf(out,
+               "Corvane by Tessaly\n\n"
+               "This version of Corvane from Tessaly is the command line version.\n\n"
+               "Other versions of the program are found on our web site: %s\n",
+               corvane::kWebAddress);
+}
+
+void PrintUsage(std::FILE* out) {
+  std::fprintf(out,
+               "\nUsage: corvane -Command [arguments] [-Command [arguments] ...]\n"
+               "       corvane -Options FILE\n"
+               "       corvane --help | --version\n\n"
+               "Example:\n"
+               "  corvane -Chart Bar V -BarColor #3366CC #99CCFF -Datum North 12.5 \\\n"
+               "          -Datum South 8 -Title Sales -Output sales\n\n"
+               "Exit code 0 when the PDF was saved, 1 otherwise.\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    PrintAbout(stdout);
+    PrintUsage(stdout);
+    return 0;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("corvane %s\n", corvane::kVersion);
+    return 0;
+  }
+  const std::string commandLine = corvane::CommandLineText(argc, argv);
+  if (commandLine.empty()) {
+    PrintAbout(stderr);
+    return 1;
+  }
+  const corvane::SystemClock clock;
+  corvane::Run run(clock, stdout);
+  const int result = corvane::RunSequence(run, commandLine);
+  run.log.LogMessage("Finished");
+  return result;
+}

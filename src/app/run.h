@@ -1,0 +1,30 @@
+// One run of Corvane: the settings, data table, scale and log that one command line fills,
+// passed explicitly to everything that reads or draws them.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/run_log.h"
+#include "model/chart_settings.h"
+#include "model/data_table.h"
+#include "model/scale_range.h"
+
+namespace corvane {
+
+struct Run {
+  Run(const Clock& clock, std::FILE* out) : log(clock, out) {}
+
+  ChartSettings settings;
+  DataTable data;
+  ScaleRange scale;
+  RunLog log;
+  int optionsDepth = 0;  // options files being read, one inside the other
+};
+
+// The run sequence: reads the command text, checks that a chart can be drawn, sorts, scales
+// and builds the PDF. Returns the exit code: 0 when the PDF was saved, 1 otherwise.
+int RunSequence(Run& run, std::string commandLine);
+
+}  // namespace corvane

@@ -1,0 +1,40 @@
+#include "app/run_log.h"
+
+#include <cstdarg>
+
+#include "platform/compare.h"
+#include "platform/encoding.h"
+#include "platform/format.h"
+#include "platform/text_file.h"
+
+namespace corvane {
+
+void RunLog::LogMessage(const char* format, ...) {
+  std::va_list args;
+  va_start(args, format);
+  const std::string message = FormatText(format, args);
+  va_end(args);
+
+  const DateTime now = clock_.Now().local;
+  char stamp[16];
+  std::snprintf(stamp, sizeof stamp, "%02d:%02d:%02d ", now.hour, now.minute, now.second);
+
+  if (!logFile.empty()) AppendLine(logFile, stamp + message);
+
+  const std::string line = Windows1252ToUtf8(stamp + message) + '\n';
+  std::fwrite(line.data(), 1, line.size(), out_);
+  std::fflush(out_);
+
+  const bool isError = message.size() >= 6 && EqualsNoCase(std::string_view(message).substr(0, 6), "ERROR:");
+  if (isError && !errorsFile.empty()) AppendLine(errorsFile, message);
+}
+
+void RunLog::ErrorsOnly(const char* format, ...) {
+  std::va_list args;
+  va_start(args, format);
+  const std::string message = FormatText(format, args);
+  va_end(args);
+  if (!errorsFile.empty()) AppendLine(errorsFile, message);
+}
+
+}  // namespace corvane

@@ -1,0 +1,39 @@
+// The run's only voice: every progress line and error goes to standard output, to the log
+// file and (errors only) to the errors file. Files are opened and closed for every line, so
+// a log shared by several runs holds whole lines and nothing stays open.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "platform/clock.h"
+
+#define CORVANE_PRINTF(fmt, args) __attribute__((format(printf, fmt, args)))
+
+namespace corvane {
+
+inline constexpr char kVersion[] = "v1.4";
+inline constexpr std::size_t kMaxFileNameLength = 260;
+
+class RunLog {
+ public:
+  // Lines for standard output go to out, converted to UTF-8.
+  RunLog(const Clock& clock, std::FILE* out) : clock_(clock), out_(out) {}
+
+  // Stamps the message with the local time and writes it to standard output and the log
+  // file; a message beginning with "ERROR:" is also written, unstamped, to the errors file.
+  void LogMessage(const char* format, ...) CORVANE_PRINTF(2, 3);
+
+  // Writes the message, unstamped, to the errors file only.
+  void ErrorsOnly(const char* format, ...) CORVANE_PRINTF(2, 3);
+
+  // Set by the log and errors commands; empty means no such file.
+  std::string logFile;
+  std::string errorsFile;
+
+ private:
+  const Clock& clock_;
+  std::FILE* out_;
+};
+
+}  // namespace corvane

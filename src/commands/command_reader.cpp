@@ -1,0 +1,77 @@
+#include "commands/command_reader.h"
+
+#include "app/run.h"
+#include "commands/command_table.h"
+
+namespace corvane {
+namespace {
+
+struct TokenResult {
+  const char* next;  // where reading may go on
+  bool quoted;
+};
+
+TokenResult CopyToken(const char* pos, std::string& buffer, std::size_t maxLength, bool& tooLong) {
+  const char* p = SkipBlanks(pos);
+  const bool quoted = *p == '"';
+  if (quoted) ++p;
+  buffer.clear();
+  tooLong = false;
+  while (*p != 0 && (quoted ? *p != '"' : *p != ' ')) {
+    if (buffer.size() == maxLength) {
+      tooLong = true;
+      buffer.assign(1, TooLongMarker[0]);
+      return {nullptr, quoted};
+    }
+    buffer += *p++;
+  }
+  if (quoted && *p == '"') ++p;
+  return {p, quoted};
+}
+
+}  // namespace
+
+const char* ReadToken(const char* pos, std::string& buffer, std::size_t maxLength) {
+  bool tooLong;
+  const TokenResult token = CopyToken(pos, buffer, maxLength, tooLong);
+  if (tooLong || buffer.empty()) return nullptr;
+  return token.next;
+}
+
+const char* ReadLabel(const char* pos, std::string& buffer) {
+  bool tooLong;
+  const TokenResult token = CopyToken(pos, buffer, 100, tooLong);
+  if (tooLong || (buffer.empty() && !token.quoted)) return nullptr;
+  return token.next;
+}
+
+int ProcessCommands(Run& run, char* text) {
+  char* p = text;
+  for (;;) {
+    while (IsBlank(*p)) ++p;
+    if (*p == ';' || *p == 0) return 0;
+    if (*p != '-') {
+      run.log.LogMessage("ERROR: No command character [%.200s]", p);
+      return 1;
+    }
+    char* word = p + 1;
+    char* end = word;
+    while (*end != 0 && !IsBlank(*end)) ++end;
+    char* args = end;
+    if (*end != 0) {
+      *end = 0;
+      args = end + 1;
+    }
+    const CommandHandler handler = FindCommand(word);
+    if (handler == nullptr) {
+      run.log.LogMessage("ERROR: Unknown command [%.200s]", word);
+      return 1;
+    }
+    const char* next = handler(run, args);
+    if (next == nullptr) return 1;
+    // Handlers never write to the text; the position is only ever inside it.
+    p = text + (next - text);
+  }
+}
+
+}  // namespace corvane

@@ -1,0 +1,36 @@
+// Splits a command text into items ("-" + command word + arguments), hands each to its
+// handler and stops at the first error. The text is a writable, NUL-terminated buffer: the
+// byte that ends a command word is overwritten with a NUL, as the handlers expect.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace corvane {
+
+struct Run;
+
+// What a token reader leaves in the buffer when the token is longer than allowed, so a
+// handler can tell a token that is too long from one that is missing.
+inline constexpr char TooLongMarker[] = "\x01";
+
+// Blanks are the bytes 1..32 and 128..255; inside an unquoted token only the space ends it.
+inline bool IsBlank(char c) { return c != 0 && static_cast<signed char>(c) <= 32; }
+
+inline const char* SkipBlanks(const char* p) {
+  while (IsBlank(*p)) ++p;
+  return p;
+}
+
+// Reads one token, quoted or not, of at most maxLength characters into buffer. Returns the
+// position after it, or null when it is empty (buffer empty) or too long (TooLongMarker).
+const char* ReadToken(const char* pos, std::string& buffer, std::size_t maxLength);
+
+// ReadToken with a maximum of 100, where an empty pair of quotes is an empty label.
+const char* ReadLabel(const char* pos, std::string& buffer);
+
+// Processes every item of the text. Returns 0 when all succeeded, 1 after the first error,
+// which has already been logged.
+int ProcessCommands(Run& run, char* text);
+
+}  // namespace corvane

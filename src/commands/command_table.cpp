@@ -1,0 +1,34 @@
+#include "commands/command_table.h"
+
+#include <array>
+
+#include "commands/log_commands.h"
+#include "commands/options_command.h"
+#include "platform/compare.h"
+
+namespace corvane {
+namespace {
+
+struct CommandEntry {
+  const char* name;
+  CommandHandler handler;
+};
+
+// Every command word, in the order they are tried. Pairs such as barcolor and barcolour
+// are two names of one command.
+constexpr CommandEntry kCommands[] = {
+    {"options", OptionsCommand},
+    {"log", LogCommand},
+    {"errors", ErrorsCommand},
+};
+
+}  // namespace
+
+CommandHandler FindCommand(std::string_view word) {
+  for (const CommandEntry& entry : kCommands) {
+    if (EqualsNoCase(word, entry.name)) return entry.handler;
+  }
+  return nullptr;
+}
+
+}  // namespace corvane

@@ -1,0 +1,29 @@
+#include "commands/handler_support.h"
+
+#include <cstdarg>
+
+#include "app/run.h"
+#include "commands/command_reader.h"
+#include "platform/format.h"
+
+namespace corvane {
+
+const char* Fail(Run& run, const char* format, ...) {
+  std::va_list args;
+  va_start(args, format);
+  const std::string message = FormatText(format, args);
+  va_end(args);
+  run.log.LogMessage("%s", message.c_str());
+  return nullptr;
+}
+
+const char* ReadTokenOrFail(Run& run, const char* pos, std::string& token, std::size_t maxLength,
+                            const char* missingMessage, const char* tooLongMessage) {
+  const char* next = ReadToken(pos, token, maxLength);
+  if (next == nullptr) {
+    return Fail(run, "%s", token == TooLongMarker ? tooLongMessage : missingMessage);
+  }
+  return next;
+}
+
+}  // namespace corvane

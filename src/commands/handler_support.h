@@ -1,0 +1,22 @@
+// Small pieces every command handler uses: failing with a message, and reading a token
+// whose absence and excess length each have their own message.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "app/run_log.h"
+
+namespace corvane {
+
+struct Run;
+
+// Logs the message and returns null, so a handler can end with `return Fail(run, ...)`.
+const char* Fail(Run& run, const char* format, ...) CORVANE_PRINTF(2, 3);
+
+// Reads a token of at most maxLength characters. When it is missing or too long, logs the
+// matching message and returns null.
+const char* ReadTokenOrFail(Run& run, const char* pos, std::string& token, std::size_t maxLength,
+                            const char* missingMessage, const char* tooLongMessage);
+
+}  // namespace corvane

@@ -1,0 +1,27 @@
+#include "commands/log_commands.h"
+
+#include "app/run.h"
+#include "commands/handler_support.h"
+
+namespace corvane {
+
+const char* LogCommand(Run& run, const char* args) {
+  std::string name;
+  const char* next = ReadTokenOrFail(run, args, name, kMaxFileNameLength, "ERROR: Log - no filename",
+                                     "ERROR: Log - filename too long");
+  if (next == nullptr) return nullptr;
+  run.log.logFile = name;
+  run.log.LogMessage("Corvane %s Started", kVersion);
+  return next;
+}
+
+const char* ErrorsCommand(Run& run, const char* args) {
+  std::string name;
+  const char* next = ReadTokenOrFail(run, args, name, kMaxFileNameLength, "ERROR: Errors - no filename",
+                                     "ERROR: Errors - filename too long");
+  if (next == nullptr) return nullptr;
+  run.log.errorsFile = name;
+  return next;
+}
+
+}  // namespace corvane

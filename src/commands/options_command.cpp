@@ -1,0 +1,58 @@
+#include "commands/options_command.h"
+
+#include <array>
+
+#include "app/run.h"
+#include "commands/command_reader.h"
+#include "commands/handler_support.h"
+#include "platform/text_file.h"
+
+namespace corvane {
+namespace {
+
+// A read takes at most 499 characters: the line buffer holds 500 bytes with its NUL.
+constexpr std::size_t kLineLimit = 500;
+
+// Processes the file's lines; returns false after the first failing line.
+bool ProcessOptionsFile(Run& run, TextFileReader& file, const std::string& name) {
+  std::array<char, kLineLimit + 1> buffer{};
+  std::string line;
+  int lineNumber = 0;
+  while (file.ReadLine(line, kLineLimit)) {
+    ++lineNumber;
+    std::copy(line.begin(), line.end(), buffer.begin());
+    buffer[line.size()] = 0;
+    if (!line.empty() && IsBlank(line.back())) buffer[line.size() - 1] = 0;
+    if (ProcessCommands(run, buffer.data()) != 0) {
+      run.log.LogMessage("ERROR: in [%s] at line %d", name.c_str(), lineNumber);
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+const char* OptionsCommand(Run& run, const char* args) {
+  std::string name;
+  const char* next = ReadTokenOrFail(run, args, name, kMaxFileNameLength, "ERROR: Options - no filename",
+                                     "ERROR: Options - filename too long");
+  if (next == nullptr) return nullptr;
+  if (run.optionsDepth >= kMaxOptionsDepth) {
+    return Fail(run, "ERROR: Options - files nested more than %d deep, not opening [%s]", kMaxOptionsDepth,
+                name.c_str());
+  }
+  int error = 0;
+  auto file = TextFileReader::Open(name, error);
+  if (!file) return Fail(run, "ERROR: Options - could not open [%s], error=%d", name.c_str(), error);
+
+  run.log.LogMessage("Processing options file [%s]...", name.c_str());
+  ++run.optionsDepth;
+  const bool ok = ProcessOptionsFile(run, *file, name);
+  --run.optionsDepth;
+  file.reset();
+  run.log.LogMessage("Completed processing options file [%s]", name.c_str());
+  return ok ? next : nullptr;
+}
+
+}  // namespace corvane

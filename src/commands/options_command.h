@@ -1,0 +1,14 @@
+// The options command: reads further command lines from a file, one line at a time.
+#pragma once
+
+namespace corvane {
+
+struct Run;
+
+// Options files may include one another; deeper nesting than this is refused, so a file
+// that includes itself fails instead of recursing without end.
+inline constexpr int kMaxOptionsDepth = 32;
+
+const char* OptionsCommand(Run& run, const char* args);
+
+}  // namespace corvane

@@ -1,0 +1,42 @@
+// All chart data of a run: up to 1000 items, each a label and up to 10 series values, in
+// the order the data commands gave them, optionally sorted once before drawing.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/chart_settings.h"
+
+namespace corvane {
+
+inline constexpr int kMaxItems = 1000;
+inline constexpr std::size_t kMaxLabelLength = 50;
+
+struct DataItem {
+  std::string label;  // at most 50 characters
+  std::array<double, kMaxSeries> values{};  // milliseconds for time data
+};
+
+struct DataTable {
+  std::array<DataItem, kMaxItems> items{};
+  int count = 0;
+  int seriesCount = 0;  // fixed by the first numeric row; time rows leave it at 0
+  bool timeValues = false;
+  bool decimalSeen = false;
+  struct {
+    int field = 0;  // 0 none, 1 label, 2 first series value
+    int order = 0;  // 1 ascending, 2 descending
+  } DataSort;
+
+  // The number of series to scale, list and draw: time rows carry one value but leave
+  // seriesCount at 0, which the data commands rely on.
+  int SeriesToDraw() const { return timeValues && seriesCount == 0 ? 1 : seriesCount; }
+};
+
+// Orders two rows by the sort field and order; negative, zero or positive.
+int CompareItems(const DataTable& table, const DataItem& a, const DataItem& b);
+
+// Sorts rows 0..count-1 in place when a sort field was requested; otherwise leaves them.
+void SortData(DataTable& table);
+
+}  // namespace corvane

@@ -1,0 +1,16 @@
+#include "platform/format.h"
+
+#include <cstdio>
+
+namespace corvane {
+
+std::string FormatText(const char* format, std::va_list args) {
+  char buffer[kMessageBufferSize];
+  const int written = std::vsnprintf(buffer, sizeof buffer, format, args);
+  if (written < 0) return std::string();
+  const std::size_t length =
+      static_cast<std::size_t>(written) < sizeof buffer ? written : sizeof buffer - 1;
+  return std::string(buffer, length);
+}
+
+}  // namespace corvane

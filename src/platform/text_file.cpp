@@ -1,0 +1,72 @@
+#include "platform/text_file.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "platform/encoding.h"
+
+namespace corvane {
+
+std::unique_ptr<TextFileReader> TextFileReader::Open(const std::string& path, int& error) {
+  std::FILE* stream = std::fopen(NativePath(path).c_str(), "rb");
+  if (stream == nullptr) {
+    error = errno;
+    return nullptr;
+  }
+  // A folder opens as a stream on POSIX systems; it is no text file all the same.
+  struct stat info {};
+  if (fstat(fileno(stream), &info) == 0 && S_ISDIR(info.st_mode)) {
+    std::fclose(stream);
+    error = EISDIR;
+    return nullptr;
+  }
+  return std::make_unique<TextFileReader>(stream);
+}
+
+TextFileReader::TextFileReader(std::FILE* stream) : stream_(stream) {}
+
+TextFileReader::~TextFileReader() {
+  if (stream_ != nullptr) std::fclose(stream_);
+}
+
+bool TextFileReader::FillLine() {
+  std::string raw;
+  int c;
+  while ((c = std::getc(stream_)) != EOF) {
+    raw += static_cast<char>(c);
+    if (c == '\n') break;
+  }
+  if (raw.empty()) return false;
+  if (raw.size() >= 2 && raw[raw.size() - 1] == '\n' && raw[raw.size() - 2] == '\r') {
+    raw.erase(raw.size() - 2, 1);
+  }
+  line_ = Utf8ToWindows1252(raw);
+  served_ = 0;
+  return true;
+}
+
+bool TextFileReader::ReadLine(std::string& out, std::size_t limit) {
+  if (served_ >= line_.size() && !FillLine()) return false;
+  const std::size_t take = std::min(limit - 1, line_.size() - served_);
+  out.assign(line_, served_, take);
+  served_ += take;
+  return true;
+}
+
+void AppendLine(const std::string& path, std::string_view text) {
+  std::FILE* file = std::fopen(NativePath(path).c_str(), "a");
+  if (file == nullptr) return;
+  const std::string utf8 = Windows1252ToUtf8(text);
+  std::fwrite(utf8.data(), 1, utf8.size(), file);
+  std::fputc('\n', file);
+  std::fclose(file);
+}
+
+std::FILE* OpenForWriting(const std::string& path) {
+  return std::fopen(NativePath(path).c_str(), "wb");
+}
+
+std::string NativePath(const std::string& path) { return Windows1252ToUtf8(path); }
+
+}  // namespace corvane
