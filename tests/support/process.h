@@ -1,0 +1,28 @@
+// Runs a program as a child process and collects what it printed, for end-to-end tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace corvane::testing {
+
+struct ProcessResult {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the program with the arguments in the given working folder ("" for the current one)
+// and with extra environment entries ("NAME=value") added to or replacing the current ones.
+ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& workingDir = "",
+                         const std::vector<std::string>& extraEnv = {});
+
+// Runs the built corvane executable.
+ProcessResult RunCorvane(const std::vector<std::string>& args, const std::string& workingDir = "",
+                         const std::vector<std::string>& extraEnv = {});
+
+// The lines of a program's output with the "hh:mm:ss " stamps removed.
+std::vector<std::string> Unstamped(const std::string& out);
+
+}  // namespace corvane::testing
