@@ -13,4 +13,12 @@ std::string FormatText(const char* format, std::va_list args) {
   return std::string(buffer, length);
 }
 
+std::string Format(const char* format, ...) {
+  std::va_list args;
+  va_start(args, format);
+  std::string text = FormatText(format, args);
+  va_end(args);
+  return text;
+}
+
 }  // namespace corvane

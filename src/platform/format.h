@@ -11,4 +11,7 @@ inline constexpr std::size_t kMessageBufferSize = 1024;
 // Formats into a 1024-byte buffer: anything beyond 1023 characters is cut off.
 std::string FormatText(const char* format, std::va_list args);
 
+// The same with the arguments given directly.
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
 }  // namespace corvane

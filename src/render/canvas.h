@@ -1,0 +1,35 @@
+// What every drawing operation works on: the page, the fonts the document loaded, and the
+// run's settings, data and scale, which drawing only reads.
+#pragma once
+
+#include <hpdf.h>
+
+#include <array>
+
+#include "model/chart_settings.h"
+#include "model/data_table.h"
+#include "model/scale_range.h"
+
+namespace corvane {
+
+// One font handle per standard font number 1..14; null for fonts the document did not load.
+using LoadedFonts = std::array<HPDF_Font, kFontCount + 1>;
+
+struct Canvas {
+  HPDF_Page page;
+  const LoadedFonts& fonts;
+  const ChartSettings& settings;
+  const DataTable& data;
+  const ScaleRange& scale;
+};
+
+// The rectangle, in whole page points with the origin at the bottom left, that a chart is
+// drawn into. Each layout step narrows it; after the value axis it is the plot area.
+struct ChartArea {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
+}  // namespace corvane

@@ -1,0 +1,88 @@
+#include "render/labels.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+
+#include "platform/format.h"
+
+namespace corvane {
+namespace {
+
+// Truncation toward zero into 64 bits, bounded so no value is out of range for the
+// conversion (32 bits would give wrong text from about 2.1 billion, or 596 hours of time).
+std::int64_t Truncated(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= 9.2e18) return INT64_MAX;
+  if (value <= -9.2e18) return INT64_MIN;
+  return static_cast<std::int64_t>(value);
+}
+
+std::string Bounded(std::string text) {
+  if (text.size() > kMaxValueTextLength) text.resize(kMaxValueTextLength);
+  return text;
+}
+
+bool ShowsDecimals(const ChartSettings& settings, const DataTable& data) {
+  return data.decimalSeen && settings.DecimalPoints > 0;
+}
+
+std::string TimeText(const ChartSettings& settings, const DataTable& data, double value) {
+  const std::int64_t ms = Truncated(value);
+  const std::int64_t millis = ms % 1000;
+  const std::int64_t s = ms / 1000;
+  const std::int64_t seconds = s % 60;
+  const std::int64_t m = s / 60;
+  const std::int64_t minutes = m % 60;
+  const std::int64_t hours = m / 60;
+  if (ShowsDecimals(settings, data)) {
+    return Bounded(Format("%lld:%02lld:%02lld.%0*lld", static_cast<long long>(hours),
+                          static_cast<long long>(minutes), static_cast<long long>(seconds),
+                          settings.DecimalPoints, static_cast<long long>(millis)));
+  }
+  return Bounded(Format("%lld:%02lld:%02lld", static_cast<long long>(hours), static_cast<long long>(minutes),
+                        static_cast<long long>(seconds)));
+}
+
+// Appends as much of the text as the capacity allows and takes it off the capacity.
+void AppendWithin(std::string& out, const std::string& text, std::size_t& capacity) {
+  const std::size_t take = text.size() <= capacity ? text.size() : capacity;
+  out.append(text, 0, take);
+  capacity -= take;
+}
+
+}  // namespace
+
+std::string PlainNumberText(const ChartSettings& settings, const DataTable& data, double value) {
+  // %f of a value near the double limit runs to over 300 characters before it is cut.
+  if (ShowsDecimals(settings, data)) return Bounded(Format("%#.*f", settings.DecimalPoints, value));
+  return Bounded(Format("%lld", static_cast<long long>(Truncated(value))));
+}
+
+std::string ValueText(const ChartSettings& settings, const DataTable& data, double value) {
+  if (data.timeValues) return TimeText(settings, data, value);
+  return PlainNumberText(settings, data, value);
+}
+
+std::string FormatLabel(const ChartSettings& settings, const DataTable& data, const DataItem& item,
+                        double value, const std::string& labelTemplate) {
+  const std::string valueText = ValueText(settings, data, value);
+  std::string out;
+  std::size_t capacity = kMaxLabelTextLength;
+  std::size_t i = 0;
+  while (i < labelTemplate.size() && capacity > 0) {
+    if (labelTemplate.compare(i, 4, "TTTT") == 0) {
+      AppendWithin(out, item.label, capacity);
+      i += 4;
+    } else if (labelTemplate.compare(i, 4, "VVVV") == 0) {
+      AppendWithin(out, valueText, capacity);
+      i += 4;
+    } else {
+      out += labelTemplate[i++];
+      --capacity;
+    }
+  }
+  return out;
+}
+
+}  // namespace corvane

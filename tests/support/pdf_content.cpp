@@ -1,0 +1,152 @@
+#include "support/pdf_content.h"
+
+#include <zlib.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace corvane::testing {
+namespace {
+
+std::string Inflate(const std::string& data) {
+  z_stream z{};
+  if (inflateInit(&z) != Z_OK) throw std::runtime_error("inflateInit failed");
+  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+  z.avail_in = static_cast<uInt>(data.size());
+  std::string out;
+  char buffer[16384];
+  int status;
+  do {
+    z.next_out = reinterpret_cast<Bytef*>(buffer);
+    z.avail_out = sizeof buffer;
+    status = inflate(&z, Z_NO_FLUSH);
+    if (status != Z_OK && status != Z_STREAM_END) {
+      inflateEnd(&z);
+      throw std::runtime_error("inflate failed");
+    }
+    out.append(buffer, sizeof buffer - z.avail_out);
+  } while (status != Z_STREAM_END);
+  inflateEnd(&z);
+  return out;
+}
+
+bool IsDelimiter(char c) { return std::isspace(static_cast<unsigned char>(c)) || c == '/' || c == '[' || c == '(' || c == '<'; }
+
+}  // namespace
+
+double PdfOp::Num(std::size_t i) const {
+  if (i >= operands.size()) throw std::out_of_range(op + ": no operand " + std::to_string(i));
+  return std::strtod(operands[i].c_str(), nullptr);
+}
+
+std::string PageContent(const std::string& pdf) {
+  const auto contents = pdf.find("/Contents ");
+  if (contents == std::string::npos) throw std::runtime_error("no /Contents in the PDF");
+  const int object = std::atoi(pdf.c_str() + contents + 10);
+  const std::string header = "\n" + std::to_string(object) + " 0 obj";
+  const auto start = pdf.find(header);
+  if (start == std::string::npos) throw std::runtime_error("content object not found");
+  const auto dictEnd = pdf.find("stream", start);
+  const bool compressed = pdf.substr(start, dictEnd - start).find("/FlateDecode") != std::string::npos;
+  auto dataStart = dictEnd + 6;
+  if (pdf[dataStart] == '\r') ++dataStart;
+  if (pdf[dataStart] == '\n') ++dataStart;
+  const auto dataEnd = pdf.find("endstream", dataStart);
+  std::string data = pdf.substr(dataStart, dataEnd - dataStart);
+  return compressed ? Inflate(data) : data;
+}
+
+std::vector<PdfOp> ParseContent(const std::string& content) {
+  std::vector<PdfOp> ops;
+  std::vector<std::string> operands;
+  std::size_t i = 0;
+  const std::size_t n = content.size();
+  while (i < n) {
+    const char c = content[i];
+    if (std::isspace(static_cast<unsigned char>(c))) {
+      ++i;
+    } else if (c == '(') {
+      // A string: balanced parentheses, backslash escapes.
+      std::size_t j = i + 1;
+      int depth = 1;
+      while (j < n && depth > 0) {
+        if (content[j] == '\\') {
+          j += 2;
+          continue;
+        }
+        if (content[j] == '(') ++depth;
+        if (content[j] == ')') --depth;
+        ++j;
+      }
+      operands.push_back(content.substr(i, j - i));
+      i = j;
+    } else if (c == '[') {
+      const std::size_t j = content.find(']', i);
+      operands.push_back(content.substr(i, j + 1 - i));
+      i = j + 1;
+    } else if (c == '<') {
+      const std::size_t j = content.find('>', i);
+      operands.push_back(content.substr(i, j + 1 - i));
+      i = j + 1;
+    } else {
+      std::size_t j = i + 1;
+      while (j < n && !IsDelimiter(content[j])) ++j;
+      std::string token = content.substr(i, j - i);
+      const bool operand = c == '/' || c == '-' || c == '+' || c == '.' || std::isdigit(static_cast<unsigned char>(c));
+      if (operand) {
+        operands.push_back(token);
+      } else {
+        ops.push_back(PdfOp{token, operands});
+        operands.clear();
+      }
+      i = j;
+    }
+  }
+  return ops;
+}
+
+std::vector<PdfOp> OpsNamed(const std::vector<PdfOp>& ops, const std::string& name) {
+  std::vector<PdfOp> out;
+  for (const auto& op : ops) {
+    if (op.op == name) out.push_back(op);
+  }
+  return out;
+}
+
+std::vector<std::string> ShownTexts(const std::vector<PdfOp>& ops) {
+  std::vector<std::string> texts;
+  for (const auto& op : OpsNamed(ops, "Tj")) {
+    const std::string& s = op.operands.at(0);
+    std::string text;
+    for (std::size_t i = 1; i + 1 < s.size(); ++i) {
+      if (s[i] == '\\' && i + 2 < s.size()) {
+        const char e = s[++i];
+        if (e >= '0' && e <= '7') {
+          int value = 0;
+          int digits = 0;
+          while (digits < 3 && s[i] >= '0' && s[i] <= '7') value = value * 8 + (s[i++] - '0'), ++digits;
+          --i;
+          text += static_cast<char>(value);
+        } else {
+          text += e == 'n' ? '\n' : e == 'r' ? '\r' : e == 't' ? '\t' : e;
+        }
+      } else {
+        text += s[i];
+      }
+    }
+    texts.push_back(text);
+  }
+  return texts;
+}
+
+std::string Describe(const std::vector<PdfOp>& ops) {
+  std::string out;
+  for (const auto& op : ops) {
+    for (const auto& operand : op.operands) out += operand + " ";
+    out += op.op + "\n";
+  }
+  return out;
+}
+
+}  // namespace corvane::testing

@@ -1,0 +1,32 @@
+// Reading a PDF the way a test needs to: the page's content stream, split into operators
+// with their operands, so tests can assert exactly what was drawn.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace corvane::testing {
+
+struct PdfOp {
+  std::string op;                     // "re", "m", "Tj", ...
+  std::vector<std::string> operands;  // as written: "12.5", "/F1", "(text)", "[3 2]"
+  double Num(std::size_t i) const;    // operand i as a number
+};
+
+// The content stream of the (single) page of a PDF file's bytes, inflated when compressed.
+// The file must not be encrypted.
+std::string PageContent(const std::string& pdfBytes);
+
+// Splits a content stream into operators.
+std::vector<PdfOp> ParseContent(const std::string& content);
+
+// The operators with the given name, in order.
+std::vector<PdfOp> OpsNamed(const std::vector<PdfOp>& ops, const std::string& name);
+
+// The text shown by every Tj, in order, with the string delimiters and escapes removed.
+std::vector<std::string> ShownTexts(const std::vector<PdfOp>& ops);
+
+// Operators as one line each ("1 0 0 RG"), for readable failure messages.
+std::string Describe(const std::vector<PdfOp>& ops);
+
+}  // namespace corvane::testing

@@ -1,0 +1,39 @@
+#include "support/pdf_page.h"
+
+#include <stdexcept>
+
+#include "commands/keyword_tables.h"
+
+namespace corvane::testing {
+namespace {
+
+void ThrowOnError(HPDF_STATUS error, HPDF_STATUS detail, void*) {
+  char text[64];
+  std::snprintf(text, sizeof text, "libharu error 0x%04X (%u)", static_cast<unsigned>(error),
+                static_cast<unsigned>(detail));
+  throw std::runtime_error(text);
+}
+
+}  // namespace
+
+PdfPage::PdfPage(float width, float height) : doc(HPDF_New(ThrowOnError, nullptr)) {
+  HPDF_SetCompressionMode(doc, HPDF_COMP_NONE);
+  for (int font = 1; font <= kFontCount; ++font) fonts[font] = HPDF_GetFont(doc, FontName(font), "WinAnsiEncoding");
+  page = HPDF_AddPage(doc);
+  HPDF_Page_SetWidth(page, width);
+  HPDF_Page_SetHeight(page, height);
+}
+
+PdfPage::~PdfPage() { HPDF_Free(doc); }
+
+std::string PdfPage::Content() const {
+  HPDF_SaveToStream(doc);
+  std::string bytes(HPDF_GetStreamSize(doc), '\0');
+  HPDF_UINT32 size = static_cast<HPDF_UINT32>(bytes.size());
+  HPDF_ResetStream(doc);
+  HPDF_ReadFromStream(doc, reinterpret_cast<HPDF_BYTE*>(bytes.data()), &size);
+  bytes.resize(size);
+  return PageContent(bytes);
+}
+
+}  // namespace corvane::testing
