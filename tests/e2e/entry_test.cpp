@@ -1,0 +1,83 @@
+// End-to-end runs of the built executable: exit code, standard output and the log files.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "support/process.h"
+#include "support/test_run.h"
+
+namespace corvane {
+namespace {
+
+using testing::ReadFile;
+using testing::RunCorvane;
+using testing::TempDir;
+using testing::Unstamped;
+
+TEST(EntryTest, NoArgumentsShowsTheInformationTextAndFails) {
+  const auto r = RunCorvane({});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err.rfind("Corvane by Tessaly\n\nThis version of Corvane from Tessaly is the command line version.\n\n", 0),
+            0u);
+}
+
+TEST(EntryTest, HelpAndVersionSucceedWithoutRunning) {
+  const auto help = RunCorvane({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.out.find("Corvane by Tessaly"), std::string::npos);
+  EXPECT_NE(help.out.find("Usage: corvane"), std::string::npos);
+  const auto version = RunCorvane({"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, "corvane v1.4\n");
+}
+
+TEST(EntryTest, EveryLineIsStampedAndTheRunEndsWithFinished) {
+  const auto r = RunCorvane({"-Foo"});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_TRUE(std::regex_match(r.out, std::regex("(\\d\\d:\\d\\d:\\d\\d [^\n]*\n){2}"))) << r.out;
+  EXPECT_EQ(Unstamped(r.out), (std::vector<std::string>{"ERROR: Unknown command [Foo]", "Finished"}));
+}
+
+TEST(EntryTest, BadCommandLinesGiveOneErrorLine) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string error;
+  } cases[] = {
+      {{"Chart", "Bar", "V"}, "ERROR: No command character [Chart Bar V]"},
+      {{"-Log"}, "ERROR: Log - no filename"},
+      {{" "}, "ERROR: No command character [\" \"]"},
+      {{";", "-Foo"}, "ERROR: No Chart Type specified"},
+      {{"-Log", "/dev/null", "caf\xC3\xA9"}, "ERROR: No command character [caf\xC3\xA9]"},  // UTF-8 again
+  };
+  for (const Case& c : cases) {
+    const auto r = RunCorvane(c.args);
+    EXPECT_EQ(r.exitCode, 1);
+    const auto lines = Unstamped(r.out);
+    ASSERT_GE(lines.size(), 2u) << r.out;
+    EXPECT_EQ(lines[lines.size() - 2], c.error);
+    EXPECT_EQ(lines.back(), "Finished");
+  }
+}
+
+TEST(EntryTest, LogAndErrorsFilesReceiveTheirLines) {
+  TempDir dir;
+  const std::string options = dir.Write("chart options.txt", "; settings\r\n-Errors errors.txt\r\n-Nope 1\r\n");
+  const auto r = RunCorvane({"-Log", "run log.txt", "-Options", options}, dir.path());
+  EXPECT_EQ(r.exitCode, 1);
+  const std::vector<std::string> expected = {
+      "Corvane v1.4 Started",
+      "Processing options file [" + options + "]...",
+      "ERROR: Unknown command [Nope]",
+      "ERROR: in [" + options + "] at line 3",
+      "Completed processing options file [" + options + "]",
+      "Finished",
+  };
+  EXPECT_EQ(Unstamped(r.out), expected);
+  EXPECT_EQ(Unstamped(ReadFile(dir.File("run log.txt"))), expected);
+  EXPECT_EQ(ReadFile(dir.File("errors.txt")),
+            "ERROR: Unknown command [Nope]\nERROR: in [" + options + "] at line 3\n");
+}
+
+}  // namespace
+}  // namespace corvane
