@@ -64,7 +64,7 @@ TEST(ProcessCommandsTest, ReportsTheFirstBadItem) {
       {"Chart Bar V", "ERROR: No command character [Chart Bar V]"},
       {"-Foo", "ERROR: Unknown command [Foo]"},
       {"-Foo\tbar", "ERROR: Unknown command [Foo]"},
-      {"-Log a.log extra", "ERROR: No command character [extra]"},
+      {"-Log /dev/null extra", "ERROR: No command character [extra]"},
   };
   for (const Case& c : cases) {
     TestRun t;
