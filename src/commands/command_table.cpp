@@ -2,8 +2,10 @@
 
 #include <array>
 
+#include "commands/chart_commands.h"
 #include "commands/log_commands.h"
 #include "commands/options_command.h"
+#include "commands/text_commands.h"
 #include "platform/compare.h"
 
 namespace corvane {
@@ -20,6 +22,20 @@ constexpr CommandEntry kCommands[] = {
     {"options", OptionsCommand},
     {"log", LogCommand},
     {"errors", ErrorsCommand},
+    {"chart", ChartCommand},
+    {"chartbackground", ChartBackgroundCommand},
+    {"page", PageCommand},
+    {"chartheading", ChartHeadingCommand},
+    {"headingtitle", HeadingTitleCommand},
+    {"headingsubtitle", HeadingSubTitleCommand},
+    {"axeslabelx", AxesLabelXCommand},
+    {"axeslabely", AxesLabelYCommand},
+    {"axescaptionx", AxesCaptionXCommand},
+    {"axescaptiony", AxesCaptionYCommand},
+    {"legend", LegendCommand},
+    {"DataSeriesLegend", DataSeriesLegendCommand},
+    {"axeslabelYposition", AxesLabelYPositionCommand},
+    {"DataSeriesLabel", DataSeriesLabelCommand},
 };
 
 }  // namespace
