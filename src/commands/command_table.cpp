@@ -2,8 +2,13 @@
 
 #include <array>
 
+#include "commands/axes_commands.h"
+#include "commands/bar_commands.h"
+#include "commands/line_commands.h"
 #include "commands/log_commands.h"
 #include "commands/options_command.h"
+#include "commands/pie_commands.h"
+#include "commands/reference_line_commands.h"
 #include "platform/compare.h"
 
 namespace corvane {
@@ -20,6 +25,33 @@ constexpr CommandEntry kCommands[] = {
     {"options", OptionsCommand},
     {"log", LogCommand},
     {"errors", ErrorsCommand},
+    {"axesline", AxesLineCommand},
+    {"axesscale", AxesScaleCommand},
+    {"axesdivisions", AxesDivisionsCommand},
+    {"labelspacing", LabelSpacingCommand},
+    {"decimalpoints", DecimalPointsCommand},
+    {"axesgridlinestyle", AxesGridLineStyleCommand},
+    {"axesgridline", AxesGridLineCommand},
+    {"barcolor", BarColorCommand},
+    {"barcolour", BarColorCommand},
+    {"barspacing", BarSpacingCommand},
+    {"barsize", BarSizeCommand},
+    {"barlabel", BarLabelCommand},
+    {"barborder", BarBorderCommand},
+    {"piecolor", PieColorCommand},
+    {"piecolour", PieColorCommand},
+    {"pieoutlinecolor", PieOutlineColorCommand},
+    {"pieoutlinecolour", PieOutlineColorCommand},
+    {"piepagemargin", PiePageMarginCommand},
+    {"pielabel", PieLabelCommand},
+    {"line", LineCommand},
+    {"LineMarker", LineMarkerCommand},
+    {"lineofbestfit", LineOfBestFitCommand},
+    {"averageline", AverageLineCommand},
+    {"TargetLine", TargetLineCommand},
+    {"MovingAverageLine", MovingAverageLineCommand},
+    {"MovingAverageMarker", MovingAverageMarkerCommand},
+    {"area", AreaCommand},
 };
 
 }  // namespace
