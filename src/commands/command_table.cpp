@@ -2,9 +2,14 @@
 
 #include <array>
 
+#include "commands/axes_commands.h"
+#include "commands/bar_commands.h"
 #include "commands/chart_commands.h"
+#include "commands/line_commands.h"
 #include "commands/log_commands.h"
 #include "commands/options_command.h"
+#include "commands/pie_commands.h"
+#include "commands/reference_line_commands.h"
 #include "commands/text_commands.h"
 #include "platform/compare.h"
 
@@ -32,10 +37,37 @@ constexpr CommandEntry kCommands[] = {
     {"axeslabely", AxesLabelYCommand},
     {"axescaptionx", AxesCaptionXCommand},
     {"axescaptiony", AxesCaptionYCommand},
+    {"axesline", AxesLineCommand},
+    {"axesscale", AxesScaleCommand},
+    {"axesdivisions", AxesDivisionsCommand},
+    {"labelspacing", LabelSpacingCommand},
+    {"decimalpoints", DecimalPointsCommand},
+    {"axesgridlinestyle", AxesGridLineStyleCommand},
+    {"axesgridline", AxesGridLineCommand},
+    {"barcolor", BarColorCommand},
+    {"barcolour", BarColorCommand},
+    {"barspacing", BarSpacingCommand},
+    {"barsize", BarSizeCommand},
+    {"barlabel", BarLabelCommand},
+    {"barborder", BarBorderCommand},
+    {"piecolor", PieColorCommand},
+    {"piecolour", PieColorCommand},
+    {"pieoutlinecolor", PieOutlineColorCommand},
+    {"pieoutlinecolour", PieOutlineColorCommand},
+    {"piepagemargin", PiePageMarginCommand},
+    {"pielabel", PieLabelCommand},
     {"legend", LegendCommand},
     {"DataSeriesLegend", DataSeriesLegendCommand},
     {"axeslabelYposition", AxesLabelYPositionCommand},
+    {"line", LineCommand},
     {"DataSeriesLabel", DataSeriesLabelCommand},
+    {"LineMarker", LineMarkerCommand},
+    {"lineofbestfit", LineOfBestFitCommand},
+    {"averageline", AverageLineCommand},
+    {"TargetLine", TargetLineCommand},
+    {"MovingAverageLine", MovingAverageLineCommand},
+    {"MovingAverageMarker", MovingAverageMarkerCommand},
+    {"area", AreaCommand},
 };
 
 }  // namespace

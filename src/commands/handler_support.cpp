@@ -4,6 +4,7 @@
 
 #include "app/run.h"
 #include "commands/command_reader.h"
+#include "commands/value_parsers.h"
 #include "platform/format.h"
 
 namespace corvane {
@@ -23,6 +24,13 @@ const char* ReadTokenOrFail(Run& run, const char* pos, std::string& token, std::
   if (next == nullptr) {
     return Fail(run, "%s", token == TooLongMarker ? tooLongMessage : missingMessage);
   }
+  return next;
+}
+
+const char* ReadIntegerOrFail(Run& run, const char* pos, int& target, int low, int high,
+                              const char* outOfRangeMessage) {
+  const char* next = ParseInteger(pos, target);
+  if (target < low || target > high) return Fail(run, "%s", outOfRangeMessage);
   return next;
 }
 

@@ -19,4 +19,10 @@ const char* Fail(Run& run, const char* format, ...) CORVANE_PRINTF(2, 3);
 const char* ReadTokenOrFail(Run& run, const char* pos, std::string& token, std::size_t maxLength,
                             const char* missingMessage, const char* tooLongMessage);
 
+// Reads an integer straight into target, then tests it against low..high inclusive and logs
+// the message when it is outside. A missing integer reads as 0 and a malformed one as -1, so
+// the range test is what reports them.
+const char* ReadIntegerOrFail(Run& run, const char* pos, int& target, int low, int high,
+                              const char* outOfRangeMessage);
+
 }  // namespace corvane

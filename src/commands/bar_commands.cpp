@@ -1,0 +1,69 @@
+#include "commands/bar_commands.h"
+
+#include <string>
+
+#include "app/run.h"
+#include "commands/handler_support.h"
+#include "commands/keyword_tables.h"
+#include "commands/value_parsers.h"
+
+namespace corvane {
+
+const char* BarColorCommand(Run& run, const char* args) {
+  auto& barColor = run.settings.BarColor;
+  if (barColor.count == kMaxBarColors) {
+    return Fail(run, "ERROR: BarColor - maximum number of bar colors (%d) reached", kMaxBarColors);
+  }
+  // The new entry only counts once both colours passed.
+  RgbColor& from = barColor.fromColor[barColor.count];
+  const char* p = ParseColor(args, from);
+  if (!IsValidColor(from)) return Fail(run, "ERROR: BarColor - from color is not valid");
+  RgbColor& to = barColor.toColor[barColor.count];
+  p = ParseColor(p, to);
+  if (!IsValidColor(to)) return Fail(run, "ERROR: BarColor - to color is not valid");
+  ++barColor.count;
+  return p;
+}
+
+const char* BarSpacingCommand(Run& run, const char* args) {
+  // Whichever of barspacing and barsize comes last decides how bars are sized.
+  run.settings.BarSize = 0;
+  return ReadIntegerOrFail(run, args, run.settings.BarSpacing, 0, 500,
+                           "ERROR: BarSpacing - between 0-500 inclusive");
+}
+
+const char* BarSizeCommand(Run& run, const char* args) {
+  return ReadIntegerOrFail(run, args, run.settings.BarSize, 1, 500,
+                           "ERROR: BarSize - between 1-500 inclusive");
+}
+
+const char* BarLabelCommand(Run& run, const char* args) {
+  auto& barLabel = run.settings.BarLabel;
+  std::string word;
+  const char* p = ReadTokenOrFail(run, args, word, 20, "ERROR: BarLabel - position not specified",
+                                  "ERROR: BarLabel - position too long");
+  if (p == nullptr) return nullptr;
+  barLabel.position = LookupKeyword(LabelPositionTable, word);
+  if (barLabel.position == NotFound) return Fail(run, "ERROR: BarLabel - unknown position");
+
+  // Start, End, Center and Axes (1 to 4) take a format; the AxesAnd positions keep the one they have.
+  if (barLabel.position <= 4) {
+    p = ReadTokenOrFail(run, p, barLabel.format, 21, "ERROR: BarLabel - format not specified",
+                        "ERROR: BarLabel - format too long");
+  }
+  return p;
+}
+
+const char* BarBorderCommand(Run& run, const char* args) {
+  auto& border = run.settings.BarBorder;
+  const char* p = ParseReal(args, border.width);
+  if (p == nullptr) return Fail(run, "ERROR: BarBorder - no width");
+  if (border.width <= 0.0 || border.width > 100.0) {
+    return Fail(run, "ERROR: BarBorder - width must be greater than 0.0 and less than or equal to 100.0");
+  }
+  p = ParseColor(p, border.color);
+  if (!IsValidColor(border.color)) return Fail(run, "ERROR: BarBorder - color is not valid");
+  return p;
+}
+
+}  // namespace corvane

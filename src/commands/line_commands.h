@@ -1,0 +1,20 @@
+// The series commands of line and area charts: line colour and thickness per series, point
+// markers per series, and the area's outline and fill.
+#pragma once
+
+namespace corvane {
+
+struct Run;
+
+const char* LineCommand(Run& run, const char* args);
+const char* LineMarkerCommand(Run& run, const char* args);
+const char* AreaCommand(Run& run, const char* args);
+
+// Line thicknesses, widths and marker sizes must be greater than 0.0 and at most 100.0.
+bool IsValidThickness(double value);
+
+// OutlineCircle, OutlineSquare, Cross and OutlineDiamond are stroked, so only they take an
+// outline thickness.
+bool IsOutlineShape(int shape);
+
+}  // namespace corvane

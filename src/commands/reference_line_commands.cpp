@@ -1,0 +1,115 @@
+#include "commands/reference_line_commands.h"
+
+#include <string>
+
+#include "app/run.h"
+#include "commands/command_reader.h"
+#include "commands/handler_support.h"
+#include "commands/keyword_tables.h"
+#include "commands/line_commands.h"
+#include "commands/value_parsers.h"
+
+namespace corvane {
+namespace {
+
+// Every reference line starts with its colour and thickness, reported under its own name.
+const char* ReadColorAndThickness(Run& run, const char* pos, const char* command, RgbColor& color,
+                                  double& thickness) {
+  const char* p = ParseColor(pos, color);
+  if (!IsValidColor(color)) return Fail(run, "ERROR: %s - color is not valid", command);
+  p = ParseReal(p, thickness);
+  if (p == nullptr) return Fail(run, "ERROR: %s - no thickness", command);
+  if (!IsValidThickness(thickness)) {
+    return Fail(run, "ERROR: %s - thickness must be greater than 0.0 and less than or equal to 100.0",
+                command);
+  }
+  return p;
+}
+
+// A label may be an empty pair of quotes, which means no label text.
+const char* ReadLabelOrFail(Run& run, const char* pos, std::string& label, const char* command) {
+  const char* p = ReadLabel(pos, label);
+  if (p == nullptr) {
+    return label == TooLongMarker ? Fail(run, "ERROR: %s - label too long", command)
+                                  : Fail(run, "ERROR: %s - label not specified", command);
+  }
+  return p;
+}
+
+}  // namespace
+
+const char* LineOfBestFitCommand(Run& run, const char* args) {
+  auto& line = run.settings.LineOfBestFit;
+  const char* p = ReadColorAndThickness(run, args, "LineOfBestFit", line.color, line.thickness);
+  if (p == nullptr) return nullptr;
+  line.on = 1;
+  return p;
+}
+
+const char* AverageLineCommand(Run& run, const char* args) {
+  auto& line = run.settings.AverageLine;
+  const char* p = ReadColorAndThickness(run, args, "AverageLine", line.color, line.thickness);
+  if (p == nullptr) return nullptr;
+  p = ReadLabelOrFail(run, p, line.label, "AverageLine");
+  if (p == nullptr) return nullptr;
+  line.on = 1;
+  return p;
+}
+
+const char* TargetLineCommand(Run& run, const char* args) {
+  auto& line = run.settings.TargetLine;
+  const char* p = ReadColorAndThickness(run, args, "TargetLine", line.color, line.thickness);
+  if (p == nullptr) return nullptr;
+  // Any value is a target, negative ones included.
+  p = ParseReal(p, line.value);
+  if (p == nullptr) return Fail(run, "ERROR: TargetLine - no target value");
+  p = ReadLabelOrFail(run, p, line.label, "TargetLine");
+  if (p == nullptr) return nullptr;
+  line.on = 1;
+  return p;
+}
+
+const char* MovingAverageLineCommand(Run& run, const char* args) {
+  auto& line = run.settings.MovingAverageLine;
+  const char* p = ReadIntegerOrFail(run, args, line.samples, 2, 100,
+                                    "ERROR: MovingAverageLine - samples must be between 2 and 100");
+  if (p == nullptr) return nullptr;
+  p = ReadColorAndThickness(run, p, "MovingAverageLine", line.color, line.thickness);
+  if (p == nullptr) return nullptr;
+  line.on = 1;
+  return p;
+}
+
+const char* MovingAverageMarkerCommand(Run& run, const char* args) {
+  auto& marker = run.settings.MovingAverageMarker;
+  std::string word;
+  const char* p = ReadTokenOrFail(run, args, word, 19, "ERROR: MovingAverageMarker - shape not specified",
+                                  "ERROR: MovingAverageMarker - shape too long");
+  if (p == nullptr) return nullptr;
+  marker.shape = LookupKeyword(MarkerShapeTable, word);
+  if (marker.shape == NotFound) return Fail(run, "ERROR: MovingAverageMarker - unknown shape");
+
+  p = ParseColor(p, marker.color);
+  if (!IsValidColor(marker.color)) return Fail(run, "ERROR: MovingAverageMarker - color is not valid");
+
+  p = ParseReal(p, marker.size);
+  if (p == nullptr) return Fail(run, "ERROR: MovingAverageMarker - no size");
+  if (!IsValidThickness(marker.size)) {
+    return Fail(run,
+                "ERROR: MovingAverageMarker - size must be greater than 0.0 and less than or equal to 100.0");
+  }
+
+  if (IsOutlineShape(marker.shape)) {
+    p = ParseReal(p, marker.outlineThickness);
+    if (p == nullptr) return Fail(run, "ERROR: MovingAverageMarker - no shape outline thickness");
+    if (!IsValidThickness(marker.outlineThickness)) {
+      return Fail(run,
+                  "ERROR: MovingAverageMarker - outline thickness must be greater than 0.0 and less than or "
+                  "equal to 100.0");
+    }
+  }
+  marker.on = 1;
+  return p;
+}
+
+}  // namespace corvane
