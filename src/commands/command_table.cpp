@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "commands/data_commands.h"
 #include "commands/log_commands.h"
 #include "commands/options_command.h"
 #include "platform/compare.h"
@@ -20,6 +21,19 @@ constexpr CommandEntry kCommands[] = {
     {"options", OptionsCommand},
     {"log", LogCommand},
     {"errors", ErrorsCommand},
+    {"datasort", DataSortCommand},
+    {"dataseparator", DataSeparatorCommand},
+    {"datum", DatumCommand},
+    {"datum2", DatumNCommand<2>},
+    {"datum3", DatumNCommand<3>},
+    {"datum4", DatumNCommand<4>},
+    {"datum5", DatumNCommand<5>},
+    {"datum6", DatumNCommand<6>},
+    {"datum7", DatumNCommand<7>},
+    {"datum8", DatumNCommand<8>},
+    {"datum9", DatumNCommand<9>},
+    {"datum10", DatumNCommand<10>},
+    {"dataset", DatasetCommand},
 };
 
 }  // namespace
