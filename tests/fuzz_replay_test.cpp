@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "support/test_run.h"
 
@@ -17,20 +18,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Target {
-  const char* name;
-  int (*entry)(const std::uint8_t* data, std::size_t size);
-};
+using FuzzEntry = int (*)(const std::uint8_t* data, std::size_t size);
 
 // Feeds each file of the folder to the target; returns how many there were.
-int ReplayFolder(const Target& target, const fs::path& folder) {
+int ReplayFolder(FuzzEntry entry, const fs::path& folder) {
   int inputs = 0;
   if (!fs::is_directory(folder)) return inputs;
   for (const fs::directory_entry& file : fs::directory_iterator(folder)) {
-    if (!file.is_regular_file()) continue;
     SCOPED_TRACE(file.path().string());
     const std::string bytes = testing::ReadFile(file.path().string());
-    EXPECT_EQ(target.entry(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), 0);
+    EXPECT_EQ(entry(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), 0);
     ++inputs;
   }
   return inputs;
@@ -38,10 +35,10 @@ int ReplayFolder(const Target& target, const fs::path& folder) {
 
 TEST(FuzzReplayTest, SeedsAndRegressionsRunCleanly) {
   const fs::path fuzz = fs::path(CORVANE_SOURCE_DIR) / "fuzz";
-  for (const Target& target : {Target{"command_text_fuzzer", FuzzCommandText},
-                               Target{"dataset_fuzzer", FuzzDataset}}) {
-    EXPECT_GT(ReplayFolder(target, fuzz / "corpus" / target.name), 0) << "no seeds for " << target.name;
-    ReplayFolder(target, fuzz / "regressions" / target.name);
+  for (const auto& [name, entry] : {std::pair<const char*, FuzzEntry>{"command_text_fuzzer", FuzzCommandText},
+                                    std::pair<const char*, FuzzEntry>{"dataset_fuzzer", FuzzDataset}}) {
+    EXPECT_GT(ReplayFolder(entry, fuzz / "corpus" / name), 0) << "no seeds for " << name;
+    ReplayFolder(entry, fuzz / "regressions" / name);
   }
 }
 

@@ -111,7 +111,8 @@ bool ReadDataset(Run& run, TextFileReader& file, const std::string& name) {
     // Like fgets, a read notices the end of the file only when it found no newline before
     // the buffer was full; a file that ends with a newline is not yet at its end.
     endReached = line.back() != '\n' && line.size() < kDatasetLineLimit - 1;
-    line.resize(line.find('\0') == std::string::npos ? line.size() : line.find('\0'));
+    // The rest of the reader sees the line as a C string, which ends at a NUL.
+    if (const std::size_t nul = line.find('\0'); nul != std::string::npos) line.resize(nul);
     if (!line.empty() && (IsBlank(line.back()) || line.back() == 127)) line.pop_back();
     if (line.empty()) continue;
     if (!ReadDatasetLine(run, line, lineNumber, name)) return false;

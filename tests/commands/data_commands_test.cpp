@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/test_run.h"
@@ -58,33 +60,38 @@ TEST(DataCommandsTest, FailuresAndTheirMessages) {
   }
 }
 
+// The table's items as "label=value value|...", with as many values as are drawn.
+std::string Items(const DataTable& data) {
+  std::ostringstream out;
+  out.precision(15);
+  for (int i = 0; i < data.count; ++i) {
+    out << data.items[i].label << "=";
+    for (int s = 0; s < data.SeriesToDraw(); ++s) out << (s > 0 ? " " : "") << data.items[i].values[s];
+    out << "|";
+  }
+  return out.str();
+}
+
 TEST(DataCommandsTest, DatumStoresItemsAndTableFlags) {
   struct Case {
     std::string text;
-    Lines labels;
-    std::vector<std::vector<double>> values;  // the first seriesCount values of each item
+    std::string items;
     int seriesCount;
     bool timeValues;
     bool decimalSeen;
   } cases[] = {
-      {"-Datum North 12.5 -Datum South 8", {"North", "South"}, {{12.5}, {8}}, 1, false, true},
-      {"-DATUM \"North East\" -5 +3 ;x", {"North East"}, {{-5, 3}}, 2, false, false},
-      {"-Datum A 5 -Datum2 6.5 -Datum B 7 8", {"A", "B"}, {{5, 6.5}, {7, 8}}, 2, false, true},
-      {"-Datum A 1 -datum10 9", {"A"}, {{1, 0, 0, 0, 0, 0, 0, 0, 0, 9}}, 10, false, false},
-      {"-Datum " + std::string(50, 'L') + " 1", {std::string(50, 'L')}, {{1}}, 1, false, false},
-      {"-Datum A 1:30 -Datum B 1:02:03.5", {"A", "B"}, {{90000}, {3723500}}, 0, true, true},
-      {"-Datum A 1:30 -Datum2 0:45", {"A"}, {{90000, 45000}}, 2, true, false},
+      {"-Datum North 12.5 -Datum South 8", "North=12.5|South=8|", 1, false, true},
+      {"-DATUM \"North East\" -5 +3 ;x", "North East=-5 3|", 2, false, false},
+      {"-Datum A 5 -Datum2 6.5 -Datum B 7 8", "A=5 6.5|B=7 8|", 2, false, true},
+      {"-Datum A 1 -datum10 9", "A=1 0 0 0 0 0 0 0 0 9|", 10, false, false},
+      {"-Datum " + std::string(50, 'L') + " 1", std::string(50, 'L') + "=1|", 1, false, false},
+      {"-Datum A 1:30 -Datum B 1:02:03.5", "A=90000|B=3723500|", 0, true, true},
+      {"-Datum A 1:30 -Datum2 0:45", "A=90000 45000|", 2, true, false},
   };
   for (const Case& c : cases) {
     TestRun t;
-    ASSERT_EQ(t.Process(c.text), 0) << c.text << ": " << t.LastLine();
-    ASSERT_EQ(t.data.count, static_cast<int>(c.labels.size())) << c.text;
-    for (int i = 0; i < t.data.count; ++i) {
-      EXPECT_EQ(t.data.items[i].label, c.labels[i]) << c.text;
-      const std::vector<double> stored(t.data.items[i].values.begin(),
-                                       t.data.items[i].values.begin() + c.values[i].size());
-      EXPECT_EQ(stored, c.values[i]) << c.text;
-    }
+    EXPECT_EQ(t.Process(c.text), 0) << c.text << ": " << t.LastLine();
+    EXPECT_EQ(Items(t.data), c.items) << c.text;
     EXPECT_EQ(t.data.seriesCount, c.seriesCount) << c.text;
     EXPECT_EQ(t.data.timeValues, c.timeValues) << c.text;
     EXPECT_EQ(t.data.decimalSeen, c.decimalSeen) << c.text;
@@ -94,12 +101,10 @@ TEST(DataCommandsTest, DatumStoresItemsAndTableFlags) {
 TEST(DataCommandsTest, SortAndSeparatorSettings) {
   TestRun t;
   EXPECT_EQ(t.Process("-datasort 2nd desc -DataSeparator \"; \""), 0);
-  EXPECT_EQ(t.data.DataSort.field, 2);
-  EXPECT_EQ(t.data.DataSort.order, 2);
+  EXPECT_EQ(std::make_pair(t.data.DataSort.field, t.data.DataSort.order), std::make_pair(2, 2));
   EXPECT_EQ(t.settings.DataSeparator, "; ");
   EXPECT_EQ(t.Process("-DataSort F A"), 0);
-  EXPECT_EQ(t.data.DataSort.field, 1);
-  EXPECT_EQ(t.data.DataSort.order, 1);
+  EXPECT_EQ(std::make_pair(t.data.DataSort.field, t.data.DataSort.order), std::make_pair(1, 1));
 }
 
 TEST(DataCommandsTest, DatumStopsAtAFullTable) {
@@ -160,21 +165,17 @@ TEST_F(DatasetTest, FailingLinesAreReportedWithTheirNumber) {
 }
 
 TEST_F(DatasetTest, ReadsItemsWithTheSeparator) {
-  ASSERT_EQ(Read("North,12.5\r\n\r\nSouth,8 ;note\r\n" + std::string(60, 'L') + ",3"), 0) << t.LastLine();
-  ASSERT_EQ(t.data.count, 3);
-  EXPECT_EQ(t.data.items[0].label, "North");
-  EXPECT_EQ(t.data.items[0].values[0], 12.5);
-  EXPECT_EQ(t.data.items[1].label, "South");
-  EXPECT_EQ(t.data.items[2].label, std::string(50, 'L'));  // cut, without a message
+  EXPECT_EQ(Read("North,12.5\r\n\r\nSouth,8 ;note\r\n" + std::string(60, 'L') + ",3"), 0) << t.LastLine();
+  // The long label is cut without a message.
+  EXPECT_EQ(Items(t.data), "North=12.5|South=8|" + std::string(50, 'L') + "=3|");
   EXPECT_TRUE(t.data.decimalSeen);
   EXPECT_TRUE(t.Lines().empty());
 
   EXPECT_EQ(t.Process("-DataSeparator \" | \""), 0);
-  ASSERT_EQ(Read("East Side | 1:02:03.5 \n"), 1);  // time after numbers, across commands
+  EXPECT_EQ(Read("East Side | 1:02:03.5 \n"), 1);  // time after numbers, across commands
   t.data = DataTable{};
-  ASSERT_EQ(Read("East Side | 1:02:03.5 \n"), 0) << t.LastLine();
-  EXPECT_EQ(t.data.items[0].label, "East Side");
-  EXPECT_EQ(t.data.items[0].values[0], 3723500);
+  EXPECT_EQ(Read("East Side | 1:02:03.5 \n"), 0) << t.LastLine();
+  EXPECT_EQ(Items(t.data), "East Side=3723500|");
   EXPECT_TRUE(t.data.timeValues);
 }
 

@@ -21,13 +21,11 @@ TEST(DataValuesTest, TimeValues) {
       {"99999999999:0:0", ValueError::kNone, 359999999996400000.0, false},
       {"61:00", ValueError::kInvalid, 0, false},
       {"1:60", ValueError::kInvalid, 0, false},
-      {"1:2:3:4", ValueError::kInvalid, 0, false},
       {"90", ValueError::kInvalid, 0, false},
       {"0:00.1234", ValueError::kInvalid, 0, false},
       {"1:30.", ValueError::kInvalid, 0, false},
       {"1.5:30", ValueError::kInvalid, 0, false},
       {"1::30", ValueError::kInvalid, 0, false},
-      {"1:30x", ValueError::kInvalid, 0, false},
       {"0000000000001:30", ValueError::kInvalid, 0, false},  // 16 characters
       {"", ValueError::kMissing, 0, false},
       {"-1:30", ValueError::kMissing, 0, false},
@@ -61,14 +59,11 @@ TEST(DataValuesTest, ValueLists) {
       {"1.2.3", 0, ValueError::kNone, 1, 1.2, 1.2, ""},
       {"123456789012345", 0, ValueError::kNone, 1, 123456789012345.0, 123456789012345.0, ""},
       {"1 2 3 4 5 6 7 8 9 10", 0, ValueError::kNone, 10, 1, 10, ""},
-      {"1 2 3 4 5 6 7 8 9 10 11", 0, ValueError::kTooMany, 0, 0, 0, nullptr},
       {"1234567890123456", 0, ValueError::kInvalid, 0, 0, 0, nullptr},
-      {"5 x", 0, ValueError::kInvalid, 0, 0, 0, nullptr},
       {"1:30", 0, ValueError::kInvalid, 0, 0, 0, nullptr},
       {"", 0, ValueError::kMissing, 0, 0, 0, nullptr},
       {"-x 5", 0, ValueError::kMissing, 0, 0, 0, nullptr},
       {"1 2 3", 2, ValueError::kDifferentCount, 0, 0, 0, nullptr},
-      {"1 2", 2, ValueError::kNone, 2, 1, 2, ""},
   };
   for (const Case& c : cases) {
     DataTable table;
