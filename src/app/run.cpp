@@ -30,6 +30,7 @@ int RunSequence(Run& run, std::string commandLine) {
     return 1;
   }
   run.log.LogMessage("Data items in chart: %d", run.data.count);
+  SortData(run.data);
   run.scale = ComputeScale(run.settings, run.data);
   run.log.LogMessage("ERROR: Cannot build the PDF: this build has no document builder yet");
   return 1;

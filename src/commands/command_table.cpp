@@ -5,6 +5,7 @@
 #include "commands/axes_commands.h"
 #include "commands/bar_commands.h"
 #include "commands/chart_commands.h"
+#include "commands/data_commands.h"
 #include "commands/line_commands.h"
 #include "commands/log_commands.h"
 #include "commands/options_command.h"
@@ -28,6 +29,19 @@ constexpr CommandEntry kCommands[] = {
     {"log", LogCommand},
     {"errors", ErrorsCommand},
     {"chart", ChartCommand},
+    {"datasort", DataSortCommand},
+    {"dataseparator", DataSeparatorCommand},
+    {"datum", DatumCommand},
+    {"datum2", DatumNCommand<2>},
+    {"datum3", DatumNCommand<3>},
+    {"datum4", DatumNCommand<4>},
+    {"datum5", DatumNCommand<5>},
+    {"datum6", DatumNCommand<6>},
+    {"datum7", DatumNCommand<7>},
+    {"datum8", DatumNCommand<8>},
+    {"datum9", DatumNCommand<9>},
+    {"datum10", DatumNCommand<10>},
+    {"dataset", DatasetCommand},
     {"chartbackground", ChartBackgroundCommand},
     {"page", PageCommand},
     {"chartheading", ChartHeadingCommand},

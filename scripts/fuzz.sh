@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Runs every fuzz target for a while over a working copy of its seed corpus.
+# Usage: scripts/fuzz.sh BUILD_DIR SECONDS
+# The kept seeds (fuzz/corpus/<target>/) stay small: new inputs go to the ignored
+# fuzz/corpus-work/<target>/. Any input that crashes, leaks or hangs a target is written to
+# fuzz/regressions/<target>/, which the ordinary test suite replays.
+set -uo pipefail
+
+if [[ $# -ne 2 ]]; then
+  echo "Usage: $0 BUILD_DIR SECONDS" >&2
+  exit 2
+fi
+build_dir=$(cd "$1" && pwd) || exit 2
+seconds=$2
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+failed=()
+for corpus in "$root"/fuzz/corpus/*/; do
+  target=$(basename "$corpus")
+  exe="$build_dir/fuzz/$target"
+  if [[ ! -x "$exe" ]]; then
+    echo "fuzz.sh: no executable $exe (build with -DCORVANE_FUZZ=ON)" >&2
+    failed+=("$target")
+    continue
+  fi
+  work="$root/fuzz/corpus-work/$target"
+  regressions="$root/fuzz/regressions/$target"
+  mkdir -p "$work" "$regressions"
+  cp -n "$corpus"/* "$work"/ 2>/dev/null || true
+
+  options=(-max_total_time="$seconds" -timeout=10 -artifact_prefix="$regressions/" -print_final_stats=1)
+  [[ -f "$root/fuzz/$target.dict" ]] && options+=(-dict="$root/fuzz/$target.dict")
+
+  echo "== $target for ${seconds}s"
+  # Run from the work folder, so nothing a run leaves behind lands in the source tree.
+  if ! (cd "$work" && "$exe" "${options[@]}" "$work"); then
+    echo "== $target FAILED: see $regressions" >&2
+    failed+=("$target")
+  fi
+done
+
+if [[ ${#failed[@]} -gt 0 ]]; then
+  echo "Fuzzing found problems in: ${failed[*]}" >&2
+  exit 1
+fi
+echo "Fuzzing found no problems"

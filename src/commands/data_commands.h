@@ -1,0 +1,24 @@
+// The data commands: -Datum and -Datum2..-Datum10 put items on the command line into the
+// data table, -Dataset reads them from a delimited text file, -DataSeparator names that
+// file's separator and -DataSort asks for the table to be sorted before drawing.
+#pragma once
+
+namespace corvane {
+
+struct Run;
+
+const char* DataSortCommand(Run& run, const char* args);
+const char* DataSeparatorCommand(Run& run, const char* args);
+const char* DatumCommand(Run& run, const char* args);
+const char* DatasetCommand(Run& run, const char* args);
+
+// Sets series 2..10 of the item the last -Datum appended.
+const char* DatumSeriesCommand(Run& run, const char* args, int series);
+
+template <int Series>
+const char* DatumNCommand(Run& run, const char* args) {
+  static_assert(Series >= 2 && Series <= 10);
+  return DatumSeriesCommand(run, args, Series);
+}
+
+}  // namespace corvane

@@ -1,0 +1,149 @@
+#include "commands/data_values.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "commands/command_reader.h"
+
+namespace corvane {
+namespace {
+
+constexpr std::size_t kMaxValueLength = 15;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsNumberChar(char c) { return IsDigit(c) || c == '.' || c == '+' || c == '-'; }
+
+bool IsTimeChar(char c) { return IsDigit(c) || c == '.' || c == ':'; }
+
+bool EndsValue(char c) { return c == 0 || IsBlank(c); }
+
+// A field of a time value: one or more digits, within max. Returns false when it is empty,
+// holds anything else, or is beyond max (which also keeps the sum below from overflowing).
+bool ReadTimeField(std::string_view text, std::int64_t max, std::int64_t& value) {
+  if (text.empty()) return false;
+  value = 0;
+  for (char c : text) {
+    if (!IsDigit(c)) return false;
+    if (__builtin_mul_overflow(value, 10, &value) || __builtin_add_overflow(value, c - '0', &value)) {
+      return false;
+    }
+  }
+  return value <= max;
+}
+
+}  // namespace
+
+bool AtValuesEnd(const char* pos) {
+  const char* p = SkipBlanks(pos);
+  return *p == 0 || *p == ';' || (*p == '-' && !IsDigit(p[1]));
+}
+
+bool IsTimeForm(const char* pos) {
+  const char* p = pos;
+  while (!AtValuesEnd(p)) {
+    p = SkipBlanks(p);
+    for (; !EndsValue(*p); ++p) {
+      if (*p == ':') return true;
+    }
+  }
+  return false;
+}
+
+FormCheck CheckTimeForm(DataTable& table, bool timeForm, bool firstItem) {
+  if (firstItem) {
+    table.timeValues = timeForm;
+    return FormCheck::kAgrees;
+  }
+  if (timeForm && !table.timeValues) return FormCheck::kTimeAfterNumbers;
+  if (!timeForm && table.timeValues) return FormCheck::kNotTime;
+  return FormCheck::kAgrees;
+}
+
+ValueError ReadNumber(const char*& pos, double& value, bool& decimal) {
+  if (AtValuesEnd(pos)) return ValueError::kMissing;
+  const char* p = SkipBlanks(pos);
+  std::string text;
+  while (text.size() < kMaxValueLength && IsNumberChar(*p)) text += *p++;
+  if (!EndsValue(*p)) return ValueError::kInvalid;
+  value = std::strtod(text.c_str(), nullptr);
+  decimal = text.find('.') != std::string::npos;
+  pos = p;
+  return ValueError::kNone;
+}
+
+ValueError ReadValueList(DataTable& table, const char*& pos, SeriesValues& values) {
+  const char* p = pos;
+  int read = 0;
+  bool decimal = false;
+  while (!AtValuesEnd(p)) {
+    if (read == kMaxSeries) return ValueError::kTooMany;
+    bool point = false;
+    if (ReadNumber(p, values[read], point) != ValueError::kNone) return ValueError::kInvalid;
+    decimal = decimal || point;
+    ++read;
+  }
+  if (read == 0) return ValueError::kMissing;
+  if (table.seriesCount == 0) {
+    table.seriesCount = read;
+  } else if (read != table.seriesCount) {
+    return ValueError::kDifferentCount;
+  }
+  if (decimal) table.decimalSeen = true;
+  pos = SkipBlanks(p);
+  return ValueError::kNone;
+}
+
+ValueError ReadTimeValue(DataTable& table, const char*& pos, double& milliseconds) {
+  const char* p = SkipBlanks(pos);
+  if (*p == 0 || *p == '-' || *p == ';') return ValueError::kMissing;
+  std::string text;
+  while (text.size() < kMaxValueLength && IsTimeChar(*p)) text += *p++;
+  if (!EndsValue(*p) || text.empty()) return ValueError::kInvalid;
+
+  std::string_view rest = text;
+  std::int64_t fraction = 0;
+  if (const std::size_t point = rest.find('.'); point != std::string_view::npos) {
+    const std::string_view digits = rest.substr(point + 1);
+    if (digits.size() > 3 || !ReadTimeField(digits, 999, fraction)) return ValueError::kInvalid;
+    for (std::size_t i = digits.size(); i < 3; ++i) fraction *= 10;
+    table.decimalSeen = true;
+    rest = rest.substr(0, point);
+  }
+
+  std::size_t colon = rest.rfind(':');
+  if (colon == std::string_view::npos) return ValueError::kInvalid;
+  std::int64_t seconds = 0;
+  if (!ReadTimeField(rest.substr(colon + 1), 59, seconds)) return ValueError::kInvalid;
+  rest = rest.substr(0, colon);
+
+  std::int64_t hours = 0;
+  std::int64_t minutes = 0;
+  colon = rest.rfind(':');
+  if (colon == std::string_view::npos) {
+    if (!ReadTimeField(rest, 59, minutes)) return ValueError::kInvalid;
+  } else {
+    if (!ReadTimeField(rest.substr(colon + 1), 59, minutes)) return ValueError::kInvalid;
+    // Hours are unbounded, but their milliseconds must still fit in 64 bits.
+    if (!ReadTimeField(rest.substr(0, colon), (INT64_MAX - 3600000) / 3600000, hours)) {
+      return ValueError::kInvalid;
+    }
+  }
+  milliseconds = static_cast<double>(hours * 3600000 + minutes * 60000 + seconds * 1000 + fraction);
+  pos = p;
+  return ValueError::kNone;
+}
+
+ValueError ReadItemValues(DataTable& table, const char*& pos, SeriesValues& values) {
+  if (!table.timeValues) return ReadValueList(table, pos, values);
+  const char* p = pos;
+  const ValueError error = ReadTimeValue(table, p, values[0]);
+  if (error != ValueError::kNone) return error;
+  if (table.seriesCount != 0) return ValueError::kDifferentCount;
+  pos = p;
+  return ValueError::kNone;
+}
+
+}  // namespace corvane
