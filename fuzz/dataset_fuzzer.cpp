@@ -9,7 +9,6 @@
 #include "app/run.h"
 #include "commands/command_reader.h"
 #include "fuzz_entry.h"
-#include "model/chart_settings.h"
 #include "platform/clock.h"
 
 extern "C" int CORVANE_FUZZ_ENTRY(FuzzDataset)(const std::uint8_t* data, std::size_t size) {
@@ -24,10 +23,8 @@ extern "C" int CORVANE_FUZZ_ENTRY(FuzzDataset)(const std::uint8_t* data, std::si
   static std::FILE* const devNull = std::fopen("/dev/null", "w");
   const corvane::SystemClock clock;
   corvane::Run run(clock, devNull);
-  // What -Chart Line Standard sets: the dataset command needs a chart style first.
-  run.settings.Chart.type = 3;
-  run.settings.Chart.style = corvane::kStyleLineStandard;
-  std::string text = "-Dataset \"" + path + "\"";
+  // The dataset command needs a chart style first.
+  std::string text = "-Chart Line Standard -Dataset \"" + path + "\"";
   if (corvane::ProcessCommands(run, text.data()) == 0) corvane::SortData(run.data);
   std::remove(path.c_str());
   return 0;

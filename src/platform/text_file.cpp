@@ -7,6 +7,11 @@
 #include "platform/encoding.h"
 
 namespace corvane {
+namespace {
+
+constexpr std::size_t kMaxPhysicalLine = 1 << 20;
+
+}  // namespace
 
 std::unique_ptr<TextFileReader> TextFileReader::Open(const std::string& path, int& error) {
   std::FILE* stream = std::fopen(NativePath(path).c_str(), "rb");
@@ -14,11 +19,12 @@ std::unique_ptr<TextFileReader> TextFileReader::Open(const std::string& path, in
     error = errno;
     return nullptr;
   }
-  // A folder opens as a stream on POSIX systems; it is no text file all the same.
+  // A folder opens as a stream on POSIX systems, and a device such as /dev/zero would feed
+  // empty lines for ever; neither is a text file.
   struct stat info {};
-  if (fstat(fileno(stream), &info) == 0 && S_ISDIR(info.st_mode)) {
+  if (fstat(fileno(stream), &info) == 0 && (S_ISDIR(info.st_mode) || S_ISCHR(info.st_mode))) {
     std::fclose(stream);
-    error = EISDIR;
+    error = S_ISDIR(info.st_mode) ? EISDIR : ENODEV;
     return nullptr;
   }
   return std::make_unique<TextFileReader>(stream);
@@ -33,7 +39,8 @@ TextFileReader::~TextFileReader() {
 bool TextFileReader::FillLine() {
   std::string raw;
   int c;
-  while ((c = std::getc(stream_)) != EOF) {
+  // A line without end is taken in pieces, so memory stays bounded whatever the file holds.
+  while (raw.size() < kMaxPhysicalLine && (c = std::getc(stream_)) != EOF) {
     raw += static_cast<char>(c);
     if (c == '\n') break;
   }

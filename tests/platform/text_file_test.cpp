@@ -47,6 +47,8 @@ TEST(TextFileTest, OpenReportsTheSystemError) {
   EXPECT_EQ(error, ENOENT);
   EXPECT_EQ(TextFileReader::Open(dir.path(), error), nullptr);
   EXPECT_EQ(error, EISDIR);
+  EXPECT_EQ(TextFileReader::Open("/dev/zero", error), nullptr);  // endless empty lines
+  EXPECT_EQ(error, ENODEV);
 }
 
 TEST(TextFileTest, AppendLineWritesUtf8AndKeepsWhatWasThere) {
