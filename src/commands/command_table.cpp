@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "commands/document_commands.h"
 #include "commands/log_commands.h"
 #include "commands/options_command.h"
 #include "platform/compare.h"
@@ -20,6 +21,36 @@ constexpr CommandEntry kCommands[] = {
     {"options", OptionsCommand},
     {"log", LogCommand},
     {"errors", ErrorsCommand},
+    {"output", OutputCommand},
+    {"openpdf", OpenPdfCommand},
+    {"producer", ProducerCommand},
+    {"creator", CreatorCommand},
+    {"author", AuthorCommand},
+    {"title", TitleCommand},
+    {"subject", SubjectCommand},
+    {"keywords", KeywordsCommand},
+    {"creationdate", CreationDateCommand},
+    {"outline", OutlineCommand},
+    {"edit", EditCommand},
+    {"editextra", EditExtraCommand},
+    {"copy", CopyCommand},
+    {"print", PrintCommand},
+    {"ownerpassword", OwnerPasswordCommand},
+    {"userpassword", UserPasswordCommand},
+    {"centerwindow", CenterWindowCommand},
+    {"hidetoolbar", HideToolbarCommand},
+    {"hidemenubar", HideMenubarCommand},
+    {"hidewindowUI", HideWindowUiCommand},
+    {"fitwindow", FitWindowCommand},
+    {"pagemodeoutlines", PageModeOutlinesCommand},
+    {"pagemodeusenone", PageModeUseNoneCommand},
+    {"pagemodeusethumbs", PageModeUseThumbsCommand},
+    {"pagemodefullscreen", PageModeFullScreenCommand},
+    {"pagelayoutsinglepage", PageLayoutSinglePageCommand},
+    {"pagelayoutonecolumn", PageLayoutOneColumnCommand},
+    {"pagelayouttwocolumnleft", PageLayoutTwoColumnLeftCommand},
+    {"pagelayouttwocolumnright", PageLayoutTwoColumnRightCommand},
+    {"outlinetitle", OutlineTitleCommand},
 };
 
 }  // namespace
