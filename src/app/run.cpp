@@ -1,6 +1,7 @@
 #include "app/run.h"
 
 #include "commands/command_reader.h"
+#include "pdf/document_builder.h"
 
 namespace corvane {
 
@@ -29,8 +30,7 @@ int RunSequence(Run& run, std::string commandLine) {
     return 1;
   }
   run.log.LogMessage("Data items in chart: %d", run.data.count);
-  run.log.LogMessage("ERROR: Cannot build the PDF: this build has no document builder yet");
-  return 1;
+  return MakePDF(run);
 }
 
 }  // namespace corvane
