@@ -2,6 +2,7 @@
 
 #include "commands/command_reader.h"
 #include "model/scale.h"
+#include "pdf/document_builder.h"
 
 namespace corvane {
 
@@ -32,8 +33,7 @@ int RunSequence(Run& run, std::string commandLine) {
   run.log.LogMessage("Data items in chart: %d", run.data.count);
   SortData(run.data);
   run.scale = ComputeScale(run.settings, run.data);
-  run.log.LogMessage("ERROR: Cannot build the PDF: this build has no document builder yet");
-  return 1;
+  return MakePDF(run);
 }
 
 }  // namespace corvane

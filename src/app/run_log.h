@@ -27,6 +27,9 @@ class RunLog {
   // Writes the message, unstamped, to the errors file only.
   void ErrorsOnly(const char* format, ...) CORVANE_PRINTF(2, 3);
 
+  // The clock the stamps are read from; the document's creation date uses the same one.
+  const Clock& clock() const { return clock_; }
+
   // Set by the log and errors commands; empty means no such file.
   std::string logFile;
   std::string errorsFile;

@@ -6,6 +6,7 @@
 #include "commands/bar_commands.h"
 #include "commands/chart_commands.h"
 #include "commands/data_commands.h"
+#include "commands/document_commands.h"
 #include "commands/line_commands.h"
 #include "commands/log_commands.h"
 #include "commands/options_command.h"
@@ -28,6 +29,35 @@ constexpr CommandEntry kCommands[] = {
     {"options", OptionsCommand},
     {"log", LogCommand},
     {"errors", ErrorsCommand},
+    {"output", OutputCommand},
+    {"openpdf", OpenPdfCommand},
+    {"producer", ProducerCommand},
+    {"creator", CreatorCommand},
+    {"author", AuthorCommand},
+    {"title", TitleCommand},
+    {"subject", SubjectCommand},
+    {"keywords", KeywordsCommand},
+    {"creationdate", CreationDateCommand},
+    {"outline", OutlineCommand},
+    {"edit", EditCommand},
+    {"editextra", EditExtraCommand},
+    {"copy", CopyCommand},
+    {"print", PrintCommand},
+    {"ownerpassword", OwnerPasswordCommand},
+    {"userpassword", UserPasswordCommand},
+    {"centerwindow", CenterWindowCommand},
+    {"hidetoolbar", HideToolbarCommand},
+    {"hidemenubar", HideMenubarCommand},
+    {"hidewindowUI", HideWindowUiCommand},
+    {"fitwindow", FitWindowCommand},
+    {"pagemodeoutlines", PageModeOutlinesCommand},
+    {"pagemodeusenone", PageModeUseNoneCommand},
+    {"pagemodeusethumbs", PageModeUseThumbsCommand},
+    {"pagemodefullscreen", PageModeFullScreenCommand},
+    {"pagelayoutsinglepage", PageLayoutSinglePageCommand},
+    {"pagelayoutonecolumn", PageLayoutOneColumnCommand},
+    {"pagelayouttwocolumnleft", PageLayoutTwoColumnLeftCommand},
+    {"pagelayouttwocolumnright", PageLayoutTwoColumnRightCommand},
     {"chart", ChartCommand},
     {"datasort", DataSortCommand},
     {"dataseparator", DataSeparatorCommand},
@@ -82,6 +112,7 @@ constexpr CommandEntry kCommands[] = {
     {"MovingAverageLine", MovingAverageLineCommand},
     {"MovingAverageMarker", MovingAverageMarkerCommand},
     {"area", AreaCommand},
+    {"outlinetitle", OutlineTitleCommand},
 };
 
 }  // namespace

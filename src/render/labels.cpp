@@ -11,10 +11,12 @@ namespace {
 
 // Truncation toward zero into 64 bits, bounded so no value is out of range for the
 // conversion (32 bits would give wrong text from about 2.1 billion, or 596 hours of time).
+// It saturates from 2^63, the first value 64 bits cannot hold; everything below converts.
 std::int64_t Truncated(double value) {
+  constexpr double kOutOfRange = 9223372036854775808.0;
   if (std::isnan(value)) return 0;
-  if (value >= 9.2e18) return INT64_MAX;
-  if (value <= -9.2e18) return INT64_MIN;
+  if (value >= kOutOfRange) return INT64_MAX;
+  if (value < -kOutOfRange) return INT64_MIN;
   return static_cast<std::int64_t>(value);
 }
 

@@ -1,0 +1,144 @@
+#include "commands/document_commands.h"
+
+#include <hpdf.h>
+
+#include "app/run.h"
+#include "commands/handler_support.h"
+
+namespace corvane {
+namespace {
+
+constexpr std::size_t kMaxDocumentText = 256;
+constexpr std::size_t kMaxPassword = 32;
+
+// A command whose one token replaces a text setting.
+struct TextSetting {
+  std::string ChartSettings::*setting;
+  std::size_t maxLength;
+  const char* missingMessage;
+  const char* tooLongMessage;
+};
+
+constexpr TextSetting kOutput{&ChartSettings::Output, kMaxFileNameLength, "ERROR: Output - no filename",
+                              "ERROR: Output - filename too long"};
+constexpr TextSetting kProducer{&ChartSettings::Producer, kMaxDocumentText, "ERROR: Producer - no string",
+                                "ERROR: Producer - too long"};
+constexpr TextSetting kCreator{&ChartSettings::Creator, kMaxDocumentText, "ERROR: Creator - no string",
+                               "ERROR: Creator - too long"};
+constexpr TextSetting kAuthor{&ChartSettings::Author, kMaxDocumentText, "ERROR: Author - no string",
+                              "ERROR: Author - too long"};
+constexpr TextSetting kTitle{&ChartSettings::Title, kMaxDocumentText, "ERROR: Title - no string",
+                             "ERROR: Title - too long"};
+constexpr TextSetting kSubject{&ChartSettings::Subject, kMaxDocumentText, "ERROR: Subject - no string",
+                               "ERROR: Subject - too long"};
+constexpr TextSetting kKeywords{&ChartSettings::Keywords, kMaxDocumentText, "ERROR: Keywords - no string",
+                                "ERROR: Keywords - too long"};
+constexpr TextSetting kOutlineTitle{&ChartSettings::OutlineTitle, kMaxDocumentText,
+                                    "ERROR: OutlineTitle - no string", "ERROR: OutlineTitle - too long"};
+constexpr TextSetting kOwnerPassword{&ChartSettings::OwnerPassword, kMaxPassword,
+                                     "ERROR: OwnerPassword - no string", "ERROR: OwnerPassword - too long"};
+constexpr TextSetting kUserPassword{&ChartSettings::UserPassword, kMaxPassword,
+                                    "ERROR: UserPassword - no string", "ERROR: UserPassword - too long"};
+
+const char* StoreText(Run& run, const char* args, const TextSetting& text) {
+  std::string value;
+  const char* next =
+      ReadTokenOrFail(run, args, value, text.maxLength, text.missingMessage, text.tooLongMessage);
+  if (next == nullptr) return nullptr;
+  run.settings.*text.setting = value;
+  return next;
+}
+
+// The commands without arguments go on reading right behind their word.
+const char* Store(Run& run, const char* args, int ChartSettings::*setting, int value) {
+  run.settings.*setting = value;
+  return args;
+}
+
+const char* AddBit(Run& run, const char* args, int ChartSettings::*setting, int bit) {
+  run.settings.*setting |= bit;
+  return args;
+}
+
+constexpr auto kOpenPdf = &ChartSettings::OpenPDF;
+constexpr auto kCreationDate = &ChartSettings::CreationDate;
+constexpr auto kOutline = &ChartSettings::Outline;
+constexpr auto kPermissions = &ChartSettings::Permissions;
+constexpr auto kViewerPreferences = &ChartSettings::ViewerPreferences;
+constexpr auto kPageMode = &ChartSettings::PageMode;
+constexpr auto kPageLayout = &ChartSettings::PageLayout;
+
+}  // namespace
+
+const char* OutputCommand(Run& run, const char* args) { return StoreText(run, args, kOutput); }
+const char* ProducerCommand(Run& run, const char* args) { return StoreText(run, args, kProducer); }
+const char* CreatorCommand(Run& run, const char* args) { return StoreText(run, args, kCreator); }
+const char* AuthorCommand(Run& run, const char* args) { return StoreText(run, args, kAuthor); }
+const char* TitleCommand(Run& run, const char* args) { return StoreText(run, args, kTitle); }
+const char* SubjectCommand(Run& run, const char* args) { return StoreText(run, args, kSubject); }
+const char* KeywordsCommand(Run& run, const char* args) { return StoreText(run, args, kKeywords); }
+const char* OutlineTitleCommand(Run& run, const char* args) { return StoreText(run, args, kOutlineTitle); }
+const char* OwnerPasswordCommand(Run& run, const char* args) { return StoreText(run, args, kOwnerPassword); }
+const char* UserPasswordCommand(Run& run, const char* args) { return StoreText(run, args, kUserPassword); }
+
+// The bits and values are the PDF library's own, so the builder hands them over unchanged.
+const char* OpenPdfCommand(Run& run, const char* args) { return Store(run, args, kOpenPdf, 1); }
+const char* CreationDateCommand(Run& run, const char* args) { return Store(run, args, kCreationDate, 1); }
+const char* OutlineCommand(Run& run, const char* args) { return Store(run, args, kOutline, 1); }
+
+const char* PrintCommand(Run& run, const char* args) {
+  return AddBit(run, args, kPermissions, HPDF_ENABLE_PRINT);
+}
+const char* EditExtraCommand(Run& run, const char* args) {
+  return AddBit(run, args, kPermissions, HPDF_ENABLE_EDIT_ALL);
+}
+const char* CopyCommand(Run& run, const char* args) {
+  return AddBit(run, args, kPermissions, HPDF_ENABLE_COPY);
+}
+const char* EditCommand(Run& run, const char* args) {
+  return AddBit(run, args, kPermissions, HPDF_ENABLE_EDIT);
+}
+
+const char* HideToolbarCommand(Run& run, const char* args) {
+  return AddBit(run, args, kViewerPreferences, HPDF_HIDE_TOOLBAR);
+}
+const char* HideMenubarCommand(Run& run, const char* args) {
+  return AddBit(run, args, kViewerPreferences, HPDF_HIDE_MENUBAR);
+}
+const char* HideWindowUiCommand(Run& run, const char* args) {
+  return AddBit(run, args, kViewerPreferences, HPDF_HIDE_WINDOW_UI);
+}
+const char* FitWindowCommand(Run& run, const char* args) {
+  return AddBit(run, args, kViewerPreferences, HPDF_FIT_WINDOW);
+}
+const char* CenterWindowCommand(Run& run, const char* args) {
+  return AddBit(run, args, kViewerPreferences, HPDF_CENTER_WINDOW);
+}
+
+const char* PageModeUseNoneCommand(Run& run, const char* args) {
+  return Store(run, args, kPageMode, HPDF_PAGE_MODE_USE_NONE);
+}
+const char* PageModeOutlinesCommand(Run& run, const char* args) {
+  return Store(run, args, kPageMode, HPDF_PAGE_MODE_USE_OUTLINE);
+}
+const char* PageModeUseThumbsCommand(Run& run, const char* args) {
+  return Store(run, args, kPageMode, HPDF_PAGE_MODE_USE_THUMBS);
+}
+const char* PageModeFullScreenCommand(Run& run, const char* args) {
+  return Store(run, args, kPageMode, HPDF_PAGE_MODE_FULL_SCREEN);
+}
+
+const char* PageLayoutSinglePageCommand(Run& run, const char* args) {
+  return Store(run, args, kPageLayout, HPDF_PAGE_LAYOUT_SINGLE);
+}
+const char* PageLayoutOneColumnCommand(Run& run, const char* args) {
+  return Store(run, args, kPageLayout, HPDF_PAGE_LAYOUT_ONE_COLUMN);
+}
+const char* PageLayoutTwoColumnLeftCommand(Run& run, const char* args) {
+  return Store(run, args, kPageLayout, HPDF_PAGE_LAYOUT_TWO_COLUMN_LEFT);
+}
+const char* PageLayoutTwoColumnRightCommand(Run& run, const char* args) {
+  return Store(run, args, kPageLayout, HPDF_PAGE_LAYOUT_TWO_COLUMN_RIGHT);
+}
+
+}  // namespace corvane
