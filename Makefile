@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build build-asan test demo fuzz clean
+.PHONY: all deps build build-asan test demo fuzz bench clean
 
 all: build
 
@@ -30,6 +30,10 @@ fuzz:
 		-DCORVANE_FUZZ=ON -DCORVANE_TESTS=OFF -DCORVANE_SANITIZE=ON >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
 	@scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
+bench: build
+	@scripts/install-deps.sh --bench
+	@bench/run.sh build/corvane
 
 clean:
 	rm -rf build build-asan build-fuzz

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever Corvane's build, tests and demo need and the machine lacks.
-# Usage: scripts/install-deps.sh [--fuzz]   (--fuzz adds clang with its libFuzzer runtime)
+# Usage: scripts/install-deps.sh [--fuzz | --bench]
+#   --fuzz adds clang with its libFuzzer runtime, --bench the tools the benchmark measures with.
 set -euo pipefail
 
 packages=(cmake g++ make libhpdf-dev zlib1g-dev libgtest-dev qpdf poppler-utils)
-if [[ "${1:-}" == "--fuzz" ]]; then
-  packages+=(clang libclang-rt-dev)
-fi
+case "${1:-}" in
+  --fuzz) packages+=(clang libclang-rt-dev) ;;
+  --bench) packages+=(time bc) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
