@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,26 +17,24 @@
 
 namespace corvane::testing {
 
-struct Step {
-  std::string op;
-  std::vector<double> operands;
-};
-using Path = std::vector<Step>;
+using Rows = std::vector<std::vector<double>>;  // one row of series values per item
+using Path = std::vector<std::pair<std::string, std::vector<double>>>;
 
-class ChartPage {
- public:
-  // One row of series values per item, labelled I0, I1, ...
-  ChartPage(int style, const std::vector<std::vector<double>>& rows) {
+struct ChartPage {
+  ChartPage(int style, const Rows& rows) {
     t.settings.Chart.style = style;
     for (std::size_t k = 0; k < rows.size(); ++k) {
       t.data.items[k].label = "I" + std::to_string(k);
       for (std::size_t s = 0; s < rows[k].size(); ++s) t.data.items[k].values[s] = rows[k][s];
     }
     t.data.count = static_cast<int>(rows.size());
-    t.data.seriesCount = rows.empty() ? 0 : static_cast<int>(rows[0].size());
+    t.data.seriesCount = static_cast<int>(rows[0].size());
     t.run.scale = {0, 4, 4};
   }
-
+  void TimeValues() {  // time rows hold one series and leave seriesCount at 0
+    t.data.seriesCount = 0;
+    t.data.timeValues = true;
+  }
   std::vector<PdfOp> Draw() {
     const Canvas canvas = pdf.CanvasFor(t.run);
     if (t.settings.Chart.style >= kStyleAreaStandard) {
@@ -52,34 +50,49 @@ class ChartPage {
   ChartArea area{100, 500, 500, 100};
 };
 
-// The operators from the colour operator ("RG" or "rg") that sets the colour, up to and
-// including the paint operator that ends the path built after it; empty when not found.
-inline std::vector<PdfOp> PaintedIn(const std::vector<PdfOp>& ops, const std::string& colorOp, RgbColor c) {
-  for (std::size_t i = 0; i < ops.size(); ++i) {
-    if (ops[i].op != colorOp || std::abs(ops[i].Num(0) - c.red) > 1e-4 || std::abs(ops[i].Num(1) - c.green) > 1e-4 ||
-        std::abs(ops[i].Num(2) - c.blue) > 1e-4) {
-      continue;
-    }
-    std::size_t end = i;
-    while (end < ops.size() && ops[end].op != "S" && ops[end].op != "f") ++end;
-    return {ops.begin() + static_cast<long>(i), ops.begin() + static_cast<long>(std::min(end + 1, ops.size()))};
+// The path construction and paint operators that follow the first colour operator
+// ("RG" or "rg") setting colour c, up to the paint operator; empty when c is never set.
+inline Path PaintedIn(const std::vector<PdfOp>& ops, const std::string& colorOp, RgbColor c) {
+  Path path;
+  std::size_t i = 0;
+  auto same = [&](const PdfOp& op) { return std::fabs(op.Num(0) - c.red) + std::fabs(op.Num(1) - c.green) +
+                                              std::fabs(op.Num(2) - c.blue) < 1e-4; };
+  while (i < ops.size() && !(ops[i].op == colorOp && same(ops[i]))) ++i;
+  for (; i < ops.size() && (path.empty() || (path.back().first != "S" && path.back().first != "f")); ++i) {
+    const std::string& op = ops[i].op;
+    if (op != "m" && op != "l" && op != "c" && op != "S" && op != "f") continue;
+    path.push_back({op, {}});
+    for (std::size_t j = 0; j < ops[i].operands.size(); ++j) path.back().second.push_back(ops[i].Num(j));
   }
-  return {};
+  return path;
 }
 
-// The path operators (m, l, c) and the paint operator of got match want to a hundredth.
-inline void ExpectPath(const std::vector<PdfOp>& got, const Path& want, const std::string& what) {
-  std::vector<PdfOp> path;
-  for (const PdfOp& op : got) {
-    if (op.op == "m" || op.op == "l" || op.op == "c" || op.op == "S" || op.op == "f") path.push_back(op);
-  }
-  ASSERT_EQ(path.size(), want.size()) << what << "\n" << Describe(got);
+// Equal operators, and operands equal to a hundredth of a point.
+inline void ExpectPath(const Path& got, const Path& want, const std::string& what) {
+  ASSERT_EQ(got.size(), want.size()) << what;
   for (std::size_t i = 0; i < want.size(); ++i) {
-    EXPECT_EQ(path[i].op, want[i].op) << what << " step " << i;
-    ASSERT_EQ(path[i].operands.size(), want[i].operands.size()) << what << " step " << i;
-    for (std::size_t j = 0; j < want[i].operands.size(); ++j) {
-      EXPECT_NEAR(path[i].Num(j), want[i].operands[j], 0.01) << what << " step " << i << " operand " << j;
+    EXPECT_EQ(got[i].first, want[i].first) << what << ", step " << i;
+    ASSERT_EQ(got[i].second.size(), want[i].second.size()) << what << ", step " << i;
+    for (std::size_t j = 0; j < want[i].second.size(); ++j) {
+      EXPECT_NEAR(got[i].second[j], want[i].second[j], 0.01) << what << ", step " << i << " operand " << j;
     }
+  }
+}
+
+// A chart of the rows, set up further, and the path it strokes in the colour.
+struct PathCase {
+  std::string what;
+  int style;
+  Rows rows;
+  std::function<void(ChartPage&)> setUp;
+  Path path;
+};
+
+inline void ExpectStrokedPaths(const std::vector<PathCase>& cases, RgbColor color) {
+  for (const PathCase& c : cases) {
+    ChartPage page(c.style, c.rows);
+    if (c.setUp) c.setUp(page);
+    ExpectPath(PaintedIn(page.Draw(), "RG", color), c.path, c.what);
   }
 }
 
