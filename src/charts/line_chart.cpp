@@ -43,8 +43,8 @@ void DrawLineMarkers(const Canvas& canvas, const Plot& plot) {
   for (int series = 0; series < canvas.data.SeriesToDraw(); ++series) {
     SetMarkerPen(marker.shape[series], page, marker.color[series], marker.outlineThickness[series]);
     for (int k = 0; k < canvas.data.count; ++k) {
-      DrawMarker(plot.X(k), plot.Y(canvas.data.items[k].values[series]), marker.size[series], marker.shape[series],
-                 page);
+      DrawMarker(plot.X(k), plot.Y(canvas.data.items[k].values[series]), marker.size[series],
+                 marker.shape[series], page);
     }
   }
 }

@@ -79,7 +79,8 @@ void DrawCategoryLabels(const Canvas& canvas, const Plot& plot) {
 
 }  // namespace
 
-void DrawPlotAroundData(const Canvas& canvas, ChartArea& area, int seriesMeasured, const DataDrawing& drawData) {
+void DrawPlotAroundData(const Canvas& canvas, ChartArea& area, int seriesMeasured,
+                        const DataDrawing& drawData) {
   const Plot plot = DrawPlotFrame(canvas, area);
   DrawAverageLine(canvas, plot, seriesMeasured);
   DrawTargetLine(canvas, plot);

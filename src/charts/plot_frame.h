@@ -36,6 +36,7 @@ using DataDrawing = std::function<FitSums(const Plot&)>;
 // Draws the whole chart around drawData and leaves the area narrowed to the plot area.
 // seriesMeasured is the number of series the average line and the line of best fit are
 // taken over: every series of a line chart, only the first (the drawn one) of an area chart.
-void DrawPlotAroundData(const Canvas& canvas, ChartArea& area, int seriesMeasured, const DataDrawing& drawData);
+void DrawPlotAroundData(const Canvas& canvas, ChartArea& area, int seriesMeasured,
+                        const DataDrawing& drawData);
 
 }  // namespace corvane

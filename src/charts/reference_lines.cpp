@@ -28,7 +28,7 @@ void DrawHorizontalLine(const Canvas& canvas, const Plot& plot, double y, const 
   WriteText(page, 0, plot.area.left + 2, y + 2 * line.thickness, line.label);
 }
 
-// The mean of item k's values over the first `series` series.
+// The mean of the item's values over its first `series` series.
 double ItemMean(const DataItem& item, int series) {
   double sum = 0.0;
   for (int s = 0; s < series; ++s) sum += item.values[s];

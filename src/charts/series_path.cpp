@@ -76,7 +76,8 @@ void AddLinePath(HPDF_Page page, const std::vector<PathPoint>& points, double st
       for (std::size_t k = 1; k < n; ++k) {
         // Beyond each end a virtual neighbour at the end's height, a third of a step outside.
         const PathPoint P0 = k >= 2 ? points[k - 2] : PathPoint{points[0].x - step / 3, points[0].y};
-        const PathPoint P3 = k + 1 < n ? points[k + 1] : PathPoint{points[n - 1].x + step / 3, points[n - 1].y};
+        const PathPoint P3 =
+            k + 1 < n ? points[k + 1] : PathPoint{points[n - 1].x + step / 3, points[n - 1].y};
         CurveBetween(page, P0, points[k - 1], points[k], P3);
       }
       break;

@@ -35,7 +35,8 @@ TEST(LineChartTest, SeriesPathsTakeTheShapeOfTheStyleAndSpreadTheItemsOverThePlo
   // (566.67, 300). Segment 1: M2 - M1 = (133.33, 100), M3 - M2 = (200, 50); segment 2:
   // M2 - M1 = (200, 50), M3 - M2 = (133.33, -50).
   const double L01 = 200.0 / 3, L12 = std::sqrt(2.0) * 200, L23 = std::sqrt(5.0) * 100;
-  const double t1a = L01 / (L01 + L12), t2a = L12 / (L12 + L23), t1b = L12 / (L12 + L23), t2b = L23 / (L23 + L01);
+  const double t1a = L01 / (L01 + L12), t2a = L12 / (L12 + L23);
+  const double t1b = L12 / (L12 + L23), t2b = L23 / (L23 + L01);
   auto width = [](int w) { return [w](ChartPage& p) { p.area.right = 100 + w; }; };
   ExpectStrokedPaths(
       {{"standard", kStyleLineStandard, {{1}, {3}, {2}}, nullptr,
@@ -46,14 +47,17 @@ TEST(LineChartTest, SeriesPathsTakeTheShapeOfTheStyleAndSpreadTheItemsOverThePlo
          {"l", {500, 300}}, {"S", {}}}},
        {"curved", kStyleLineCurved, {{1}, {3}, {2}}, nullptr,
         {{"m", {100, 200}},
-         {"c", {100 + 400.0 / 3 * (1 - t1a), 200 + 100 * (1 - t1a), 300 - 200 * t2a, 400 - 50 * t2a, 300, 400}},
-         {"c", {300 + 200 * (1 - t1b), 400 + 50 * (1 - t1b), 500 - 400.0 / 3 * t2b, 300 + 50 * t2b, 500, 300}},
+         {"c", {100 + 400.0 / 3 * (1 - t1a), 200 + 100 * (1 - t1a), 300 - 200 * t2a, 400 - 50 * t2a,
+                300, 400}},
+         {"c", {300 + 200 * (1 - t1b), 400 + 50 * (1 - t1b), 500 - 400.0 / 3 * t2b, 300 + 50 * t2b,
+                500, 300}},
          {"S", {}}}},
        {"two items", kStyleLineStandard, Rows(2, {1}), nullptr, Spaced(2, 400)},
        {"as many items as points", kStyleLineStandard, Rows(10, {1}), width(10), Spaced(10, 10 / 9.0)},
        {"more items than points", kStyleLineStandard, Rows(20, {1}), width(10), Spaced(20, 20 / 19.0)},
        {"no width", kStyleLineStandard, Rows(3, {1}), width(0), Spaced(3, 1.5)},
-       {"time values", kStyleLineStandard, Rows(3, {1}), [](ChartPage& p) { p.TimeValues(); }, Spaced(3, 200)}},
+       {"time values", kStyleLineStandard, Rows(3, {1}), [](ChartPage& p) { p.TimeValues(); },
+        Spaced(3, 200)}},
       kBlack);
 }
 
@@ -62,8 +66,9 @@ TEST(LineChartTest, ReferenceLinesLinesMarkersAndLabelsAreDrawnInTheirFixedOrder
   const struct {
     Rows rows;
     std::vector<float> order;
-  } cases[] = {{{{1, 2}, {3, 1}, {2, 2}, {1, 3}}, {0.75f, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.75f, 0.8f}},
-               {{{1, 2}}, {0.75f, 0.1f, 0.2f, 0.5f, 0.75f, 0.8f}}};  // one item: no lines, still markers
+  } cases[] = {
+      {{{1, 2}, {3, 1}, {2, 2}, {1, 3}}, {0.75f, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.75f, 0.8f}},
+      {{{1, 2}}, {0.75f, 0.1f, 0.2f, 0.5f, 0.75f, 0.8f}}};  // one item: no lines, still markers
   auto red = [](float r) { return RgbColor{r, 0, 0}; };
   for (const auto& c : cases) {
     ChartPage page(kStyleLineStandard, c.rows);

@@ -30,13 +30,15 @@ TEST(ReferenceLinesTest, AverageOfALineChartTakesEverySeriesOfAnAreaChartTheFirs
   ExpectStrokedPaths({{"line", kStyleLineStandard, {{1, 5}, {3, 7}}, on, Across(500)},
                       {"area", kStyleAreaStandard, {{1, 5}, {3, 7}}, on, Across(300)},
                       {"one series", kStyleLineCurved, {{1}, {2}, {3}, {6}}, on, Across(400)},
-                      {"time values", kStyleAreaStepped, {{1}, {2}}, [&](ChartPage& p) { on(p), p.TimeValues(); },
-                       Across(250)}},
+                      {"time values", kStyleAreaStepped, {{1}, {2}},
+                       [&](ChartPage& p) { on(p), p.TimeValues(); }, Across(250)}},
                      kLine);
 }
 
 TEST(ReferenceLinesTest, TargetIsDrawnOnlyWithinTheScaleBothEndsIncluded) {
-  auto at = [](double value) { return [value](ChartPage& p) { p.t.settings.TargetLine = {1, kLine, 1, value, ""}; }; };
+  auto at = [](double value) {
+    return [value](ChartPage& p) { p.t.settings.TargetLine = {1, kLine, 1, value, ""}; };
+  };
   const Rows rows = {{1}, {3}};
   ExpectStrokedPaths({{"maximum", kStyleLineStandard, rows, at(4), Across(500)},
                       {"above", kStyleLineStandard, rows, at(4.0001), {}},
