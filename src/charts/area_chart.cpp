@@ -1,0 +1,49 @@
+#include "charts/area_chart.h"
+
+#include <vector>
+
+#include "charts/plot_frame.h"
+#include "charts/series_path.h"
+#include "render/color.h"
+
+namespace corvane {
+namespace {
+
+// The fill first, closed along the plot's bottom edge, then the upper edge alone stroked
+// over it; a single item has no area. The first series' points feed the line of best fit.
+FitSums DrawArea(const Canvas& canvas, const Plot& plot) {
+  FitSums sums;
+  const int n = canvas.data.count;
+  if (n < 2) return sums;
+  const ChartSettings& s = canvas.settings;
+  const HPDF_Page page = canvas.page;
+  std::vector<PathPoint> edge;
+  for (int k = 0; k < n; ++k) {
+    const double v = canvas.data.items[k].values[0];
+    edge.push_back({plot.X(k), plot.Y(v)});
+    sums.sumK += k;
+    sums.sumV += v;
+  }
+  const PathShape shape = ShapeOfStyle(s.Chart.style);
+
+  SetFillColor(page, s.Area.fillColor);
+  AddLinePath(page, edge, plot.step, shape, StepRise::kHalfWay);
+  LineTo(page, plot.area.right, plot.area.bottom);
+  LineTo(page, plot.area.left, plot.area.bottom);
+  LineTo(page, plot.area.left, edge[0].y);
+  HPDF_Page_Fill(page);
+
+  SetStrokeColor(page, s.Area.lineColor);
+  HPDF_Page_SetLineWidth(page, static_cast<float>(s.Area.thickness));
+  AddLinePath(page, edge, plot.step, shape, StepRise::kHalfWay);
+  HPDF_Page_Stroke(page);
+  return sums;
+}
+
+}  // namespace
+
+void DrawAreaChart(const Canvas& canvas, ChartArea& area) {
+  DrawPlotAroundData(canvas, area, 1, [&canvas](const Plot& plot) { return DrawArea(canvas, plot); });
+}
+
+}  // namespace corvane

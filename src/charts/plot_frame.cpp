@@ -1,0 +1,94 @@
+#include "charts/plot_frame.h"
+
+#include <string>
+
+#include "charts/reference_lines.h"
+#include "render/axes.h"
+#include "render/background.h"
+#include "render/labels.h"
+#include "render/legends.h"
+#include "render/text.h"
+
+namespace corvane {
+namespace {
+
+constexpr int kLabelsRight = 2;
+
+// Item spacing: the first item on the left edge, the last on the right; with more items than
+// points of width each item still gets a little over a point, and the line runs past the edge.
+double ItemStep(const ChartArea& plot, int n) {
+  double W = plot.right - plot.left;
+  if (n > W) W = n;
+  return n > 1 ? W / (n - 1) : W;
+}
+
+// Takes the legend's and the labels' room, writes the captions and draws the background and
+// the value axis; the area is the plot area afterwards.
+Plot DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
+  const ChartSettings& s = canvas.settings;
+  const HPDF_Page page = canvas.page;
+  const int entryBottom = area.bottom;
+  const int entryLeft = area.left;
+  const int entryRight = area.right;
+
+  DrawSeriesLegend(canvas, area);
+
+  if (s.AxesLabelX.size > 0) {
+    ApplyFont(canvas, s.AxesLabelX);
+    const double A = Ascent(page);
+    const double D = Descent(page);
+    area.bottom += static_cast<int>(A + 3 * D);
+  }
+
+  if (s.AxesLabelY.size > 0) {
+    ApplyFont(canvas, s.AxesLabelY);
+    // Measured on the maximum as a plain number, also for time values.
+    const std::string text = PlainNumberText(s, canvas.data, canvas.scale.maximum);
+    const double S = SpaceWidth(page);
+    const int room = static_cast<int>(2 * S + TextWidth(page, text));
+    if (s.AxesLabelYPosition == kLabelsRight) {
+      area.right -= room;
+    } else {
+      area.left += room;
+    }
+  }
+
+  DrawAxisCaptions(canvas, area, entryBottom, entryLeft, entryRight);
+  DrawPlotBackground(canvas, area);
+  DrawValueAxis(canvas, area);
+  return Plot{area, ItemStep(area, canvas.data.count), canvas.scale.minimum, canvas.scale.range};
+}
+
+// Each item's label centred under its point, thinned to every LabelSpacing-th item.
+void DrawCategoryLabels(const Canvas& canvas, const Plot& plot) {
+  const ChartSettings& s = canvas.settings;
+  if (s.AxesLabelX.size <= 0) return;
+  const HPDF_Page page = canvas.page;
+  ApplyFont(canvas, s.AxesLabelX);
+  const double A = Ascent(page);
+  const double D = Descent(page);
+  for (int k = 0; k < canvas.data.count; ++k) {
+    const DataItem& item = canvas.data.items[k];
+    const std::string text = FormatLabel(s, canvas.data, item, item.values[0], "TTTT");
+    const int w = static_cast<int>(TextWidth(page, text));
+    if (s.LabelSpacing == 0 || k % s.LabelSpacing == 0) {
+      WriteText(page, 0, plot.X(k) - w / 2.0, plot.area.bottom - A - D, text);
+    }
+  }
+}
+
+}  // namespace
+
+void DrawPlotAroundData(const Canvas& canvas, ChartArea& area, int seriesMeasured,
+                        const DataDrawing& drawData) {
+  const Plot plot = DrawPlotFrame(canvas, area);
+  DrawAverageLine(canvas, plot, seriesMeasured);
+  DrawTargetLine(canvas, plot);
+  const FitSums sums = drawData(plot);
+  DrawMovingAverage(canvas, plot);
+  DrawBestFitLine(canvas, plot, sums, seriesMeasured);
+  DrawCategoryLabels(canvas, plot);
+  DrawAxisLines(canvas, area);
+}
+
+}  // namespace corvane

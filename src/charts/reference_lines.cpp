@@ -1,0 +1,115 @@
+#include "charts/reference_lines.h"
+
+#include <string>
+#include <vector>
+
+#include "charts/series_path.h"
+#include "render/color.h"
+#include "render/markers.h"
+#include "render/text.h"
+
+namespace corvane {
+namespace {
+
+// A line across the plot at height y, labelled above its left end in the scale labels' font
+// drawn in the line's colour. The label needs that font: at size 0 it is left out.
+void DrawHorizontalLine(const Canvas& canvas, const Plot& plot, double y, const LabelledLineSettings& line) {
+  const HPDF_Page page = canvas.page;
+  SetStrokeColor(page, line.color);
+  HPDF_Page_SetLineWidth(page, static_cast<float>(line.thickness));
+  MoveTo(page, plot.area.left, y);
+  LineTo(page, plot.area.right, y);
+  HPDF_Page_Stroke(page);
+
+  if (line.label.empty() || canvas.settings.AxesLabelY.size <= 0) return;
+  FontSpec font = canvas.settings.AxesLabelY;
+  font.fillColor = line.color;
+  ApplyFont(canvas, font);
+  WriteText(page, 0, plot.area.left + 2, y + 2 * line.thickness, line.label);
+}
+
+// The mean of the item's values over its first `series` series.
+double ItemMean(const DataItem& item, int series) {
+  double sum = 0.0;
+  for (int s = 0; s < series; ++s) sum += item.values[s];
+  return sum / series;
+}
+
+}  // namespace
+
+void DrawAverageLine(const Canvas& canvas, const Plot& plot, int seriesMeasured) {
+  const LabelledLineSettings& line = canvas.settings.AverageLine;
+  const int n = canvas.data.count;
+  if (!line.on || n < 1 || seriesMeasured < 1) return;
+  double sum = 0.0;
+  for (int s = 0; s < seriesMeasured; ++s) {
+    for (int k = 0; k < n; ++k) sum += canvas.data.items[k].values[s];
+  }
+  const double average = sum / (static_cast<double>(seriesMeasured) * n);
+  DrawHorizontalLine(canvas, plot, plot.Y(average), line);
+}
+
+void DrawTargetLine(const Canvas& canvas, const Plot& plot) {
+  const LabelledLineSettings& line = canvas.settings.TargetLine;
+  if (!line.on) return;
+  if (line.value < canvas.scale.minimum || line.value > canvas.scale.maximum) return;
+  DrawHorizontalLine(canvas, plot, plot.Y(line.value), line);
+}
+
+void DrawMovingAverage(const Canvas& canvas, const Plot& plot) {
+  const ChartSettings& s = canvas.settings;
+  const int n = canvas.data.count;
+  const int N = s.MovingAverageLine.samples;
+  const int S = canvas.data.SeriesToDraw();
+  if (!s.MovingAverageLine.on || N < 1 || n <= N || S < 1) return;
+  const HPDF_Page page = canvas.page;
+  SetStrokeColor(page, s.MovingAverageLine.color);
+  HPDF_Page_SetLineWidth(page, static_cast<float>(s.MovingAverageLine.thickness));
+
+  // A running sum over the last N items' means: add the newest, and once the first N are in,
+  // take off the oldest after each point.
+  std::vector<PathPoint> points;
+  double sum = 0.0;
+  for (int k = 0; k < n; ++k) {
+    sum += ItemMean(canvas.data.items[k], S);
+    if (k >= N - 1) {
+      points.push_back({plot.X(k), plot.Y(sum / N)});
+      sum -= ItemMean(canvas.data.items[k - N + 1], S);
+    }
+  }
+  AddLinePath(page, points, plot.step, ShapeOfStyle(s.Chart.style), StepRise::kAtItem);
+  HPDF_Page_Stroke(page);
+
+  if (!s.MovingAverageMarker.on) return;
+  const auto& marker = s.MovingAverageMarker;
+  SetMarkerPen(marker.shape, page, marker.color, marker.outlineThickness);
+  for (const PathPoint& q : points) DrawMarker(q.x, q.y, marker.size, marker.shape, page);
+}
+
+void DrawBestFitLine(const Canvas& canvas, const Plot& plot, const FitSums& sums, int seriesMeasured) {
+  const ChartSettings& s = canvas.settings;
+  const int n = canvas.data.count;
+  if (!s.LineOfBestFit.on || n < 2 || seriesMeasured < 1) return;
+  const double P = static_cast<double>(seriesMeasured) * n;
+  const double xbar = sums.sumK / P;
+  const double ybar = sums.sumV / P;
+  double Sxy = 0.0;
+  double Sxx = 0.0;
+  for (int k = 0; k < n; ++k) {
+    const double y = ItemMean(canvas.data.items[k], seriesMeasured);
+    Sxy += (y - ybar) * (k - xbar);
+    Sxx += (k - xbar) * (k - xbar);
+  }
+  if (!(Sxx > 0)) return;  // every point at one item: no slope
+  const double b = Sxy / Sxx;
+  const double a = ybar - b * xbar;
+
+  const HPDF_Page page = canvas.page;
+  SetStrokeColor(page, s.LineOfBestFit.color);
+  HPDF_Page_SetLineWidth(page, static_cast<float>(s.LineOfBestFit.thickness));
+  MoveTo(page, plot.area.left, plot.Y(a));
+  LineTo(page, plot.area.right, plot.Y(a + b * (n - 1)));
+  HPDF_Page_Stroke(page);
+}
+
+}  // namespace corvane
