@@ -1,9 +1,11 @@
 #include "charts/chart_plotter.h"
 
+#include "charts/area_chart.h"
+#include "charts/line_chart.h"
+
 namespace corvane {
 
-void DrawChart(const Canvas& canvas, [[maybe_unused]] ChartArea& area) {
-  // No plotter is written yet: every style draws nothing for now.
+void DrawChart(const Canvas& canvas, ChartArea& area) {
   switch (canvas.settings.Chart.style) {
     case kStyleBarVertical:
     case kStyleBarHorizontal:
@@ -13,10 +15,12 @@ void DrawChart(const Canvas& canvas, [[maybe_unused]] ChartArea& area) {
     case kStyleLineStandard:
     case kStyleLineStepped:
     case kStyleLineCurved:
+      DrawLineChart(canvas, area);
       break;
     case kStyleAreaStandard:
     case kStyleAreaStepped:
     case kStyleAreaCurved:
+      DrawAreaChart(canvas, area);
       break;
     default:
       break;
