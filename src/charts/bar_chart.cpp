@@ -1,0 +1,251 @@
+#include "charts/bar_chart.h"
+
+#include <algorithm>
+#include <string>
+
+#include "render/axes.h"
+#include "render/background.h"
+#include "render/color.h"
+#include "render/labels.h"
+#include "render/legends.h"
+#include "render/text.h"
+
+namespace corvane {
+namespace {
+
+constexpr int kLabelsRight = 2;  // AxesLabelYPosition
+const std::string kLabelOnly = "TTTT";
+const std::string kValueOnly = "VVVV";
+
+bool LabelsAtAxis(int position) { return position >= kBarLabelAxes && position <= kBarLabelAxesAndCenter; }
+
+// Positions 5 to 7 write the item's label at the axis and the value at the bar.
+bool LabelsInTwoPasses(int position) {
+  return position >= kBarLabelAxesAndStart && position <= kBarLabelAxesAndCenter;
+}
+
+// Across the bars: each bar's thickness t, the gap between neighbours, and where the first
+// bar starts from the start edge of the extent E.
+struct BarGeometry {
+  double t = 0;
+  double gap = 0;
+  double first = 0;
+};
+
+// The bars fill E exactly, the first touching the start edge and the last the far edge;
+// every bar is at least one point thick, so many bars on a short extent overlap (gap < 0).
+BarGeometry Geometry(int E, int n, int barSpacing, int barSize) {
+  BarGeometry g;
+  if (n == 1) {
+    // There is no gap to share out: the single bar fills the extent, or a bar of BarSize, no
+    // wider than the extent, stands in its middle.
+    g.t = barSize == 0 ? std::max(E, 1) : std::min(barSize, std::max(E, 1));
+    g.first = (E - g.t) / 2;
+    return g;
+  }
+  if (barSize == 0) {
+    g.t = static_cast<double>(std::max(E - (n - 1) * barSpacing, n)) / n;
+    g.gap = (E - n * g.t) / (n - 1);
+  } else {
+    g.gap = static_cast<double>(std::max(E - barSize * n, n)) / (n - 1);
+    g.t = (E - (n - 1) * g.gap) / n;
+  }
+  return g;
+}
+
+// Room under the plot for the labels along the horizontal axis, and beside it for those
+// along the vertical axis; the frame writes the scale labels into it, the bars the rest.
+void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
+  const ChartSettings& s = canvas.settings;
+  const DataTable& data = canvas.data;
+  const HPDF_Page page = canvas.page;
+  const int position = s.BarLabel.position;
+
+  if (s.AxesLabelX.size > 0) {
+    ApplyFont(canvas, s.AxesLabelX);
+    const double A = Ascent(page);
+    const double D = Descent(page);
+    if (vertical && LabelsAtAxis(position)) area.bottom += static_cast<int>(A + 3 * D);
+    if (!vertical) area.bottom += static_cast<int>(A + 2 * D);
+  }
+
+  if (s.AxesLabelY.size > 0) {
+    ApplyFont(canvas, s.AxesLabelY);
+    const double S = SpaceWidth(page);
+    int w = 0;
+    if (vertical) {
+      // Measured on the maximum as a plain number, even for time data.
+      const std::string text = PlainNumberText(s, data, canvas.scale.maximum);
+      w = static_cast<int>(TextWidth(page, text) + 2 * S);
+    } else if (LabelsAtAxis(position)) {
+      const bool fullLabel = position == kBarLabelAxes;
+      for (int i = 0; i < data.count; ++i) {
+        const DataItem& item = data.items[i];
+        const std::string& labelTemplate = fullLabel ? s.BarLabel.format : kLabelOnly;
+        const std::string text = FormatLabel(s, data, item, item.values[0], labelTemplate);
+        const double X = TextWidth(page, text) + (fullLabel ? 2 * S : S);
+        if (w < X) w = static_cast<int>(X);
+      }
+    }
+    if (s.AxesLabelYPosition == kLabelsRight) {
+      area.right -= w;
+    } else {
+      area.left += w;
+    }
+  }
+}
+
+// One bar in the plot: x and y of its corner at the value-axis minimum, its size across
+// (thickness) and along the value axis (length).
+struct Bar {
+  double x, y, width, height;
+  double len;
+};
+
+// Pass 0 writes at BarLabel.position itself, where 4 to 7 all mean the axis; pass 1 (only
+// for 5 to 7) writes the value at the bar's start, end or centre.
+int PositionInPass(int position, int q) {
+  if (q == 1) return position - kBarLabelAxesAndStart + kBarLabelStart;
+  return LabelsAtAxis(position) ? kBarLabelAxes : position;
+}
+
+void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, int i, const Bar& bar,
+                   double bi) {
+  const ChartSettings& s = canvas.settings;
+  const DataTable& data = canvas.data;
+  const HPDF_Page page = canvas.page;
+  const FontSpec& font = vertical ? s.AxesLabelX : s.AxesLabelY;
+  const int position = s.BarLabel.position;
+  const DataItem& item = data.items[i];
+  const double v = item.values[0];
+  const double len = bar.len;
+
+  const int passes = LabelsInTwoPasses(position) ? 2 : 1;
+  for (int q = 0; q < passes; ++q) {
+    const std::string& labelTemplate = passes == 1 ? s.BarLabel.format : q == 0 ? kLabelOnly : kValueOnly;
+    ApplyFont(canvas, font);
+    const double A = Ascent(page);
+    const double D = Descent(page);
+    const double S = SpaceWidth(page);
+    const std::string text = FormatLabel(s, data, item, v, labelTemplate);
+    const double tw = static_cast<int>(TextWidth(page, text));
+
+    double angle = 0;
+    double x = 0;
+    double y = 0;
+    const int at = PositionInPass(position, q);
+    if (vertical) {
+      // Labels in the bar read upwards, centred on its middle line; End and Centre labels never
+      // start below minY, so a short bar's label runs on past its end.
+      const double xc = bar.x + bar.width / 2;
+      const double xr = xc + (A - D) / 2;
+      const double minY = area.bottom + D + 2 * bi;
+      angle = 90;
+      x = xr;
+      switch (at) {
+        case kBarLabelStart:
+          y = area.bottom + 2 * D + 2 * bi;
+          break;
+        case kBarLabelEnd:
+          y = std::max(area.bottom + len - tw - S - 2 * bi, minY);
+          break;
+        case kBarLabelCenter:
+          y = std::max(area.bottom + len / 2 - tw / 2, minY);
+          break;
+        case kBarLabelAxes:
+          angle = 0;
+          x = xc - tw / 2;
+          y = area.bottom - A - D;
+          break;
+        default:
+          continue;
+      }
+    } else {
+      const double minX = area.left + S + 2 * bi;
+      y = bar.y + bar.height / 2 - (A - D) / 2;
+      switch (at) {
+        case kBarLabelStart:
+          x = area.left + S + 2 * bi;
+          break;
+        case kBarLabelEnd:
+          x = std::max(area.left + len - tw - S - 2 * bi, minX);
+          break;
+        case kBarLabelCenter:
+          x = std::max(area.left + len / 2 - tw / 2, minX);
+          break;
+        case kBarLabelAxes:
+          x = s.AxesLabelYPosition == kLabelsRight ? area.right + 2 * S : area.left - (S + tw);
+          break;
+        default:
+          continue;
+      }
+    }
+
+    // LabelSpacing thins everything but the value labels of positions 5 to 7.
+    if (s.LabelSpacing == 0 || i % s.LabelSpacing == 0 || q == 1) WriteText(page, angle, x, y, text);
+  }
+}
+
+void DrawBars(const Canvas& canvas, const ChartArea& area, bool vertical) {
+  const ChartSettings& s = canvas.settings;
+  const DataTable& data = canvas.data;
+  const ScaleRange& scale = canvas.scale;
+  const HPDF_Page page = canvas.page;
+  const int n = data.count;
+  if (n < 1) return;
+
+  // Not the inset of the axis lines: a border stroke reaches half a point past the fill.
+  const double bi = s.BarBorder.width > 1 ? (s.BarBorder.width - 1) / 2 : 0;
+  const int E = vertical ? area.right - area.left : area.top - area.bottom;
+  const double L = vertical ? area.top - area.bottom : area.right - area.left;
+  const BarGeometry g = Geometry(E, n, s.BarSpacing, s.BarSize);
+  const double p = g.gap + g.t;
+  const bool labels = (vertical ? s.AxesLabelX.size : s.AxesLabelY.size) > 0;
+  // At least one pair is given for every bar chart; the guard keeps the index in the table.
+  const int pairs = std::clamp(s.BarColor.count, 1, kMaxBarColors);
+
+  int c = 0;
+  for (int i = 0; i < n; ++i) {
+    const double v = data.items[i].values[0];
+    const double len = L * (v - scale.minimum) / scale.range;
+    const double across = g.first + i * p;
+    const Bar bar = vertical ? Bar{area.left + across, static_cast<double>(area.bottom), g.t, len, len}
+                             : Bar{static_cast<double>(area.left), area.bottom + across, len, g.t, len};
+
+    SetFillColor(page, GradientColor(s.BarColor.fromColor[c], s.BarColor.toColor[c], scale.minimum,
+                                     scale.maximum, v));
+    if (++c == pairs) c = 0;
+    HPDF_Page_Rectangle(page, static_cast<float>(bar.x), static_cast<float>(bar.y),
+                        static_cast<float>(bar.width), static_cast<float>(bar.height));
+    HPDF_Page_Fill(page);
+
+    if (s.BarBorder.width > 0) {
+      SetStrokeColor(page, s.BarBorder.color);
+      HPDF_Page_SetLineWidth(page, static_cast<float>(s.BarBorder.width));
+      HPDF_Page_Rectangle(page, static_cast<float>(bar.x + bi), static_cast<float>(bar.y + bi),
+                          static_cast<float>(bar.width - 2 * bi), static_cast<float>(bar.height - 2 * bi));
+      HPDF_Page_Stroke(page);
+    }
+
+    if (labels) DrawBarLabels(canvas, area, vertical, i, bar, bi);
+  }
+}
+
+}  // namespace
+
+void DrawBarChart(const Canvas& canvas, ChartArea& area) {
+  const bool vertical = canvas.settings.Chart.style != kStyleBarHorizontal;
+  const int entryBottom = area.bottom;
+  const int entryLeft = area.left;
+  const int entryRight = area.right;
+
+  DrawSeriesLegend(canvas, area);
+  TakeLabelRoom(canvas, area, vertical);
+  DrawAxisCaptions(canvas, area, entryBottom, entryLeft, entryRight);
+  DrawPlotBackground(canvas, area);
+  DrawValueAxis(canvas, area);
+  DrawBars(canvas, area, vertical);
+  DrawAxisLines(canvas, area);
+}
+
+}  // namespace corvane

@@ -1,0 +1,28 @@
+// The bar chart: one bar per data item, standing on the bottom of the plot (vertical bars)
+// or growing from its left edge (horizontal bars), from the value-axis minimum to the item's
+// first series value. Each bar takes the next colour pair in turn and its value picks the
+// colour between the pair's two ends; bars may have a border and labels at the bar and at
+// the category axis.
+#pragma once
+
+#include "render/canvas.h"
+
+namespace corvane {
+
+// BarLabel.position.
+enum BarLabelPosition : int {
+  kBarLabelStart = 1,
+  kBarLabelEnd = 2,
+  kBarLabelCenter = 3,
+  kBarLabelAxes = 4,
+  kBarLabelAxesAndStart = 5,
+  kBarLabelAxesAndEnd = 6,
+  kBarLabelAxesAndCenter = 7,
+};
+
+// Draws the series legend, takes the room for the category and scale labels, draws the
+// captions, background, grid and scale labels, then the bars with their labels, and the axis
+// lines last. The area is left narrowed to the plot area.
+void DrawBarChart(const Canvas& canvas, ChartArea& area);
+
+}  // namespace corvane

@@ -1,0 +1,288 @@
+#include "charts/pie_chart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "render/color.h"
+#include "render/labels.h"
+#include "render/legends.h"
+#include "render/text.h"
+
+namespace corvane {
+namespace {
+
+double Radians(double degrees) { return degrees * 3.141592653589793 / 180; }
+
+// The label work fields of one slice: where its label starts and the angle it runs at
+// (degrees anticlockwise from the x axis, as PlaceText takes it).
+struct SliceLabel {
+  float labelX = 0;
+  float labelY = 0;
+  float labelAngle = 0;
+};
+
+// The metrics of PieLabel.font, single precision like the angles they are laid out with.
+struct LabelMetrics {
+  float A = 0;
+  float D = 0;
+  float H = 0;
+};
+
+// a[0] = 0 and a[k + 1] = a[k] + v(k) x 360 / T: slice k spans a[k] to a[k + 1]. Each sweep
+// is rounded to single precision before it is added, so the last angle may miss 360 by a hair.
+std::vector<float> SliceAngles(const DataTable& data, int n) {
+  double T = 0;
+  for (int k = 0; k < n; ++k) T += data.items[k].values[0];
+  std::vector<float> a(n + 1, 0.0f);
+  for (int k = 0; k < n; ++k) {
+    float sweep = static_cast<float>(data.items[k].values[0] * 360 / T);
+    // With a sum of 0 there are no shares to draw: every slice is left empty, as a value of 0
+    // leaves its own slice, rather than handing undefined angles to the page.
+    if (!std::isfinite(sweep)) sweep = 0;
+    a[k + 1] = a[k] + sweep;
+  }
+  return a;
+}
+
+float MiddleAngle(const std::vector<float>& a, int k) { return a[k] + (a[k + 1] - a[k]) * 0.5f; }
+
+// libharu 2.3.0 draws an arc whose end comes before its start, running it backwards, where
+// earlier versions refused it. Corvane relies on the refusal: a slice running backwards (a
+// negative value) must end the document as a library error. This raises it the way libharu's
+// own page operations do: through the page's error record, which calls the error handler the
+// document was created with.
+void RaiseArcOutOfRange(HPDF_Page page) { HPDF_RaiseError(page->error, HPDF_PAGE_OUT_OF_RANGE, 0); }
+
+// Inside: the label is pulled toward the centre by its own size, the more the further round
+// the rim it stands, so that at 12, 3, 6 and 9 o'clock it sits under, before, over and after
+// the anchor P.
+SliceLabel InsideLabel(PiePoint P, float m, double w, const LabelMetrics& f) {
+  const double D = f.D;
+  const double H = f.H;
+  double x, y;
+  if (m <= 90) {
+    x = P.x - w / 2 - (w / 2) * m / 90;
+    y = P.y - D - (H / 2) * (90 - m) / 90;
+  } else if (m <= 180) {
+    x = P.x - w / 2 - (w / 2) * (180 - m) / 90;
+    y = P.y + (D - H / 2) * (180 - m) / 90;
+  } else if (m <= 270) {
+    x = P.x - w / 2 + (w / 2) * (m - 180) / 90;
+    y = P.y + (D - H / 2) * (m - 180) / 90;
+  } else {
+    x = P.x - w / 2 + (w / 2) * (360 - m) / 90;
+    y = P.y - D - (H / 2) * (m - 270) / 90;
+  }
+  SliceLabel l;
+  l.labelX = static_cast<float>(x);
+  l.labelY = static_cast<float>(y);
+  return l;
+}
+
+// Outside: labels of the right half start at the anchor, those of the left half end at it.
+SliceLabel OutsideLabel(PiePoint P, float m, double w, const LabelMetrics& f) {
+  const double D = f.D;
+  const double H = f.H;
+  double x, y;
+  if (m <= 90) {
+    x = P.x;
+    y = P.y - (H / 2) * m / 90;
+  } else if (m <= 180) {
+    x = P.x;
+    y = P.y - D - (H / 2) * (m - 90) / 90;
+  } else if (m <= 270) {
+    x = P.x - w;
+    y = P.y - D - (H / 2) * (270 - m) / 90;
+  } else {
+    x = P.x - w;
+    y = P.y - (H / 2) * (360 - m) / 90;
+  }
+  SliceLabel l;
+  l.labelX = static_cast<float>(x);
+  l.labelY = static_cast<float>(y);
+  return l;
+}
+
+// Spoke: the label runs outwards along the slice's middle line and ends near the rim. Its
+// start is w back from the anchor P1 towards the centre, moved clockwise by Q - P1 so that the
+// text stands on the middle line rather than hanging below it.
+SliceLabel SpokeLabel(const PieDisc& disc, float a0, float a1, float m, double w, const LabelMetrics& f) {
+  const float rIn = disc.r - f.H / 2;
+  const PiePoint P1 = SliceMidPoint(disc.cx, disc.cy, rIn, a0, a1);
+  PiePoint Q = P1;
+  float s = m;
+  const float limit = m - a0 + a1;
+  const double target = (f.A - 2 * f.D) * 0.5;
+  while (s < limit) {
+    Q = SliceMidPoint(disc.cx, disc.cy, rIn, s, static_cast<float>(s + 0.2));  // 0.1 degree past s
+    // This measure, not the distance, is what the shift is judged by.
+    if (std::sqrt(2 * std::fabs(P1.y - Q.y) + 2 * std::fabs(P1.x - Q.x)) >= target) break;
+    s = static_cast<float>(s + 0.1);
+  }
+  const PiePoint R = SliceMidPoint(P1.x, P1.y, static_cast<float>(w), a0 + 180, a1 + 180);
+  SliceLabel l;
+  l.labelAngle = 450 - m;
+  l.labelX = R.x + Q.x - P1.x;
+  l.labelY = R.y + Q.y - P1.y;
+  return l;
+}
+
+// Outside labels need room: the pie gives up one and a half text heights at the top and the
+// bottom, and its sides move in by as much as a label would stick out of the area. The labels
+// are measured once, against the pie before the sides move.
+void TakeOutsideLabelRoom(const Canvas& canvas, ChartArea& area, const std::vector<float>& a,
+                          const LabelMetrics& f) {
+  const ChartSettings& s = canvas.settings;
+  const DataTable& data = canvas.data;
+  double Lo = area.left;
+  double Ro = area.right;
+  area.top += static_cast<int>(-1.5 * f.H);
+  area.bottom += static_cast<int>(1.5 * f.H);
+  const PieDisc disc = PieCircle(s, area);
+  for (int k = 0; k + 1 < static_cast<int>(a.size()); ++k) {
+    const DataItem& item = data.items[k];
+    const double w = TextWidth(canvas.page, FormatLabel(s, data, item, item.values[0], s.PieLabel.format));
+    const PiePoint P = SliceMidPoint(disc.cx, disc.cy, disc.r + f.H / 2, a[k], a[k + 1]);
+    if (MiddleAngle(a, k) > 180) {
+      Lo = std::min(Lo, P.x - w);
+    } else {
+      Ro = std::max(Ro, P.x + w);
+    }
+  }
+  if (Lo < area.left) area.left = 2 * area.left - static_cast<int>(Lo);
+  if (Ro > area.right) area.right = 2 * area.right - static_cast<int>(Ro);
+}
+
+void MoveTo(HPDF_Page page, double x, double y) {
+  HPDF_Page_MoveTo(page, static_cast<float>(x), static_cast<float>(y));
+}
+
+void LineTo(HPDF_Page page, double x, double y) {
+  HPDF_Page_LineTo(page, static_cast<float>(x), static_cast<float>(y));
+}
+
+}  // namespace
+
+PieDisc PieCircle(const ChartSettings& settings, const ChartArea& area) {
+  const double width = area.right - area.left;
+  const double height = area.top - area.bottom;
+  double r = std::min(width * 0.5, height * 0.5);
+  if (settings.PieOutlineColor.on) r -= settings.PieOutlineColor.width / 2;
+  r -= settings.PiePageMargin;
+  return PieDisc{static_cast<float>(area.left + width * 0.5), static_cast<float>(area.top - height * 0.5),
+                 static_cast<float>(r)};
+}
+
+PiePoint SliceMidPoint(float cx, float cy, float r, float a0, float a1) {
+  // Narrowing both ends alike keeps the middle and brings the span within half a turn.
+  while (a1 - a0 > 180) {
+    a0 = a0 + 1;
+    a1 = a1 - 1;
+  }
+  float s = a0;
+  float m = a0 + (a1 - a0) * 0.5f;
+  while (s < 0 || m < 0) {
+    s += 360;
+    m += 360;
+  }
+  if (m - s > 90) m = s + 90;
+  return PiePoint{static_cast<float>(cx + r * std::sin(Radians(m))),
+                  static_cast<float>(cy + r * std::cos(Radians(m)))};
+}
+
+void DrawPieChart(const Canvas& canvas, ChartArea& area) {
+  const ChartSettings& s = canvas.settings;
+  const DataTable& data = canvas.data;
+  const HPDF_Page page = canvas.page;
+  const int n = std::clamp(data.count, 0, kMaxItems);
+  const std::vector<float> a = SliceAngles(data, n);
+  // No slice can run backwards: the document fails before anything is drawn into it.
+  for (int k = 0; k < n; ++k) {
+    if (a[k + 1] < a[k]) {
+      RaiseArcOutOfRange(page);
+      return;
+    }
+  }
+
+  DrawItemLegend(canvas, area);
+
+  const int position = s.PieLabel.position;
+  const bool labelsOn =
+      position == kPieLabelInside || position == kPieLabelOutside || position == kPieLabelSpoke;
+  LabelMetrics f;
+  if (labelsOn) {
+    ApplyFont(canvas, s.PieLabel.font);
+    f.A = static_cast<float>(Ascent(page));
+    f.D = static_cast<float>(Descent(page));
+    f.H = f.A + f.D;
+  }
+  auto labelText = [&](int k) {
+    return FormatLabel(s, data, data.items[k], data.items[k].values[0], s.PieLabel.format);
+  };
+  if (position == kPieLabelOutside) TakeOutsideLabelRoom(canvas, area, a, f);
+
+  const PieDisc disc = PieCircle(s, area);
+  const float cx = disc.cx;
+  const float cy = disc.cy;
+  const float r = disc.r;
+  if (s.PieOutlineColor.on) {
+    SetStrokeColor(page, s.PieOutlineColor.color);
+    HPDF_Page_SetLineWidth(page, static_cast<float>(s.PieOutlineColor.width));
+  }
+
+  // Each slice is one path: from the centre a line to where the previous arc ended (of length
+  // 0 for the first slice), the slice's arc, and back to the centre.
+  std::vector<SliceLabel> labels(n);
+  HPDF_Point E{cx, cy};
+  for (int k = 0; k < n; ++k) {
+    // Without any PieColor every slice is black.
+    SetFillColor(page, PieSliceColor(s, k));
+    if (a[k + 1] - a[k] >= 360) {
+      // A whole turn is the whole disc, without a seam from the centre. libharu refuses an arc
+      // of 360 degrees or more, so the circle is drawn in two halves.
+      HPDF_Page_Arc(page, cx, cy, r, a[k], a[k] + 180);
+      HPDF_Page_Arc(page, cx, cy, r, a[k] + 180, a[k + 1]);
+      E = HPDF_Page_GetCurrentPos(page);
+      if (s.PieOutlineColor.on) {
+        HPDF_Page_ClosePathFillStroke(page);
+      } else {
+        HPDF_Page_Fill(page);
+      }
+    } else {
+      MoveTo(page, cx, cy);
+      LineTo(page, E.x, E.y);
+      if (a[k + 1] != a[k]) HPDF_Page_Arc(page, cx, cy, r, a[k], a[k + 1]);
+      E = HPDF_Page_GetCurrentPos(page);
+      LineTo(page, cx, cy);
+      if (s.PieOutlineColor.on) {
+        HPDF_Page_FillStroke(page);
+      } else {
+        HPDF_Page_Fill(page);
+      }
+    }
+
+    if (labelsOn) {
+      const double w = TextWidth(page, labelText(k));
+      const float m = MiddleAngle(a, k);
+      if (position == kPieLabelInside) {
+        labels[k] = InsideLabel(SliceMidPoint(cx, cy, r - f.H / 2, a[k], a[k + 1]), m, w, f);
+      } else if (position == kPieLabelOutside) {
+        labels[k] = OutsideLabel(SliceMidPoint(cx, cy, r + f.H / 2, a[k], a[k + 1]), m, w, f);
+      } else {
+        labels[k] = SpokeLabel(disc, a[k], a[k + 1], m, w, f);
+      }
+    }
+  }
+
+  // After all slices, so that no slice covers a label.
+  if (labelsOn) {
+    ApplyFont(canvas, s.PieLabel.font);
+    for (int k = 0; k < n; ++k) {
+      WriteText(page, labels[k].labelAngle, labels[k].labelX, labels[k].labelY, labelText(k));
+    }
+  }
+}
+
+}  // namespace corvane
