@@ -1,7 +1,9 @@
 #include "charts/chart_plotter.h"
 
 #include "charts/area_chart.h"
+#include "charts/bar_chart.h"
 #include "charts/line_chart.h"
+#include "charts/pie_chart.h"
 
 namespace corvane {
 
@@ -9,8 +11,10 @@ void DrawChart(const Canvas& canvas, ChartArea& area) {
   switch (canvas.settings.Chart.style) {
     case kStyleBarVertical:
     case kStyleBarHorizontal:
+      DrawBarChart(canvas, area);
       break;
     case kStylePie:
+      DrawPieChart(canvas, area);
       break;
     case kStyleLineStandard:
     case kStyleLineStepped:
