@@ -175,7 +175,7 @@ TEST_F(DocumentBuilderTest, PlacesHeadingAndSubheading) {
 
     const auto ops = testing::ParseContent(testing::PageContent(Build()));
     std::size_t i = both ? 1 : 0;  // the subheading's font is measured first
-    ASSERT_EQ(ops.size(), i + 7 * expected.size());
+    ASSERT_GE(ops.size(), i + 7 * expected.size());  // the chart follows the headings
     for (const Text& e : expected) {
       const PdfOp& tm = ops[i + 4];
       EXPECT_EQ(testing::Describe({ops.begin() + i, ops.begin() + i + 7}),
@@ -199,7 +199,7 @@ TEST_F(DocumentBuilderTest, DrawsTheHeadingInItsFontColourAndStyle) {
   t.settings.FontUsed[6] = 1;
   const std::string pdf = Build();
   const auto ops = testing::ParseContent(testing::PageContent(pdf));
-  ASSERT_EQ(ops.size(), 8u);
+  ASSERT_GE(ops.size(), 8u);
   EXPECT_EQ(testing::Describe({ops.begin(), ops.begin() + 4}),
             testing::Describe(
                 {{"Tf", {"/F1", "24"}}, {"Tr", {"2"}}, {"RG", {"0", "0", "1"}}, {"rg", {"1", "0", "0"}}}));
