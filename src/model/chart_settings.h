@@ -201,7 +201,7 @@ struct ChartSettings {
     double outlineThickness = 1.0;
   } MovingAverageMarker;
 
-  // Entry n (1..14) is 1 once a font specification has named font n; entry 0 is unused.
+  // Entry n (1..14) is 1 once a font argument of some command has named font n; entry 0 is unused.
   std::array<int, kFontCount + 1> FontUsed{};
 
   // Document and run options

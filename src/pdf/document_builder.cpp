@@ -41,8 +41,7 @@ void ApplyEncryption(HPDF_Doc doc, const ChartSettings& s) {
   HPDF_SetEncryptionMode(doc, HPDF_ENCRYPT_R2, 40);
 }
 
-// Only the fonts some font specification named, and Times-Roman, the font of every
-// default specification.
+// Only the fonts some command named, and Times-Roman, the font of every default FontSpec.
 LoadedFonts LoadFonts(HPDF_Doc doc, const ChartSettings& s) {
   LoadedFonts fonts{};
   for (int n = 1; n <= kFontCount; ++n) {
