@@ -1,5 +1,7 @@
 #include "support/test_run.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -55,6 +57,16 @@ std::string TempDir::Write(const std::string& name, const std::string& contents)
   const std::string path = File(name);
   std::ofstream(path, std::ios::binary) << contents;
   return path;
+}
+
+void ExpectEachFails(const std::vector<std::pair<std::string, std::string>>& cases) {
+  for (const auto& [text, message] : cases) {
+    TestRun t;
+    EXPECT_EQ(t.Process(text), 1) << text;
+    std::string logged;
+    for (const std::string& line : t.Lines()) logged += line + "\n";
+    EXPECT_EQ(logged, message + "\n") << text;
+  }
 }
 
 std::string ReadFile(const std::string& path) {
