@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -37,6 +38,7 @@ TEST(ScaleTest, ModesWidenAndRoundTheDataExtent) {
       {"either side, whole: floor and ceiling", {4, 10, 0, 0}, false, {{2}, {8}}, 1, 9},
       // An empty extent would leave nothing to divide by: one unit either side, not below 0.
       {"all zero from zero", {1, 10, 0, 0}, false, {{0}, {0}}, 0, 1},
+      {"one negative value", {2, 10, 0, 0}, false, {{-3}}, -4, -2},
   };
   for (const Case& c : cases) {
     testing::TestRun t;
@@ -46,6 +48,19 @@ TEST(ScaleTest, ModesWidenAndRoundTheDataExtent) {
     const ScaleRange scale = ComputeScale(t.settings, t.data);
     EXPECT_NEAR(scale.minimum, c.minimum, 1e-9) << c.name;
     EXPECT_NEAR(scale.maximum, c.maximum, 1e-9) << c.name;
+    EXPECT_EQ(scale.range, scale.maximum - scale.minimum) << c.name;
+  }
+}
+
+TEST(ScaleTest, RangeIsFiniteAndPositiveWhateverTheValues) {
+  for (double huge : {1e300, -1e300, HUGE_VAL, static_cast<double>(NAN)}) {
+    for (int mode = 1; mode <= 4; ++mode) {
+      testing::TestRun t;
+      t.settings.AxesScale = {mode, 100, -1e308, 1e308};
+      Fill(t.data, {{huge}, {-huge}, {1}});
+      const ScaleRange scale = ComputeScale(t.settings, t.data);
+      EXPECT_TRUE(std::isfinite(scale.range) && scale.range > 0) << huge << " mode " << mode;
+    }
   }
 }
 
