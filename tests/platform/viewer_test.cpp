@@ -1,10 +1,12 @@
 #include "platform/viewer.h"
 
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
-#include <string>
 
 #include <gtest/gtest.h>
 
@@ -16,40 +18,51 @@ namespace {
 using testing::ReadFile;
 using testing::TempDir;
 
-// Puts an executable shell script named like the opener into the folder.
-void WriteOpener(const TempDir& dir, const std::string& subfolder, const std::string& body) {
-  std::filesystem::create_directories(dir.File(subfolder));
-  chmod(dir.Write(subfolder + "/xdg-open", "#!/bin/sh\n" + body + "\n").c_str(), 0755);
+// Puts an executable shell script named like the opener into the folder "bin".
+void WriteOpener(const TempDir& dir, const std::string& body) {
+  std::filesystem::create_directories(dir.File("bin"));
+  chmod(dir.Write("bin/xdg-open", "#!/bin/sh\n" + body + "\n").c_str(), 0755);
 }
 
-TEST(ViewerTest, RunsTheOpenerDetachedAndReportsItsOutcome) {
-  struct Case { std::string ending; int outcome; } cases[] = {  // ending "": no opener on the path
-      {"exit 0", kViewerOpened}, {"exit 1", kViewerFailed}, {"", kViewerNotFound}};
-  for (const Case& c : cases) {
+// The opener records its argument and whether it runs in its own session with /dev/null for
+// input and output, then ends as told. Before its folder the PATH holds a missing folder, the
+// current one, a folder named like the opener and a file of that name that cannot be run.
+TEST(ViewerTest, ReportsTheOpenersOutcome) {
+  const std::string record = "sid=$(cut -d' ' -f6 /proc/$$/stat)\n"
+                             "echo \"$1|$([ \"$sid\" = $$ ] && echo own-session)|$(readlink /proc/$$/fd/0)|"
+                             "$(readlink /proc/$$/fd/1)|$(readlink /proc/$$/fd/2)\" > ";
+  const std::pair<const char*, int> cases[] = {
+      {"exit 0", kViewerOpened}, {"exit 1", kViewerFailed}, {"kill -9 $$", kViewerFailed},  // killed: failed
+      {"", kViewerNotFound},
+  };
+  for (const auto& [ending, expected] : cases) {
     TempDir dir;
-    // The opener records its argument, whether it leads its own session, and its input and errors.
-    if (!c.ending.empty()) {
-      WriteOpener(dir, "bin", "sid=$(cut -d' ' -f6 /proc/$$/stat)\n"
-                              "echo \"$1|$([ \"$sid\" = $$ ] && echo own)|$(readlink /proc/$$/fd/0)|"
-                              "$(readlink /proc/$$/fd/2)\" > '" + dir.File("record") + "'\n" + c.ending);
-    }
-    EXPECT_EQ(OpenInViewer("/some/chart.pdf", dir.File("bin")), c.outcome) << c.ending;
-    EXPECT_LT(waitpid(-1, nullptr, WNOHANG), 0) << "a finished opener is reaped";
-    if (!c.ending.empty()) {
-      EXPECT_EQ(ReadFile(dir.File("record")), "/some/chart.pdf|own|/dev/null|/dev/null\n") << c.ending;
+    std::filesystem::create_directories(dir.File("folder/xdg-open"));
+    dir.Write("xdg-open", "#!/bin/sh\nexit 0\n");
+    if (*ending != 0) WriteOpener(dir, record + "'" + dir.File("record") + "'\n" + ending);
+    const std::string path = "/no/such::" + dir.File("folder") + ":" + dir.path() + ":" + dir.File("bin");
+    EXPECT_EQ(OpenInViewer("-chart.pdf", path), expected) << ending;
+    EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << ending;  // the opener has been reaped
+    if (*ending != 0) {
+      // A name starting with '-' is not to be taken for an option.
+      EXPECT_EQ(ReadFile(dir.File("record")), "./-chart.pdf|own-session|/dev/null|/dev/null|/dev/null\n");
     }
   }
 }
 
-TEST(ViewerTest, SearchesThePathInOrder) {
+TEST(ViewerTest, DoesNotWaitForAnOpenerThatStays) {
   TempDir dir;
-  std::filesystem::create_directories(dir.File("folder/xdg-open"));
-  WriteOpener(dir, "first", "echo \"$1\" > '" + dir.File("first-ran") + "'");
-  WriteOpener(dir, "second", "exit 1");
-  const std::string path =
-      "/no/such:" + dir.File("folder") + "::" + dir.File("first") + ":" + dir.File("second");
-  EXPECT_EQ(OpenInViewer("-chart.pdf", path), kViewerOpened);
-  EXPECT_EQ(ReadFile(dir.File("first-ran")), "./-chart.pdf\n");  // not to be taken for an option
+  WriteOpener(dir, "echo $$ > '" + dir.File("pid") + "'\nexec sleep 30");
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(OpenInViewer("chart.pdf", dir.File("bin")), kViewerOpened);
+  const auto waited = std::chrono::steady_clock::now() - start;
+  EXPECT_GE(waited, std::chrono::milliseconds(1900));
+  EXPECT_LT(waited, std::chrono::seconds(10));
+
+  // Still running, as our own child: end it and reap it so the test leaves nothing behind.
+  const pid_t opener = std::stoi(ReadFile(dir.File("pid")));
+  EXPECT_EQ(kill(opener, SIGKILL), 0);
+  EXPECT_EQ(waitpid(opener, nullptr, 0), opener);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -138,6 +139,17 @@ std::vector<std::string> ShownTexts(const std::vector<PdfOp>& ops) {
     texts.push_back(text);
   }
   return texts;
+}
+
+std::vector<std::string> PlacedTexts(const std::vector<PdfOp>& ops) {
+  std::vector<std::string> placed = ShownTexts(ops);
+  const std::vector<PdfOp> tm = OpsNamed(ops, "Tm");
+  for (std::size_t i = 0; i < placed.size() && i < tm.size(); ++i) {
+    char at[64];
+    std::snprintf(at, sizeof at, " %g %g", tm[i].Num(4), tm[i].Num(5));
+    placed[i] += at;
+  }
+  return placed;
 }
 
 std::string Describe(const std::vector<PdfOp>& ops) {

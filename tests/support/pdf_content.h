@@ -26,6 +26,10 @@ std::vector<PdfOp> OpsNamed(const std::vector<PdfOp>& ops, const std::string& na
 // The text shown by every Tj, in order, with the string delimiters and escapes removed.
 std::vector<std::string> ShownTexts(const std::vector<PdfOp>& ops);
 
+// Each shown text followed by where its text matrix starts it, as "Sales 2.25 579.894" (%g of x
+// and y), for content that places every text with one Tm before its Tj.
+std::vector<std::string> PlacedTexts(const std::vector<PdfOp>& ops);
+
 // Operators as one line each ("1 0 0 RG"), for readable failure messages.
 std::string Describe(const std::vector<PdfOp>& ops);
 
