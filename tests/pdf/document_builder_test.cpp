@@ -112,6 +112,8 @@ TEST_F(DocumentBuilderTest, EncryptsWithAUserPasswordAloneButNotWithTwoEqualOnes
   Build();
   EXPECT_TRUE(Contains(testing::RunProcess("/usr/bin/pdfinfo", {"-upw", "secret", Pdf()}).out,
                        "Encrypted:       yes (print:yes copy:yes change:no addNotes:no algorithm:RC4)"));
+  t.settings.UserPassword = "Corvane owner";  // our own owner password must then differ from it
+  EXPECT_EQ(MakePDF(t.run), 0);
 
   t.settings.OwnerPassword = t.settings.UserPassword = "same";  // refused by the library
   EXPECT_EQ(MakePDF(t.run), 1);
