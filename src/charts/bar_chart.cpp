@@ -49,6 +49,12 @@ BarGeometry Geometry(int E, int n, int barSpacing, int barSize) {
   } else {
     g.gap = static_cast<double>(std::max(E - barSize * n, n)) / (n - 1);
     g.t = (E - (n - 1) * g.gap) / n;
+    // With more bars than points that rule leaves a negative thickness: keep bars one point
+    // thick and let them overlap, as bars of derived size do.
+    if (g.t < 1) {
+      g.t = 1;
+      g.gap = static_cast<double>(E - n) / (n - 1);
+    }
   }
   return g;
 }

@@ -24,6 +24,7 @@ TEST(BarChartTest, BarsFillTheExtentWhateverTheirNumber) {
       {"three, spacing 18", kStyleBarVertical, 3, 300, 0, "100 100 88 100 re", "312 100 88 100 re"},
       {"three of BarSize 50", kStyleBarVertical, 3, 300, 50, "100 100 50 100 re", "350 100 50 100 re"},
       {"200 overlapping on 100", kStyleBarVertical, 200, 100, 0, "100 100 1 100 re", "199 100 1 100 re"},
+      {"200 of BarSize 50 on 100", kStyleBarVertical, 200, 100, 50, "100 100 1 100 re", "199 100 1 100 re"},
       {"one filling the extent", kStyleBarVertical, 1, 300, 0, "100 100 300 100 re", "100 100 300 100 re"},
       {"one of BarSize 50, centred", kStyleBarVertical, 1, 300, 50, "225 100 50 100 re", "225 100 50 100 re"},
       {"three across", kStyleBarHorizontal, 3, 300, 0, "100 100 100 88 re", "100 312 100 88 re"},
