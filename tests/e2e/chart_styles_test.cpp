@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "support/pdf_content.h"
 #include "support/process.h"
@@ -16,13 +15,7 @@ using testing::ReadFile;
 using testing::RunCorvane;
 using testing::RunProcess;
 using testing::TempDir;
-
-std::vector<std::string> Words(const std::string& text) {
-  std::vector<std::string> words;
-  std::istringstream in(text);
-  for (std::string word; in >> word;) words.push_back(word);
-  return words;
-}
+using testing::Words;
 
 int Count(const std::vector<testing::PdfOp>& ops, const std::string& name) {
   return static_cast<int>(testing::OpsNamed(ops, name).size());

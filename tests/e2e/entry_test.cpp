@@ -13,6 +13,7 @@ using testing::ReadFile;
 using testing::RunCorvane;
 using testing::TempDir;
 using testing::Unstamped;
+using testing::Words;
 
 TEST(EntryTest, NoArgumentsShowsTheInformationTextAndFails) {
   const auto r = RunCorvane({});
@@ -39,24 +40,30 @@ TEST(EntryTest, EveryLineIsStampedAndTheRunEndsWithFinished) {
   EXPECT_EQ(Unstamped(r.out), (std::vector<std::string>{"ERROR: Unknown command [Foo]", "Finished"}));
 }
 
-TEST(EntryTest, BadCommandLinesGiveOneErrorLine) {
+// Each ends with one error line, then "Finished", exit code 1 and no file.
+TEST(EntryTest, BadCommandLinesGiveOneErrorLineAndNoFile) {
   struct Case {
     std::vector<std::string> args;
     std::string error;
   } cases[] = {
       {{"Chart", "Bar", "V"}, "ERROR: No command character [Chart Bar V]"},
-      {{"-Log"}, "ERROR: Log - no filename"},
       {{" "}, "ERROR: No command character [\" \"]"},
       {{";", "-Foo"}, "ERROR: No Chart Type specified"},
-      {{"-Log", "/dev/null", "caf\xC3\xA9"}, "ERROR: No command character [caf\xC3\xA9]"},  // UTF-8 again
+      {{"-Title", "x", "caf\xC3\xA9"}, "ERROR: No command character [caf\xC3\xA9]"},  // UTF-8 again
+      {Words("-Chart Bar V -Datum A 1 -Output out"), "ERROR: No bar colors specified"},
+      {Words("-Chart Pie 2D -Output out"), "ERROR: No data specified"},
+      {Words("-Chart Line Curved -Datum A 1"), "ERROR: No PDF output file specified"},
+      {Words("-Chart Pie 2D -Datum A x -Output out"), "ERROR: Datum - no value"},
+      {Words("-Chart Line Standard -Chart Pie 2D"), "ERROR: Chart - type already specified"},
   };
   for (const Case& c : cases) {
-    const auto r = RunCorvane(c.args);
+    TempDir dir;
+    const auto r = RunCorvane(c.args, dir.path());
     EXPECT_EQ(r.exitCode, 1);
-    const auto lines = Unstamped(r.out);
-    ASSERT_GE(lines.size(), 2u) << r.out;
-    EXPECT_EQ(lines[lines.size() - 2], c.error);
-    EXPECT_EQ(lines.back(), "Finished");
+    auto lines = Unstamped(r.out);
+    std::erase_if(lines, [](const std::string& line) { return line.rfind("Chart type:", 0) == 0; });
+    EXPECT_EQ(lines, (std::vector<std::string>{c.error, "Finished"}));
+    EXPECT_FALSE(testing::FileExists(dir.File("out.pdf"))) << c.error;
   }
 }
 

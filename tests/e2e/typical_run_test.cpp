@@ -3,8 +3,6 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
-#include <sstream>
 
 #include "support/process.h"
 #include "support/test_run.h"
@@ -12,7 +10,6 @@
 namespace corvane {
 namespace {
 
-using testing::FileExists;
 using testing::ReadFile;
 using testing::RunCorvane;
 using testing::RunProcess;
@@ -51,36 +48,6 @@ TEST(TypicalRunTest, BarChartIsSavedAndOpened) {
   EXPECT_NE(info.out.find("800 x 600 pts"), std::string::npos) << info.out;
   const auto text = RunProcess("/usr/bin/pdftotext", {dir.File("sales.pdf"), "-"});
   EXPECT_NE(text.out.find("Sales"), std::string::npos);
-}
-
-TEST(TypicalRunTest, BadCommandLinesLeaveNoFile) {
-  struct Case {
-    std::string commands;
-    std::string error;
-  } cases[] = {
-      {"-Chart Bar V -Datum A 1 -Output out", "ERROR: No bar colors specified"},
-      {"-Chart Pie 2D -Output out", "ERROR: No data specified"},
-      {"-Chart Line Curved -Datum A 1", "ERROR: No PDF output file specified"},
-      {"-Chart Pie 2D -Datum A 1 -Output out -Page 99 100 0 0 0", "ERROR: Page - width must be between 100 and 10000 inclusive"},
-      {"-Chart Pie 2D -Datum A x -Output out", "ERROR: Datum - no value"},
-      {"-Chart Area Curved -Datum A 1 -Output out -Area 0 0 0 0 0 0 0", "ERROR: Area - thickness must be greater than 0.0 and less than or equal to 100.0"},
-      {"-Chart Line Standard -Chart Pie 2D", "ERROR: Chart - type already specified"},
-  };
-  for (const Case& c : cases) {
-    TempDir dir;
-    std::vector<std::string> args;
-    std::istringstream words(c.commands);
-    for (std::string word; words >> word;) args.push_back(word);
-    const auto r = RunCorvane(args, dir.path());
-    EXPECT_EQ(r.exitCode, 1) << c.commands;
-    const auto lines = Unstamped(r.out);
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[lines.size() - 2], c.error);
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("ERROR:", 0) == 0; }),
-              1);
-    EXPECT_EQ(lines.back(), "Finished");
-    EXPECT_FALSE(FileExists(dir.File("out.pdf"))) << c.commands;
-  }
 }
 
 }  // namespace

@@ -61,6 +61,13 @@ ProcessResult RunCorvane(const std::vector<std::string>& args, const std::string
   return RunProcess(CORVANE_EXE, args, workingDir, extraEnv);
 }
 
+std::vector<std::string> Words(const std::string& text) {
+  std::vector<std::string> words;
+  std::istringstream in(text);
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
 std::vector<std::string> Unstamped(const std::string& out) {
   std::vector<std::string> lines;
   std::istringstream in(out);

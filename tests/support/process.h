@@ -22,6 +22,9 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
 ProcessResult RunCorvane(const std::vector<std::string>& args, const std::string& workingDir = "",
                          const std::vector<std::string>& extraEnv = {});
 
+// The blank-separated words of a command line, as a shell without quotes would pass them.
+std::vector<std::string> Words(const std::string& text);
+
 // The lines of a program's output with the "hh:mm:ss " stamps removed.
 std::vector<std::string> Unstamped(const std::string& out);
 
