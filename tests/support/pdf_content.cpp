@@ -11,28 +11,20 @@ namespace corvane::testing {
 namespace {
 
 std::string Inflate(const std::string& data) {
-  z_stream z{};
-  if (inflateInit(&z) != Z_OK) throw std::runtime_error("inflateInit failed");
-  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
-  z.avail_in = static_cast<uInt>(data.size());
-  std::string out;
-  char buffer[16384];
-  int status;
-  do {
-    z.next_out = reinterpret_cast<Bytef*>(buffer);
-    z.avail_out = sizeof buffer;
-    status = inflate(&z, Z_NO_FLUSH);
-    if (status != Z_OK && status != Z_STREAM_END) {
-      inflateEnd(&z);
-      throw std::runtime_error("inflate failed");
-    }
-    out.append(buffer, sizeof buffer - z.avail_out);
-  } while (status != Z_STREAM_END);
-  inflateEnd(&z);
-  return out;
+  if (data.empty()) return "";
+  for (uLongf size = data.size() * 8 + 1024;; size *= 4) {
+    std::string out(size, '\0');
+    uLongf length = size;
+    const int status = uncompress(reinterpret_cast<Bytef*>(out.data()), &length,
+                                  reinterpret_cast<const Bytef*>(data.data()), data.size());
+    if (status == Z_OK) return out.substr(0, length);
+    if (status != Z_BUF_ERROR) throw std::runtime_error("inflate failed");
+  }
 }
 
-bool IsDelimiter(char c) { return std::isspace(static_cast<unsigned char>(c)) || c == '/' || c == '[' || c == '(' || c == '<'; }
+bool IsDelimiter(char c) {
+  return std::isspace(static_cast<unsigned char>(c)) || c == '/' || c == '[' || c == '(';
+}
 
 }  // namespace
 
@@ -64,8 +56,8 @@ std::vector<PdfOp> ParseContent(const std::string& content) {
   std::size_t i = 0;
   const std::size_t n = content.size();
   while (i < n) {
-    const char c = content[i];
-    if (std::isspace(static_cast<unsigned char>(c))) {
+    const auto c = static_cast<unsigned char>(content[i]);
+    if (std::isspace(c)) {
       ++i;
     } else if (c == '(') {
       // A string: balanced parentheses, backslash escapes.
@@ -86,15 +78,11 @@ std::vector<PdfOp> ParseContent(const std::string& content) {
       const std::size_t j = content.find(']', i);
       operands.push_back(content.substr(i, j + 1 - i));
       i = j + 1;
-    } else if (c == '<') {
-      const std::size_t j = content.find('>', i);
-      operands.push_back(content.substr(i, j + 1 - i));
-      i = j + 1;
     } else {
       std::size_t j = i + 1;
       while (j < n && !IsDelimiter(content[j])) ++j;
       std::string token = content.substr(i, j - i);
-      const bool operand = c == '/' || c == '-' || c == '+' || c == '.' || std::isdigit(static_cast<unsigned char>(c));
+      const bool operand = c == '/' || c == '-' || c == '+' || c == '.' || std::isdigit(c);
       if (operand) {
         operands.push_back(token);
       } else {
