@@ -7,16 +7,13 @@
 namespace corvane {
 namespace {
 
-using testing::PathOf;
-using testing::Written;
-
 TEST(LineChartTest, SeriesPathsTakeTheShapeOfTheStyle) {
   // Stepped: rising half-way between items, flat through each point and on to the last.
-  EXPECT_EQ(PathOf(kStyleLineStepped, {{1}, {3}, {2}}, nullptr, "0 0 0 RG"),
+  EXPECT_EQ(testing::PathOf(kStyleLineStepped, {{1}, {3}, {2}}, nullptr, "0 0 0 RG"),
             "100 200 m; 200 200 l; 200 400 l; 400 400 l; 400 300 l; 500 300 l; S");
   // Curved through points on one straight line: the handles between real neighbours lie on it;
   // the end segments bend toward virtual points level with the ends, a third of a step outside.
-  EXPECT_EQ(PathOf(kStyleLineCurved, {{0}, {1}, {2}, {3}, {4}}, nullptr, "0 0 0 RG"),
+  EXPECT_EQ(testing::PathOf(kStyleLineCurved, {{0}, {1}, {2}, {3}, {4}}, nullptr, "0 0 0 RG"),
             "100 100 m; 153.95 140.46 150 150 200 200 c; 250 250 250 250 300 300 c; "
             "350 350 350 350 400 400 c; 450 450 446.05 459.54 500 500 c; S");
 }
@@ -28,7 +25,7 @@ TEST(LineChartTest, ItemsSpreadOverThePlotUntilThereAreMoreItemsThanPoints) {
     testing::ChartPage page(kStyleLineStandard, testing::Rows(n, {1}));
     page.area.right = 110;
     const auto lines = OpsNamed(page.Draw(), "l");
-    EXPECT_EQ(Written({lines.front(), lines.back()}),
+    EXPECT_EQ(testing::Written({lines.front(), lines.back()}),
               n == 10 ? "101.11 200 l; 110 200 l" : "101.1 200 l; 111 200 l");
   }
 }
@@ -37,7 +34,7 @@ TEST(LineChartTest, ItemsSpreadOverThePlotUntilThereAreMoreItemsThanPoints) {
 TEST(LineChartTest, MarkersOfEverySeriesComeAfterAllLines) {
   testing::ChartPage page(kStyleLineStandard, {{1, 2}, {3, 1}});
   page.t.settings.LineMarker.on = 1;
-  EXPECT_EQ(Written(page.Draw(), "S f"), "S; S; f; f; f; f");
+  EXPECT_EQ(testing::Written(page.Draw(), "S f"), "S; S; f; f; f; f");
 }
 
 }  // namespace

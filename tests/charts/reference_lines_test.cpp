@@ -20,24 +20,17 @@ TEST(ReferenceLinesTest, AverageOfALineChartTakesEverySeriesOfAnAreaChartTheFirs
 }
 
 TEST(ReferenceLinesTest, TargetIsDrawnUpToTheScaleMaximumIncluded) {
-  auto at = [](double value) {
-    return [value](ChartSettings& s) { s.TargetLine = {1, kRed, 1, value, ""}; };
-  };
+  auto at = [](double v) { return [v](ChartSettings& s) { s.TargetLine = {1, kRed, 1, v, ""}; }; };
   EXPECT_EQ(PathOf(kStyleLineStandard, {{1}, {3}}, at(4), kLine), "100 500 m; 500 500 l; S");
   EXPECT_EQ(PathOf(kStyleLineStandard, {{1}, {3}}, at(4.0001), kLine), "");
 }
 
-// A point for every item from the first full sample of N items on, the first at item N - 1;
-// none for N items.
-TEST(ReferenceLinesTest, MovingAverageHasAPointForEveryItemFromTheFirstFullSample) {
-  auto threes = [](ChartSettings& s) { s.MovingAverageLine = {1, 3, kRed, 1}; };
-  EXPECT_EQ(PathOf(kStyleLineStandard, testing::Rows(3, {1}), threes, kLine), "");
-  EXPECT_EQ(PathOf(kStyleLineStandard, testing::Rows(4, {1}), threes, kLine), "366.67 200 m; 500 200 l; S");
-}
-
-// 2, 2, 6, 0 averaged by two: 2, 4, 3 at items 1 to 3, each rise at the item, none after the last.
-TEST(ReferenceLinesTest, SteppedMovingAverageRisesAtTheItem) {
+// A point for every item from the first full sample of N items on, the first at item N - 1, so
+// none for N items. 2, 2, 6, 0 averaged by two: 2, 4, 3 at items 1 to 3; stepped, each rises at
+// its item, and nothing follows the last.
+TEST(ReferenceLinesTest, MovingAverageStartsAtTheFirstFullSampleAndStepsUpAtTheItem) {
   auto pairs = [](ChartSettings& s) { s.MovingAverageLine = {1, 2, kRed, 1}; };
+  EXPECT_EQ(PathOf(kStyleLineStandard, {{2}, {2}}, pairs, kLine), "");
   EXPECT_EQ(PathOf(kStyleAreaStepped, {{2}, {2}, {6}, {0}}, pairs, kLine),
             "233.33 300 m; 366.67 300 l; 366.67 500 l; 500 500 l; 500 400 l; S");
 }
@@ -46,10 +39,8 @@ TEST(ReferenceLinesTest, BestFitRunsAcrossThePlotFromTheFirstFittedValueToTheLas
   auto on = [](ChartSettings& s) { s.LineOfBestFit = {1, kRed, 1}; };
   // xbar 1.5, ybar 1.5, Sxy 3.5, Sxx 5: slope 0.7, 0.45 at the first item and 2.55 at the last.
   EXPECT_EQ(PathOf(kStyleLineStandard, {{0.5}, {1.5}, {1}, {3}}, on, kLine), "100 145 m; 500 355 l; S");
-  // A line chart fits each item's mean; an area chart its first, drawn, series.
-  const testing::Rows twoSeries = {{1, 3}, {2, 6}, {3, 9}};
-  EXPECT_EQ(PathOf(kStyleLineStandard, twoSeries, on, kLine), "100 300 m; 500 700 l; S");
-  EXPECT_EQ(PathOf(kStyleAreaStandard, twoSeries, on, kLine), "100 200 m; 500 400 l; S");
+  // An area chart fits its first, drawn, series (a line chart would fit the means, 2 to 6).
+  EXPECT_EQ(PathOf(kStyleAreaStandard, {{1, 3}, {2, 6}, {3, 9}}, on, kLine), "100 200 m; 500 400 l; S");
   EXPECT_EQ(PathOf(kStyleLineStandard, {{2}}, on, kLine), "");  // one item has no slope
 }
 

@@ -22,13 +22,5 @@ TEST(ReadTokenTest, SplitsAtBlanksOrQuotesUpToItsLimit) {
   }
 }
 
-TEST(ProcessCommandsTest, StopsAtTheFirstBadItem) {
-  testing::ExpectEachFails({
-      {"-Foo\tbar", "ERROR: Unknown command [Foo]"},
-      {"-OpenPDF now", "ERROR: No command character [now]"},
-      {std::string(300, 'x'), "ERROR: No command character [" + std::string(200, 'x') + "]"},
-  });
-}
-
 }  // namespace
 }  // namespace corvane

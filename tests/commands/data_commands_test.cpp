@@ -26,17 +26,11 @@ std::string Table(const DataTable& data) {
 }
 
 TEST(DatumCommandsTest, StoreItemsWithTheirSeriesCountAndForm) {
-  struct Case { std::string text, table; } cases[] = {
-      {"-Datum North 12.5 -Datum South 8", "North=12.5|South=8| series 1 ."},
-      {"-Datum A 1 -datum10 9", "A=1 0 0 0 0 0 0 0 0 9| series 10"},
-      {"-Datum A 1:30 -Datum B 1000:00:00.005", "A=90000|B=3600000005| series 0 time ."},  // over 32 bits
-      {"-Datum A 1:30 -Datum2 1:02:03", "A=90000 3723000| series 2 time"},
-  };
-  for (const Case& c : cases) {
-    TestRun t;
-    EXPECT_EQ(t.Process(c.text), 0) << c.text << ": " << t.LastLine();
-    EXPECT_EQ(Table(t.data), c.table) << c.text;
-  }
+  TestRun numbers, times;
+  ASSERT_EQ(numbers.Process("-Datum A 1 -datum10 9"), 0) << numbers.LastLine();
+  EXPECT_EQ(Table(numbers.data), "A=1 0 0 0 0 0 0 0 0 9| series 10");
+  ASSERT_EQ(times.Process("-Datum A 1:30 -Datum B 1000:00:00.005"), 0) << times.LastLine();
+  EXPECT_EQ(Table(times.data), "A=90000|B=3600000005| series 0 time .");  // beyond 32 bits
 }
 
 TEST(DatumCommandsTest, FailuresAndTheirMessages) {
@@ -47,8 +41,8 @@ TEST(DatumCommandsTest, FailuresAndTheirMessages) {
        "ERROR: Datum - different number of data series values (expected 2)"},
       {"-Datum A 5 -Datum B 1:30", "ERROR: Datum - time value used after non-time value\n" + noValue},
       {"-Datum A 1:30 -Datum2 5", "ERROR: Datum2 - not time value\nERROR: Datum2 - no value"},
-      {"-Datum A 61:00", noValue},     {"-Datum A 1:60", noValue},
-      {"-Datum A 0:00.1234", noValue}, {"-Datum A 0000000000001:30", noValue},  // 16 characters
+      // Minutes above 59, a fourth digit of fraction, 16 characters.
+      {"-Datum A 61:00", noValue}, {"-Datum A 0:00.1234", noValue}, {"-Datum A 0000000000001:30", noValue},
       {"-Datum2 5", "ERROR: Datum2 - cannot set until -Datum has been used"},
   });
 }
@@ -71,7 +65,6 @@ class DatasetTest : public ::testing::Test {
 TEST_F(DatasetTest, FailingLinesAreReportedWithTheirNumber) {
   struct Case { std::string contents, message; } cases[] = {  // the message goes on with the file
       {"A,1\n\nB,2\nC\n", "ERROR: no value on line 4"},
-      {"A,1:30\nB,5\n", "ERROR: invalid value on line 2"},
       // A 199-character line arrives in two reads of which the second has no separator.
       {"A,1" + std::string(195, ' ') + "2\nB,3\n", "ERROR: no value on line 2"},
       // A 198-character line is one read; its newline arrives as an empty second line.
@@ -95,12 +88,8 @@ TEST_F(DatasetTest, AFullTableTakesNoMore) {
   std::string lines;
   for (int i = 0; i < kMaxItems; ++i) lines += "I" + std::to_string(i) + "," + std::to_string(i) + "\n";
   EXPECT_EQ(Read(lines.substr(0, lines.size() - 1)), 0);  // the file ends with the last item
-  for (const std::string& more : {std::string(), std::string("Extra,1\n")}) {
-    EXPECT_EQ(Read(lines + more), 1);  // a line end after the last item: not yet at the end
-    EXPECT_EQ(t.LastLine(), "ERROR: Dataset - too much data");
-  }
-  EXPECT_EQ(t.Process("-Datum Extra 1"), 1);
-  EXPECT_EQ(t.LastLine(), "ERROR: Datum - too many");
+  EXPECT_EQ(Read(lines), 1);  // a line end after the last item: not yet at the end
+  EXPECT_EQ(t.LastLine(), "ERROR: Dataset - too much data");
 }
 
 }  // namespace

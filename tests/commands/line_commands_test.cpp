@@ -2,18 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/test_run.h"
 
 namespace corvane {
 namespace {
 
+// Colour and thickness groups run up to the next command item; the last may stop after its colour,
+// its series keeping the thickness it had.
 TEST(LineCommandsTest, LineEndsAtTheNextItemOrAfterAColour) {
   testing::TestRun t;
-  ASSERT_EQ(t.Process("-Line 255 0 0 100 0 0 255 1.5 -DecimalPoints 3"), 0);
-  EXPECT_EQ(t.settings.Line.thickness[1], 1.5);
-  ASSERT_EQ(t.Process("-Line 0 0 0 1 0 255 0 7 #00FF00"), 0);
-  EXPECT_EQ(t.settings.Line.color[2].green, 1.0f);
-  EXPECT_EQ(t.settings.Line.thickness[2], 1.0);  // no thickness after the last colour
+  ASSERT_EQ(t.Process("-Line 255 0 0 100 0 0 255 1.5 -DecimalPoints 3 -Line 0 0 0 1 0 255 0 7 #00FF00"), 0);
+  const auto& line = t.settings.Line;
+  EXPECT_EQ(std::tuple(line.thickness[1], line.color[2].green, line.thickness[2]),
+            std::tuple(7.0, 1.0f, 1.0));
   EXPECT_EQ(t.Process("-Line 255 0 0 0"), 1);
   EXPECT_EQ(t.LastLine(),
             "ERROR: Line - thickness 1 must be greater than 0.0 and less than or equal to 100.0");

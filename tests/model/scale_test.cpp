@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <utility>
 #include <vector>
 
 #include "support/test_run.h"
@@ -11,7 +10,9 @@
 namespace corvane {
 namespace {
 
-void Fill(DataTable& data, const std::vector<std::vector<double>>& rows) {
+using Rows = std::vector<std::vector<double>>;  // one row of series values per item
+
+void Fill(DataTable& data, const Rows& rows) {
   data.count = static_cast<int>(rows.size());
   data.seriesCount = static_cast<int>(rows[0].size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -21,13 +22,8 @@ void Fill(DataTable& data, const std::vector<std::vector<double>>& rows) {
 
 TEST(ScaleTest, ModesWidenAndRoundTheDataExtent) {
   using Scale = decltype(ChartSettings::AxesScale);  // mode, percent, range from, range to
-  struct Case {
-    const char* name;
-    Scale scale;
-    bool decimalSeen;
-    std::vector<std::vector<double>> rows;
-    double minimum, maximum;
-  } cases[] = {
+  struct Case { const char* name; Scale scale; bool decimalSeen; Rows rows; double minimum, maximum; };
+  const Case cases[] = {
       {"under lowest, whole: 50 - 30 x 1.1", {2, 10, 0, 0}, false, {{20}, {35}, {50}}, 17, 50},
       {"under lowest, decimals: not rounded", {2, 10, 0, 0}, true, {{12.5}, {8}}, 7.55, 12.5},
       {"under lowest 200 % raised to 0", {2, 200, 0, 0}, false, {{5}, {10}}, 0, 10},
@@ -62,15 +58,6 @@ TEST(ScaleTest, RangeIsFiniteAndPositiveWhateverTheValues) {
       EXPECT_TRUE(std::isfinite(scale.range) && scale.range > 0) << huge << " mode " << mode;
     }
   }
-}
-
-TEST(ScaleTest, TimeRowsAreScaledAsOneSeries) {
-  testing::TestRun t;
-  Fill(t.data, {{60000}, {150000}});
-  t.data.seriesCount = 0;  // as time rows leave it
-  t.data.timeValues = true;
-  const ScaleRange scale = ComputeScale(t.settings, t.data);
-  EXPECT_EQ(std::pair(scale.minimum, scale.maximum), std::pair(51000.0, 150000.0));
 }
 
 }  // namespace

@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
-
-#include "platform/command_line.h"
 
 namespace corvane {
 namespace {
@@ -25,13 +22,6 @@ TEST(EncodingTest, Windows1252BecomesUtf8AndBack) {
   for (int b = 1; b < 256; ++b) every += static_cast<char>(b);
   EXPECT_EQ(Windows1252ToUtf8("\x80\xE9"), "\xE2\x82\xAC\xC3\xA9");
   EXPECT_EQ(Utf8ToWindows1252(Windows1252ToUtf8(every)), every);
-}
-
-TEST(CommandLineTest, JoinsArgumentsQuotingThoseWithBlanks) {
-  const std::vector<const char*> args = {"corvane", "-Title", "My Chart", "", "say \"hi\"",
-                                        "\xC3\xA9t\xC3\xA9"};
-  EXPECT_EQ(CommandLineText(static_cast<int>(args.size()), args.data()),
-            "-Title \"My Chart\" \"\" say \"hi\" \xE9t\xE9");
 }
 
 }  // namespace

@@ -11,15 +11,6 @@
 namespace corvane {
 namespace {
 
-TEST(TextTest, PlaceTextWritesTheRotationMatrix) {
-  testing::PdfPage pdf;
-  HPDF_Page_BeginText(pdf.page);
-  PlaceText(pdf.page, 0, 10.5, 20);
-  PlaceText(pdf.page, 90, 30, 40);
-  HPDF_Page_EndText(pdf.page);
-  EXPECT_EQ(testing::Describe(pdf.Ops()), "BT\n1 0 0 1 10.5 20 Tm\n0 1 -1 0 30 40 Tm\nET\n");
-}
-
 // The stroke colour and mode are set only when the outline shows: Stroke in another colour.
 TEST(TextTest, ApplyFontSetsModeAndColoursByStyle) {
   // Text style and stroke colour of a red 12-point Helvetica-Bold, and what is set on the page.
@@ -27,7 +18,6 @@ TEST(TextTest, ApplyFontSetsModeAndColoursByStyle) {
       {kTextStyleNormal, {0, 0, 1}, "/F1 12 Tf\n0 Tr\n1 0 0 rg\n"},
       {kTextStyleStroke, {0, 0, 1}, "/F1 12 Tf\n2 Tr\n0 0 1 RG\n1 0 0 rg\n"},
       {kTextStyleStroke, {1, 0, 0}, "/F1 12 Tf\n0 Tr\n1 0 0 rg\n"},
-      {7, {0, 0, 1}, "/F1 12 Tf\n"},
   };
   for (const auto& [style, stroke, expected] : cases) {
     testing::TestRun t;
