@@ -14,7 +14,8 @@
 extern "C" int CORVANE_FUZZ_ENTRY(FuzzDataset)(const std::uint8_t* data, std::size_t size) {
   // One file per process, rewritten for every input; parallel jobs each have their own.
   static const std::string path =
-      (std::filesystem::temp_directory_path() / ("corvane-dataset-fuzz-" + std::to_string(getpid()))).string();
+      (std::filesystem::temp_directory_path() / ("corvane-dataset-fuzz-" + std::to_string(getpid())))
+          .string();
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return 0;
   std::fwrite(data, 1, size, file);

@@ -169,7 +169,8 @@ const char* DatumCommand(Run& run, const char* args) {
     case ValueError::kTooMany:
       return Fail(run, "ERROR: Datum - too many data series values (max is %d)", kMaxSeries);
     case ValueError::kDifferentCount:
-      return Fail(run, "ERROR: Datum - different number of data series values (expected %d)", data.seriesCount);
+      return Fail(run, "ERROR: Datum - different number of data series values (expected %d)",
+                  data.seriesCount);
     default:
       return Fail(run, "ERROR: Datum - no value");
   }

@@ -34,8 +34,8 @@ enum class FormCheck { kAgrees, kTimeAfterNumbers, kNotTime };
 FormCheck CheckTimeForm(DataTable& table, bool timeForm, bool firstItem);
 
 // One number: up to 15 characters of digits, '.', '+' and '-', followed by a blank or the
-// end; missing where the values stop. On success pos moves to the character after the number; decimal tells whether it
-// had a point.
+// end; missing where the values stop. On success pos moves to the character after the
+// number; decimal tells whether it had a point.
 ValueError ReadNumber(const char*& pos, double& value, bool& decimal);
 
 // One to ten numbers into values[0..]. Fixes seriesCount on the table's first numeric list,

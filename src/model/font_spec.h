@@ -17,6 +17,8 @@ struct FontSpec {
   RgbColor strokeColor = kBlack;
 };
 
-inline FontSpec TimesRoman(int size) { return FontSpec{size, kFontTimesRoman, kBlack, kTextStyleNormal, kBlack}; }
+inline FontSpec TimesRoman(int size) {
+  return FontSpec{size, kFontTimesRoman, kBlack, kTextStyleNormal, kBlack};
+}
 
 }  // namespace corvane

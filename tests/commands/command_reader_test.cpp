@@ -22,5 +22,11 @@ TEST(ReadTokenTest, SplitsAtBlanksOrQuotesUpToItsLimit) {
   }
 }
 
+TEST(ProcessCommandsTest, ShowsAtMost200CharactersOfWhatItCannotRead) {
+  testing::TestRun t;
+  EXPECT_EQ(t.Process("-Log /dev/null " + std::string(300, 'x')), 1);
+  EXPECT_EQ(t.LastLine(), "ERROR: No command character [" + std::string(200, 'x') + "]");
+}
+
 }  // namespace
 }  // namespace corvane

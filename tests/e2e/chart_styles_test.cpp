@@ -55,9 +55,10 @@ TEST(ChartStylesTest, EveryStyleDrawsItsChart) {
 TEST(ChartStylesTest, TimeValuesDrawOneSeriesWithTimeLabels) {
   TempDir dir;
   dir.Write("laps.csv", "Lap 1,1:30\nLap 2,2:00\nLap 3,1:45\n");
-  const auto r = RunCorvane(Words("-Chart Line Standard -Dataset laps.csv -AxesLabelY 10 Helvetica 0 0 0 Normal "
-                                  "-AxesDivisions 2 -DataSeriesLegend Below 0 0 0 1 1.0 1.0 1.0 10 Helvetica 0 0 0 "
-                                  "Normal -Output laps -DataSeriesLabel Laps"),
+  const auto r = RunCorvane(Words("-Chart Line Standard -Dataset laps.csv -AxesDivisions 2 "
+                                  "-AxesLabelY 10 Helvetica 0 0 0 Normal "
+                                  "-DataSeriesLegend Below 0 0 0 1 1.0 1.0 1.0 10 Helvetica 0 0 0 Normal "
+                                  "-Output laps -DataSeriesLabel Laps"),
                             dir.path());
   ASSERT_EQ(r.exitCode, 0) << r.out;
   const auto ops = ParseContent(testing::PageContent(ReadFile(dir.File("laps.pdf"))));
@@ -72,7 +73,8 @@ TEST(ChartStylesTest, EveryExampleRenders) {
   for (const auto& entry : std::filesystem::directory_iterator(examples)) {
     if (entry.path().extension() != ".txt") continue;
     TempDir dir;
-    const auto r = RunCorvane({"-Options", entry.path().filename().string(), "-Output", dir.File("x")}, examples);
+    const std::string options = entry.path().filename().string();
+    const auto r = RunCorvane({"-Options", options, "-Output", dir.File("x")}, examples);
     EXPECT_EQ(r.exitCode, 0) << entry.path() << "\n" << r.out;
     EXPECT_EQ(RunProcess("/usr/bin/qpdf", {"--check", dir.File("x.pdf")}).exitCode, 0) << entry.path();
     ++rendered;

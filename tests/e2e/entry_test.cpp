@@ -19,7 +19,9 @@ TEST(EntryTest, NoArgumentsShowsTheInformationTextAndFails) {
   const auto r = RunCorvane({});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err.rfind("Corvane by Tessaly\n\nThis version of Corvane from Tessaly is the command line version.\n\n", 0),
+  EXPECT_EQ(r.err.rfind("Corvane by Tessaly\n\n"
+                        "This version of Corvane from Tessaly is the command line version.\n\n",
+                        0),
             0u);
 }
 
@@ -69,7 +71,8 @@ TEST(EntryTest, BadCommandLinesGiveOneErrorLineAndNoFile) {
 
 TEST(EntryTest, LogAndErrorsFilesReceiveTheirLines) {
   TempDir dir;
-  const std::string options = dir.Write("chart options.txt", "; settings\r\n-Errors errors.txt\r\n-Nope 1\r\n");
+  const std::string options =
+      dir.Write("chart options.txt", "; settings\r\n-Errors errors.txt\r\n-Nope 1\r\n");
   const auto r = RunCorvane({"-Log", "run log.txt", "-Options", options}, dir.path());
   EXPECT_EQ(r.exitCode, 1);
   const std::vector<std::string> expected = {

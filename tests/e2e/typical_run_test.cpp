@@ -27,9 +27,9 @@ std::string FakeOpener(const TempDir& dir) {
 
 TEST(TypicalRunTest, BarChartIsSavedAndOpened) {
   TempDir dir;
-  const auto r = RunCorvane({"-Log", "run.log", "-Chart", "Bar", "V", "-BarColor", "#3366CC", "#99CCFF", "-Datum",
-                             "North", "12.5", "-Datum", "South", "8", "-Title", "Sales", "-Output", "sales",
-                             "-OpenPDF"},
+  const auto r = RunCorvane({"-Log", "run.log", "-Chart", "Bar", "V", "-BarColor", "#3366CC", "#99CCFF",
+                             "-Datum", "North", "12.5", "-Datum", "South", "8", "-Title", "Sales", "-Output",
+                             "sales", "-OpenPDF"},
                             dir.path(), {"PATH=" + FakeOpener(dir) + ":/usr/bin:/bin"});
   EXPECT_EQ(r.exitCode, 0) << r.out;
   const std::vector<std::string> expected = {
