@@ -13,7 +13,6 @@
 namespace corvane {
 namespace {
 
-constexpr int kLabelsRight = 2;  // AxesLabelYPosition
 const std::string kLabelOnly = "TTTT";
 const std::string kValueOnly = "VVVV";
 

@@ -12,8 +12,6 @@
 namespace corvane {
 namespace {
 
-constexpr int kLabelsRight = 2;
-
 // Item spacing: the first item on the left edge, the last on the right; with more items than
 // points of width each item still gets a little over a point, and the line runs past the edge.
 double ItemStep(const ChartArea& plot, int n) {

@@ -33,6 +33,9 @@ enum ChartStyle : int {
   kStyleAreaCurved = 9,
 };
 
+// AxesLabelYPosition: the side of the value-axis labels and of the Y caption.
+enum YLabelPosition : int { kLabelsLeft = 1, kLabelsRight = 2 };
+
 template <typename T, std::size_t N>
 constexpr std::array<T, N> Filled(T value) {
   std::array<T, N> a{};

@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kAlignLeftOrTop = 1;
 constexpr int kAlignRightOrBottom = 3;
-constexpr int kLabelsRight = 2;
 constexpr int kAxesFull = 1;
 
 void XCaption(const Canvas& canvas, ChartArea& area, int entryBottom) {
