@@ -17,13 +17,7 @@ FitSums DrawArea(const Canvas& canvas, const Plot& plot) {
   if (n < 2) return sums;
   const ChartSettings& s = canvas.settings;
   const HPDF_Page page = canvas.page;
-  std::vector<PathPoint> edge;
-  for (int k = 0; k < n; ++k) {
-    const double v = canvas.data.items[k].values[0];
-    edge.push_back({plot.X(k), plot.Y(v)});
-    sums.sumK += k;
-    sums.sumV += v;
-  }
+  const std::vector<PathPoint> edge = SeriesPoints(canvas, plot, 0, sums);
   const PathShape shape = ShapeOfStyle(s.Chart.style);
 
   SetFillColor(page, s.Area.fillColor);

@@ -22,14 +22,7 @@ FitSums DrawSeriesLines(const Canvas& canvas, const Plot& plot) {
   for (int series = 0; series < canvas.data.SeriesToDraw(); ++series) {
     SetStrokeColor(page, s.Line.color[series]);
     HPDF_Page_SetLineWidth(page, static_cast<float>(s.Line.thickness[series]));
-    std::vector<PathPoint> points;
-    for (int k = 0; k < n; ++k) {
-      const double v = canvas.data.items[k].values[series];
-      points.push_back({plot.X(k), plot.Y(v)});
-      sums.sumK += k;
-      sums.sumV += v;
-    }
-    AddLinePath(page, points, plot.step, shape, StepRise::kHalfWay);
+    AddLinePath(page, SeriesPoints(canvas, plot, series, sums), plot.step, shape, StepRise::kHalfWay);
     HPDF_Page_Stroke(page);
   }
   return sums;

@@ -77,6 +77,17 @@ void DrawCategoryLabels(const Canvas& canvas, const Plot& plot) {
 
 }  // namespace
 
+std::vector<PathPoint> SeriesPoints(const Canvas& canvas, const Plot& plot, int series, FitSums& sums) {
+  std::vector<PathPoint> points;
+  for (int k = 0; k < canvas.data.count; ++k) {
+    const double v = canvas.data.items[k].values[series];
+    points.push_back({plot.X(k), plot.Y(v)});
+    sums.sumK += k;
+    sums.sumV += v;
+  }
+  return points;
+}
+
 void DrawPlotAroundData(const Canvas& canvas, ChartArea& area, int seriesMeasured,
                         const DataDrawing& drawData) {
   const Plot plot = DrawPlotFrame(canvas, area);

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
+#include "charts/series_path.h"
 #include "render/canvas.h"
 
 namespace corvane {
@@ -28,6 +30,9 @@ struct FitSums {
   double sumK = 0.0;
   double sumV = 0.0;
 };
+
+// The points of one series across the plot, each also added to the sums of the best fit.
+std::vector<PathPoint> SeriesPoints(const Canvas& canvas, const Plot& plot, int series, FitSums& sums);
 
 // The plotter's own drawing, made over the average and target lines and under the moving
 // average; it returns the sums of the points it drew.
