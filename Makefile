@@ -1,8 +1,9 @@
 # Corvane: the usual steps. `make demo` and `make test` install what is missing first.
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+PREFIX ?= /usr/local
 
-.PHONY: all deps build build-asan test demo fuzz bench clean
+.PHONY: all deps build build-asan test demo install package fuzz bench clean
 
 all: build
 
@@ -24,6 +25,17 @@ test: build build-asan
 demo: build
 	@scripts/demo.sh build/corvane
 
+install: build
+	cmake --install build --prefix $(PREFIX)
+
+# A Debian package of a release build without the tests, in build-package/.
+package: deps
+	@scripts/install-deps.sh --package
+	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCORVANE_TESTS=OFF >/dev/null
+	@cmake --build build-package -j $(JOBS)
+	@cd build-package && cpack -G DEB >/dev/null
+	@ls build-package/*.deb
+
 fuzz:
 	@scripts/install-deps.sh --fuzz
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -36,4 +48,4 @@ bench: build
 	@bench/run.sh build/corvane
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-package

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever Corvane's build, tests and demo need and the machine lacks.
-# Usage: scripts/install-deps.sh [--fuzz | --bench]
-#   --fuzz adds clang with its libFuzzer runtime, --bench the tools the benchmark measures with.
+# Usage: scripts/install-deps.sh [--fuzz | --bench | --package]
+#   --fuzz adds clang with its libFuzzer runtime, --bench the tools the benchmark measures with,
+#   --package what CPack needs to build the Debian package.
 set -euo pipefail
 
 packages=(cmake g++ make libhpdf-dev zlib1g-dev libgtest-dev qpdf poppler-utils)
 case "${1:-}" in
   --fuzz) packages+=(clang libclang-rt-dev) ;;
   --bench) packages+=(time bc) ;;
+  --package) packages+=(dpkg-dev file) ;;
 esac
 
 missing=()
