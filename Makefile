@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 PREFIX ?= /usr/local
 
-.PHONY: all deps build build-asan test demo install package fuzz bench clean
+.PHONY: all deps build build-asan test demo gallery install package fuzz bench clean
 
 all: build
 
@@ -24,6 +24,15 @@ test: build build-asan
 
 demo: build
 	@scripts/demo.sh build/corvane
+
+# The README's pictures: every example drawn by `make demo`, as a PNG about 670 pixels wide.
+gallery: demo
+	@mkdir -p docs/gallery
+	@for options in examples/*.txt; do \
+		name=$$(basename $$options .txt); \
+		pdftoppm -png -r 60 -singlefile out/$$name.pdf docs/gallery/$$name || exit 1; \
+		echo "-> docs/gallery/$$name.png"; \
+	done
 
 install: build
 	cmake --install build --prefix $(PREFIX)
