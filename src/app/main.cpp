@@ -23,7 +23,7 @@ void PrintUsage(std::FILE* out) {
                "       corvane -Options FILE\n"
                "       corvane --help | --version\n\n"
                "Example:\n"
-               "  corvane -Chart Bar V -BarColor #3366CC #99CCFF -Datum North 12.5 \\\n"
+               "  corvane -Chart Bar V -BarColor '#3366CC' '#99CCFF' -Datum North 12.5 \\\n"
                "          -Datum South 8 -Title Sales -Output sales\n\n"
                "Exit code 0 when the PDF was saved, 1 otherwise.\n"
                "See corvane(1) for every command with its arguments and defaults: man corvane\n");
