@@ -1,6 +1,7 @@
 # Corvane: the usual steps. `make demo` and `make test` install what is missing first.
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+BENCH_RUNS ?= 30
 
 .PHONY: all deps build build-asan test demo fuzz bench clean
 
@@ -31,9 +32,12 @@ fuzz:
 	@cmake --build build-fuzz -j $(JOBS)
 	@scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
-bench: build
+# A Release build of its own, so that the benchmark leaves build/ (the tests' build) alone.
+bench:
 	@scripts/install-deps.sh --bench
-	@bench/run.sh build/corvane
+	@cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DCORVANE_TESTS=OFF -DCORVANE_BENCH=ON >/dev/null
+	@cmake --build build-release -j $(JOBS)
+	@python3 bench/bench.py build-release $(BENCH_RUNS)
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-release
