@@ -25,6 +25,14 @@ RSS_TYPICAL_KIB = 4 * 1024
 RSS_LARGE_KIB = 8 * 1024
 TYPICAL = ["-Chart", "Bar", "V", "-BarColor", "#3366CC", "#99CCFF", "-Datum", "North", "12.5",
            "-Datum", "South", "8", "-Title", "Sales"]
+# The charts every run measures; their options files are written by make_inputs.
+CHARTS = [
+    ("typical bar", TYPICAL),
+    ("line 1000 x 10", ["-Options", "line-1000.txt"]),
+    ("pie 200 Spoke", ["-Options", "pie.txt"]),
+    ("area 1000 times", ["-Options", "area.txt"]),
+    ("bar H 1000", ["-Options", "hbar.txt"]),
+]
 SERIES_COLORS = ["#1F77B4", "#FF7F0E", "#2CA02C", "#D62728", "#9467BD",
                  "#8C564B", "#E377C2", "#7F7F7F", "#BCBD22", "#17BECF"]
 AXES = """-AxesLabelX 8 Helvetica #333333 Normal
@@ -255,35 +263,6 @@ def batch_rate(corvane, count):
     return count / elapsed, elapsed
 
 
-def main():
-    if len(sys.argv) not in (2, 3):
-        sys.exit(__doc__)
-    build = os.path.abspath(sys.argv[1])
-    runs = int(sys.argv[2]) if len(sys.argv) == 3 else 30
-    corvane = os.path.join(build, "corvane")
-    baseline = os.path.join(build, "bench", "corvane_baseline")
-    work = tempfile.mkdtemp(prefix="corvane-bench-")
-    os.chdir(work)
-    try:
-        make_inputs()
-        report(corvane, baseline, runs)
-    except RunFailed as failure:
-        print(f"\nBENCHMARK FAILED: a run did not make its PDF:\n{failure}", file=sys.stderr)
-        sys.exit(1)
-    finally:
-        os.chdir("/")
-        shutil.rmtree(work)
-
-
-CHARTS = [
-    ("typical bar", TYPICAL),
-    ("line 1000 x 10", ["-Options", "line-1000.txt"]),
-    ("pie 200 Spoke", ["-Options", "pie.txt"]),
-    ("area 1000 times", ["-Options", "area.txt"]),
-    ("bar H 1000", ["-Options", "hbar.txt"]),
-]
-
-
 def budgets_of(results, base):
     """Each chart's budgets as (measure, limit, holds): time where one is set, and peak memory."""
     budgets = {name: [("RSS", "< 8 MiB", r.rss < RSS_LARGE_KIB)] for name, r in results.items()}
@@ -344,6 +323,26 @@ def report(corvane, baseline, runs):
     print_table(["line chart", "median ms", "CPU ms", "us per item", "us per added item"],
                 scaling_rows(corvane, results["line 1000 x 10"], runs))
     print(f"Load average at the end: {load()}")
+
+
+def main():
+    if len(sys.argv) not in (2, 3):
+        sys.exit(__doc__)
+    build = os.path.abspath(sys.argv[1])
+    runs = int(sys.argv[2]) if len(sys.argv) == 3 else 30
+    corvane = os.path.join(build, "corvane")
+    baseline = os.path.join(build, "bench", "corvane_baseline")
+    work = tempfile.mkdtemp(prefix="corvane-bench-")
+    os.chdir(work)
+    try:
+        make_inputs()
+        report(corvane, baseline, runs)
+    except RunFailed as failure:
+        print(f"\nBENCHMARK FAILED: a run did not make its PDF:\n{failure}", file=sys.stderr)
+        sys.exit(1)
+    finally:
+        os.chdir("/")
+        shutil.rmtree(work)
 
 
 if __name__ == "__main__":
