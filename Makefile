@@ -2,6 +2,7 @@
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 PREFIX ?= /usr/local
+BENCH_RUNS ?= 30
 
 .PHONY: all deps build build-asan test demo gallery install package fuzz bench clean
 
@@ -52,9 +53,12 @@ fuzz:
 	@cmake --build build-fuzz -j $(JOBS)
 	@scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
-bench: build
+# A Release build of its own, so that the benchmark leaves build/ (the tests' build) alone.
+bench:
 	@scripts/install-deps.sh --bench
-	@bench/run.sh build/corvane
+	@cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DCORVANE_TESTS=OFF -DCORVANE_BENCH=ON >/dev/null
+	@cmake --build build-release -j $(JOBS)
+	@python3 bench/bench.py build-release $(BENCH_RUNS)
 
 clean:
-	rm -rf build build-asan build-fuzz build-package
+	rm -rf build build-asan build-fuzz build-package build-release

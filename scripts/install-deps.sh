@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever Corvane's build, tests and demo need and the machine lacks.
 # Usage: scripts/install-deps.sh [--fuzz | --bench | --package]
-#   --fuzz adds clang with its libFuzzer runtime, --bench the tools the benchmark measures with,
-#   --package what CPack needs to build the Debian package.
+#   --fuzz adds clang with its libFuzzer runtime; --bench adds what the benchmark measures with
+#   and gnuplot, which it compares Corvane against; --package what CPack needs for the Debian package.
 set -euo pipefail
 
 packages=(cmake g++ make libhpdf-dev zlib1g-dev libgtest-dev qpdf poppler-utils)
 case "${1:-}" in
   --fuzz) packages+=(clang libclang-rt-dev) ;;
-  --bench) packages+=(time bc) ;;
+  --bench) packages+=(python3 time gnuplot-nox) ;;
   --package) packages+=(dpkg-dev file) ;;
 esac
 
