@@ -2,7 +2,7 @@
 
 #include <hpdf_pages.h>
 
-#include <cstdio>
+#include <string>
 
 #include "render/color.h"
 #include "render/page_path.h"
@@ -113,13 +113,16 @@ MarkerStamp::MarkerStamp(HPDF_Page page, int shape, double size, double thicknes
 
 void MarkerStamp::DrawAt(double x, double y) {
   if (name_ == nullptr) return;
-  char line[80] = "q 1 0 0 1 ";
-  char* p = line + 10;
-  p = WritePdfReal(p, static_cast<float>(x));
-  *p++ = ' ';
-  p = WritePdfReal(p, static_cast<float>(y));
-  p += std::snprintf(p, line + sizeof line - p, " cm /%s Do Q\n", name_);
-  WriteToPage(page_, line, p - line);
+  std::string& line = placement_;
+  line = "q 1 0 0 1 ";
+  char number[16];
+  line.append(number, WritePdfReal(number, static_cast<float>(x)));
+  line += ' ';
+  line.append(number, WritePdfReal(number, static_cast<float>(y)));
+  line += " cm /";
+  line += name_;
+  line += " Do Q\n";
+  WriteToPage(page_, line.data(), line.size());
 }
 
 }  // namespace corvane

@@ -5,6 +5,8 @@
 
 #include <hpdf.h>
 
+#include <string>
+
 #include "model/rgb_color.h"
 
 namespace corvane {
@@ -39,6 +41,7 @@ class MarkerStamp {
  private:
   HPDF_Page page_;
   const char* name_ = nullptr;  // the form's name among the page's resources; none for no shape
+  std::string placement_;       // the placing operators, kept to reuse their memory
 };
 
 }  // namespace corvane
