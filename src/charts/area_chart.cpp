@@ -21,16 +21,17 @@ FitSums DrawArea(const Canvas& canvas, const Plot& plot) {
   const PathShape shape = ShapeOfStyle(s.Chart.style);
 
   SetFillColor(page, s.Area.fillColor);
-  AddLinePath(page, edge, plot.step, shape, StepRise::kHalfWay);
-  LineTo(page, plot.area.right, plot.area.bottom);
-  LineTo(page, plot.area.left, plot.area.bottom);
-  LineTo(page, plot.area.left, edge[0].y);
-  HPDF_Page_Fill(page);
+  PagePath path;
+  AddLinePath(path, edge, plot.step, shape, StepRise::kHalfWay);
+  path.LineTo(plot.area.right, plot.area.bottom);
+  path.LineTo(plot.area.left, plot.area.bottom);
+  path.LineTo(plot.area.left, edge[0].y);
+  path.Fill(page);
 
   SetStrokeColor(page, s.Area.lineColor);
   HPDF_Page_SetLineWidth(page, static_cast<float>(s.Area.thickness));
-  AddLinePath(page, edge, plot.step, shape, StepRise::kHalfWay);
-  HPDF_Page_Stroke(page);
+  AddLinePath(path, edge, plot.step, shape, StepRise::kHalfWay);
+  path.Stroke(page);
   return sums;
 }
 

@@ -22,8 +22,9 @@ FitSums DrawSeriesLines(const Canvas& canvas, const Plot& plot) {
   for (int series = 0; series < canvas.data.SeriesToDraw(); ++series) {
     SetStrokeColor(page, s.Line.color[series]);
     HPDF_Page_SetLineWidth(page, static_cast<float>(s.Line.thickness[series]));
-    AddLinePath(page, SeriesPoints(canvas, plot, series, sums), plot.step, shape, StepRise::kHalfWay);
-    HPDF_Page_Stroke(page);
+    PagePath path;
+    AddLinePath(path, SeriesPoints(canvas, plot, series, sums), plot.step, shape, StepRise::kHalfWay);
+    path.Stroke(page);
   }
   return sums;
 }
@@ -35,9 +36,9 @@ void DrawLineMarkers(const Canvas& canvas, const Plot& plot) {
   const HPDF_Page page = canvas.page;
   for (int series = 0; series < canvas.data.SeriesToDraw(); ++series) {
     SetMarkerPen(marker.shape[series], page, marker.color[series], marker.outlineThickness[series]);
+    MarkerStamp stamp(page, marker.shape[series], marker.size[series], marker.outlineThickness[series]);
     for (int k = 0; k < canvas.data.count; ++k) {
-      DrawMarker(plot.X(k), plot.Y(canvas.data.items[k].values[series]), marker.size[series],
-                 marker.shape[series], page);
+      stamp.DrawAt(plot.X(k), plot.Y(canvas.data.items[k].values[series]));
     }
   }
 }

@@ -17,9 +17,10 @@ void DrawHorizontalLine(const Canvas& canvas, const Plot& plot, double y, const 
   const HPDF_Page page = canvas.page;
   SetStrokeColor(page, line.color);
   HPDF_Page_SetLineWidth(page, static_cast<float>(line.thickness));
-  MoveTo(page, plot.area.left, y);
-  LineTo(page, plot.area.right, y);
-  HPDF_Page_Stroke(page);
+  PagePath path;
+  path.MoveTo(plot.area.left, y);
+  path.LineTo(plot.area.right, y);
+  path.Stroke(page);
 
   if (line.label.empty() || canvas.settings.AxesLabelY.size <= 0) return;
   FontSpec font = canvas.settings.AxesLabelY;
@@ -77,13 +78,15 @@ void DrawMovingAverage(const Canvas& canvas, const Plot& plot) {
       sum -= ItemMean(canvas.data.items[k - N + 1], S);
     }
   }
-  AddLinePath(page, points, plot.step, ShapeOfStyle(s.Chart.style), StepRise::kAtItem);
-  HPDF_Page_Stroke(page);
+  PagePath path;
+  AddLinePath(path, points, plot.step, ShapeOfStyle(s.Chart.style), StepRise::kAtItem);
+  path.Stroke(page);
 
   if (!s.MovingAverageMarker.on) return;
   const auto& marker = s.MovingAverageMarker;
   SetMarkerPen(marker.shape, page, marker.color, marker.outlineThickness);
-  for (const PathPoint& q : points) DrawMarker(q.x, q.y, marker.size, marker.shape, page);
+  MarkerStamp stamp(page, marker.shape, marker.size, marker.outlineThickness);
+  for (const PathPoint& q : points) stamp.DrawAt(q.x, q.y);
 }
 
 void DrawBestFitLine(const Canvas& canvas, const Plot& plot, const FitSums& sums, int seriesMeasured) {
@@ -107,9 +110,10 @@ void DrawBestFitLine(const Canvas& canvas, const Plot& plot, const FitSums& sums
   const HPDF_Page page = canvas.page;
   SetStrokeColor(page, s.LineOfBestFit.color);
   HPDF_Page_SetLineWidth(page, static_cast<float>(s.LineOfBestFit.thickness));
-  MoveTo(page, plot.area.left, plot.Y(a));
-  LineTo(page, plot.area.right, plot.Y(a + b * (n - 1)));
-  HPDF_Page_Stroke(page);
+  PagePath path;
+  path.MoveTo(plot.area.left, plot.Y(a));
+  path.LineTo(plot.area.right, plot.Y(a + b * (n - 1)));
+  path.Stroke(page);
 }
 
 }  // namespace corvane

@@ -11,7 +11,7 @@ namespace {
 // The two control points of the cubic Bézier from P1 to P2, given their neighbours P0 and P3:
 // the curve leaves P1 parallel to P0-P2 and reaches P2 parallel to P1-P3, with handles in
 // proportion to the lengths of the neighbouring segments.
-void CurveBetween(HPDF_Page page, PathPoint P0, PathPoint P1, PathPoint P2, PathPoint P3) {
+void CurveBetween(PagePath& path, PathPoint P0, PathPoint P1, PathPoint P2, PathPoint P3) {
   const PathPoint M1{(P0.x + P1.x) / 2, (P0.y + P1.y) / 2};
   const PathPoint M2{(P1.x + P2.x) / 2, (P1.y + P2.y) / 2};
   const PathPoint M3{(P2.x + P3.x) / 2, (P2.y + P3.y) / 2};
@@ -26,8 +26,7 @@ void CurveBetween(HPDF_Page page, PathPoint P0, PathPoint P1, PathPoint P2, Path
   const PathPoint B2{M2.x + (M3.x - M2.x) * t2, M2.y + (M3.y - M2.y) * t2};
   const PathPoint c1{P1.x + (M2.x - B1.x), P1.y + (M2.y - B1.y)};
   const PathPoint c2{P2.x + (M2.x - B2.x), P2.y + (M2.y - B2.y)};
-  HPDF_Page_CurveTo(page, static_cast<float>(c1.x), static_cast<float>(c1.y), static_cast<float>(c2.x),
-                    static_cast<float>(c2.y), static_cast<float>(P2.x), static_cast<float>(P2.y));
+  path.CurveTo(c1.x, c1.y, c2.x, c2.y, P2.x, P2.y);
 }
 
 }  // namespace
@@ -45,31 +44,23 @@ PathShape ShapeOfStyle(int style) {
   }
 }
 
-void MoveTo(HPDF_Page page, double x, double y) {
-  HPDF_Page_MoveTo(page, static_cast<float>(x), static_cast<float>(y));
-}
-
-void LineTo(HPDF_Page page, double x, double y) {
-  HPDF_Page_LineTo(page, static_cast<float>(x), static_cast<float>(y));
-}
-
-void AddLinePath(HPDF_Page page, const std::vector<PathPoint>& points, double step, PathShape shape,
+void AddLinePath(PagePath& path, const std::vector<PathPoint>& points, double step, PathShape shape,
                  StepRise rise) {
   if (points.empty()) return;
   const std::size_t n = points.size();
-  MoveTo(page, points[0].x, points[0].y);
+  path.MoveTo(points[0].x, points[0].y);
   switch (shape) {
     case PathShape::kStandard:
-      for (std::size_t k = 1; k < n; ++k) LineTo(page, points[k].x, points[k].y);
+      for (std::size_t k = 1; k < n; ++k) path.LineTo(points[k].x, points[k].y);
       break;
     case PathShape::kStepped: {
       const double before = rise == StepRise::kHalfWay ? step / 2 : 0.0;
       for (std::size_t k = 1; k < n; ++k) {
-        LineTo(page, points[k].x - before, points[k - 1].y);
-        LineTo(page, points[k].x - before, points[k].y);
+        path.LineTo(points[k].x - before, points[k - 1].y);
+        path.LineTo(points[k].x - before, points[k].y);
       }
       // Rising half-way leaves the last point's flat half still to run.
-      if (rise == StepRise::kHalfWay && n > 1) LineTo(page, points[n - 1].x, points[n - 1].y);
+      if (rise == StepRise::kHalfWay && n > 1) path.LineTo(points[n - 1].x, points[n - 1].y);
       break;
     }
     case PathShape::kCurved:
@@ -78,7 +69,7 @@ void AddLinePath(HPDF_Page page, const std::vector<PathPoint>& points, double st
         const PathPoint P0 = k >= 2 ? points[k - 2] : PathPoint{points[0].x - step / 3, points[0].y};
         const PathPoint P3 =
             k + 1 < n ? points[k + 1] : PathPoint{points[n - 1].x + step / 3, points[n - 1].y};
-        CurveBetween(page, P0, points[k - 1], points[k], P3);
+        CurveBetween(path, P0, points[k - 1], points[k], P3);
       }
       break;
   }

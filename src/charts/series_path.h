@@ -3,9 +3,9 @@
 // through here, so that their shapes agree; painting the path is left to the caller.
 #pragma once
 
-#include <hpdf.h>
-
 #include <vector>
+
+#include "render/page_path.h"
 
 namespace corvane {
 
@@ -24,14 +24,10 @@ enum class StepRise { kHalfWay, kAtItem };
 // The shape of Chart.style: 4 and 7 Standard, 5 and 8 Stepped, 6 and 9 Curved.
 PathShape ShapeOfStyle(int style);
 
-// Path operators for coordinates computed in double precision; the library takes single.
-void MoveTo(HPDF_Page page, double x, double y);
-void LineTo(HPDF_Page page, double x, double y);
-
 // Starts a path at the first point and runs it through the others. step is the distance
 // between two items: the stepped shape rises half of it before an item, and the curved
 // shape puts a virtual neighbour a third of it outside each end. Nothing for no points.
-void AddLinePath(HPDF_Page page, const std::vector<PathPoint>& points, double step, PathShape shape,
+void AddLinePath(PagePath& path, const std::vector<PathPoint>& points, double step, PathShape shape,
                  StepRise rise);
 
 }  // namespace corvane

@@ -1,26 +1,23 @@
 #include "render/markers.h"
 
+#include <hpdf_pages.h>
+
+#include <string>
+
 #include "render/color.h"
+#include "render/page_path.h"
 
 namespace corvane {
 namespace {
 
-void MoveTo(HPDF_Page page, double x, double y) {
-  HPDF_Page_MoveTo(page, static_cast<float>(x), static_cast<float>(y));
-}
-
-void LineTo(HPDF_Page page, double x, double y) {
-  HPDF_Page_LineTo(page, static_cast<float>(x), static_cast<float>(y));
-}
-
 // The path returns to its first point rather than being closed, so the outline's bottom
 // corner ends in two line caps, not a join.
-void DiamondPath(HPDF_Page page, double x, double y, double r) {
-  MoveTo(page, x, y - r);
-  LineTo(page, x - r, y);
-  LineTo(page, x, y + r);
-  LineTo(page, x + r, y);
-  LineTo(page, x, y - r);
+void DiamondPath(PagePath& path, double x, double y, double r) {
+  path.MoveTo(x, y - r);
+  path.LineTo(x - r, y);
+  path.LineTo(x, y + r);
+  path.LineTo(x + r, y);
+  path.LineTo(x, y - r);
 }
 
 }  // namespace
@@ -44,38 +41,88 @@ void SetMarkerPen(int shape, HPDF_Page page, const RgbColor& color, double thick
   }
 }
 
-void DrawMarker(double x, double y, double size, int shape, HPDF_Page page) {
+namespace {
+
+// Builds the marker's path around (x, y); tells whether the shape is filled (else stroked).
+// An unknown shape builds nothing.
+bool MarkerPath(PagePath& path, double x, double y, double size, int shape) {
   const double r = size / 2;
   switch (shape) {
     case kMarkerFilledCircle:
     case kMarkerOutlineCircle:
-      HPDF_Page_Circle(page, static_cast<float>(x), static_cast<float>(y), static_cast<float>(r));
+      path.Circle(x, y, r);
       break;
     case kMarkerFilledSquare:
     case kMarkerOutlineSquare:
-      HPDF_Page_Rectangle(page, static_cast<float>(x - r), static_cast<float>(y - r),
-                          static_cast<float>(size), static_cast<float>(size));
+      path.Rectangle(x - r, y - r, size, size);
       break;
     case kMarkerCross:
-      MoveTo(page, x - r, y - r);
-      LineTo(page, x + r, y + r);
-      MoveTo(page, x + r, y - r);
-      LineTo(page, x - r, y + r);
+      path.MoveTo(x - r, y - r);
+      path.LineTo(x + r, y + r);
+      path.MoveTo(x + r, y - r);
+      path.LineTo(x - r, y + r);
       break;
     case kMarkerFilledDiamond:
     case kMarkerOutlineDiamond:
-      DiamondPath(page, x, y, r);
+      DiamondPath(path, x, y, r);
       break;
     default:
-      return;
+      break;
   }
-  const bool filled =
-      shape == kMarkerFilledCircle || shape == kMarkerFilledSquare || shape == kMarkerFilledDiamond;
+  return shape == kMarkerFilledCircle || shape == kMarkerFilledSquare || shape == kMarkerFilledDiamond;
+}
+
+void Paint(PagePath& path, bool filled, HPDF_Dict target) {
   if (filled) {
-    HPDF_Page_Fill(page);
+    path.Fill(target);
   } else {
-    HPDF_Page_Stroke(page);
+    path.Stroke(target);
   }
+}
+
+}  // namespace
+
+void DrawMarker(double x, double y, double size, int shape, HPDF_Page page) {
+  PagePath path;
+  const bool filled = MarkerPath(path, x, y, size, shape);
+  Paint(path, filled, page);
+}
+
+MarkerStamp::MarkerStamp(HPDF_Page page, int shape, double size, double thickness) : page_(page) {
+  PagePath path;
+  const bool filled = MarkerPath(path, 0, 0, size, shape);
+  if (path.empty()) return;
+  const auto attr = static_cast<HPDF_PageAttr>(page->attr);
+  HPDF_Dict form = HPDF_DictStream_New(page->mmgr, attr->xref);
+  if (form == nullptr) {
+    HPDF_CheckError(page->error);
+    return;
+  }
+  if (attr->compression_mode & HPDF_COMP_TEXT) form->filter = HPDF_STREAM_FILTER_FLATE_DECODE;
+  HPDF_Dict_AddName(form, "Type", "XObject");
+  HPDF_Dict_AddName(form, "Subtype", "Form");
+  // A form clips to its box: room for the shape and, around it, any stroke and mitred corner.
+  const auto half = static_cast<float>(size + 4 * thickness + 1);
+  HPDF_Array box = HPDF_Array_New(page->mmgr);
+  HPDF_Dict_Add(form, "BBox", box);
+  for (const float edge : {-half, -half, half, half}) HPDF_Array_AddReal(box, edge);
+  Paint(path, filled, form);
+  name_ = HPDF_Page_GetXObjectName(page, form);
+  HPDF_CheckError(page->error);
+}
+
+void MarkerStamp::DrawAt(double x, double y) {
+  if (name_ == nullptr) return;
+  std::string& line = placement_;
+  line = "q 1 0 0 1 ";
+  char number[16];
+  line.append(number, WritePdfReal(number, static_cast<float>(x)));
+  line += ' ';
+  line.append(number, WritePdfReal(number, static_cast<float>(y)));
+  line += " cm /";
+  line += name_;
+  line += " Do Q\n";
+  WriteToPage(page_, line.data(), line.size());
 }
 
 }  // namespace corvane

@@ -30,11 +30,14 @@ TEST(LineChartTest, ItemsSpreadOverThePlotUntilThereAreMoreItemsThanPoints) {
   }
 }
 
-// Two series of two items, each line one stroke, each marker a filled square.
+// Two series of two items, each line one stroke; each series' marker is one form, placed
+// at every point of the series.
 TEST(LineChartTest, MarkersOfEverySeriesComeAfterAllLines) {
   testing::ChartPage page(kStyleLineStandard, {{1, 2}, {3, 1}});
   page.t.settings.LineMarker.on = 1;
-  EXPECT_EQ(testing::Written(page.Draw(), "S f"), "S; S; f; f; f; f");
+  EXPECT_EQ(testing::Written(page.Draw(), "S cm Do"),
+            "S; S; 1 0 0 1 100 200 cm; /X1 Do; 1 0 0 1 500 400 cm; /X1 Do; "
+            "1 0 0 1 100 300 cm; /X2 Do; 1 0 0 1 500 200 cm; /X2 Do");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "render/markers.h"
 
 #include <gtest/gtest.h>
+#include <hpdf_pages.h>
 
 #include <string>
 
@@ -28,6 +29,41 @@ TEST(MarkersTest, EachShapeSetsItsPenAndPaintsOnePath) {
     std::string got;
     for (const auto& op : pdf.Ops()) got += (op.op == "c" ? "c\n" : testing::Describe({op}));
     EXPECT_EQ(got, expected[shape]) << "shape " << shape;
+  }
+}
+
+// What a stamp's form holds: its stream, and its clipping box as written.
+std::string FormOf(HPDF_Page page, const char* name, std::string& box) {
+  const auto attr = static_cast<HPDF_PageAttr>(page->attr);
+  const auto form = static_cast<HPDF_Dict>(HPDF_Dict_GetItem(attr->xobjects, name, HPDF_OCLASS_DICT));
+  const auto edges = static_cast<HPDF_Array>(HPDF_Dict_GetItem(form, "BBox", HPDF_OCLASS_ARRAY));
+  for (HPDF_UINT i = 0; i < edges->list->count; ++i) {
+    const auto edge = static_cast<HPDF_Real>(HPDF_Array_GetItem(edges, i, HPDF_OCLASS_REAL));
+    box += std::to_string(static_cast<int>(edge->value)) + " ";
+  }
+  std::string bytes(HPDF_Stream_Size(form->stream), '\0');
+  HPDF_UINT size = static_cast<HPDF_UINT>(bytes.size());
+  HPDF_Stream_Seek(form->stream, 0, HPDF_SEEK_SET);
+  HPDF_Stream_Read(form->stream, reinterpret_cast<HPDF_BYTE*>(bytes.data()), &size);
+  return bytes;
+}
+
+// A stamp's form is the marker drawn once at the origin, in a box with room for its outline,
+// and each placement moves it to its point.
+TEST(MarkersTest, AStampPlacesTheMarkerDrawnAtTheOrigin) {
+  for (int shape = 1; shape <= 7; ++shape) {
+    testing::PdfPage direct, stamped;
+    DrawMarker(0, 0, 10, shape, direct.page);
+    MarkerStamp stamp(stamped.page, shape, 10, 2.5);
+    stamp.DrawAt(100, 200.5);
+    stamp.DrawAt(-3, 4);
+    EXPECT_EQ(testing::Describe(stamped.Ops()),
+              testing::Describe(testing::ParseContent("q 1 0 0 1 100 200.5 cm /X1 Do Q q 1 0 0 1 -3 4 cm /X1 Do Q")));
+    std::string box;
+    EXPECT_EQ(testing::Describe(testing::ParseContent(FormOf(stamped.page, "X1", box))),
+              testing::Describe(direct.Ops()))
+        << "shape " << shape;
+    EXPECT_EQ(box, "-21 -21 21 21 ");
   }
 }
 

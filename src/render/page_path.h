@@ -1,0 +1,51 @@
+// A path built in memory and written to the page's content stream whole, together with the
+// operator that paints it. libharu's own path operators check the page state, clear a
+// 512-byte buffer and format one number at a time; charts of many points draw tens of
+// thousands of them, so the lines and markers of the plot are built here instead.
+//
+// The bytes are the ones libharu's operators write (same operators, same number format), so
+// a page reads the same either way. Each path is written only with its painting operator,
+// which leaves libharu's idea of the page state (no path open) true throughout.
+#pragma once
+
+#include <hpdf.h>
+
+#include <cstddef>
+#include <initializer_list>
+#include <string>
+
+namespace corvane {
+
+class PagePath {
+ public:
+  // Coordinates are computed in double precision; the page, like libharu, holds single.
+  void MoveTo(double x, double y);
+  void LineTo(double x, double y);
+  void CurveTo(double x1, double y1, double x2, double y2, double x3, double y3);
+  void Rectangle(double x, double y, double width, double height);
+  // Four Bézier quarters from the leftmost point over the top, as libharu draws a circle.
+  void Circle(double x, double y, double radius);
+
+  // Paint the path and write it to the page, or to a form (a dictionary with a stream); the
+  // path is then empty again. An empty path writes nothing.
+  void Fill(HPDF_Dict target);
+  void Stroke(HPDF_Dict target);
+
+  bool empty() const { return text_.empty(); }
+
+ private:
+  void Numbers(std::initializer_list<float> values, const char* op);
+  void Paint(HPDF_Dict target, const char* op);
+
+  std::string text_;
+};
+
+// Writes a number as libharu does (at most five decimals, trailing zeros and point dropped,
+// clamped to +-32767) and returns the end; at most 12 characters. A NaN, which libharu
+// would turn into garbage, is written as 0.
+char* WritePdfReal(char* out, float value);
+
+// Appends bytes to the content of a page, or of a form.
+void WriteToPage(HPDF_Dict target, const char* bytes, std::size_t size);
+
+}  // namespace corvane
