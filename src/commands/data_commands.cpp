@@ -87,7 +87,7 @@ bool ReadDatasetLine(Run& run, const std::string& line, int lineNumber, const st
   if (error == ValueError::kNone && (mismatch || !AtValuesEnd(p))) error = ValueError::kInvalid;
   if (error != ValueError::kNone) return FailLine(run, error, lineNumber, name);
 
-  DataItem& item = data.items[data.count++];
+  DataItem& item = data.Append();
   item.label = line.substr(0, std::min(at, kMaxLabelLength));
   item.values = values;
   return true;
@@ -176,7 +176,7 @@ const char* DatumCommand(Run& run, const char* args) {
   }
   if (mismatch) return nullptr;
 
-  DataItem& item = data.items[data.count++];
+  DataItem& item = data.Append();
   item.label = label;
   item.values = values;
   return p;

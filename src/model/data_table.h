@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "model/chart_settings.h"
 
@@ -18,7 +19,9 @@ struct DataItem {
 };
 
 struct DataTable {
-  std::array<DataItem, kMaxItems> items{};
+  // Rows 0..count-1. They take memory only once used: a chart of two bars need not clear the
+  // room of a thousand, which was a tenth of its run.
+  std::vector<DataItem> items;
   int count = 0;
   int seriesCount = 0;  // fixed by the first numeric row; time rows leave it at 0
   bool timeValues = false;
@@ -31,6 +34,12 @@ struct DataTable {
   // The number of series to scale, list and draw: time rows carry one value but leave
   // seriesCount at 0, which the data commands rely on.
   int SeriesToDraw() const { return timeValues && seriesCount == 0 ? 1 : seriesCount; }
+
+  // Row `count`, which then counts; the caller fills it.
+  DataItem& Append() {
+    if (items.size() <= static_cast<std::size_t>(count)) items.resize(count + 1);
+    return items[count++];
+  }
 };
 
 // Orders two rows by the sort field and order; negative, zero or positive.

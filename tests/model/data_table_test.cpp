@@ -17,8 +17,9 @@ TEST(SortDataTest, OrdersWholeRowsByLabelIgnoringCaseOrByValue) {
   for (const Case& c : cases) {
     DataTable table;
     for (const auto& [label, value] : rows) {
-      table.items[table.count].label = label;
-      table.items[table.count++].values = {value, value * 10};
+      DataItem& item = table.Append();
+      item.label = label;
+      item.values = {value, value * 10};
     }
     table.DataSort = {c.field, c.order};
     SortData(table);

@@ -14,6 +14,7 @@ using Rows = std::vector<std::vector<double>>;  // one row of series values per 
 
 void Fill(DataTable& data, const Rows& rows) {
   data.count = static_cast<int>(rows.size());
+  data.items.resize(rows.size());
   data.seriesCount = static_cast<int>(rows[0].size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
     for (std::size_t v = 0; v < rows[i].size(); ++v) data.items[i].values[v] = rows[i][v];
