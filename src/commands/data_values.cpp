@@ -1,7 +1,7 @@
 #include "commands/data_values.h"
 
+#include <charconv>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -32,6 +32,19 @@ bool ReadTimeField(std::string_view text, std::int64_t max, std::int64_t& value)
     }
   }
   return value <= max;
+}
+
+// The number at the start of text (digits, points and signs only), read as strtod reads it:
+// the longest prefix that is a number, and 0 when there is none. from_chars does the same
+// work in a fraction of the time but takes no leading plus.
+double LeadingNumber(std::string_view text) {
+  if (!text.empty() && text[0] == '+') {
+    text.remove_prefix(1);
+    if (!text.empty() && text[0] == '-') return 0.0;
+  }
+  double value = 0.0;
+  if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc()) return 0.0;
+  return value;
 }
 
 }  // namespace
@@ -68,7 +81,7 @@ ValueError ReadNumber(const char*& pos, double& value, bool& decimal) {
   std::string text;
   while (text.size() < kMaxValueLength && IsNumberChar(*p)) text += *p++;
   if (!EndsValue(*p)) return ValueError::kInvalid;
-  value = std::strtod(text.c_str(), nullptr);
+  value = LeadingNumber(text);
   decimal = text.find('.') != std::string::npos;
   pos = p;
   return ValueError::kNone;

@@ -31,6 +31,7 @@ class DocumentBuilderTest : public ::testing::Test {
   DocumentBuilderTest() {
     t.settings.Chart.style = kStylePie;
     t.data.count = 1;
+    t.data.items.resize(1);
     t.settings.Output = dir.File("chart");
     t.run.log.errorsFile = dir.File("errors.txt");
   }

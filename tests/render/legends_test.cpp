@@ -44,6 +44,7 @@ TEST(LegendsTest, ItemLegendDrawsItsSwatchesBeforeItsTexts) {
   testing::TestRun t;
   testing::PdfPage pdf;
   t.data.count = 3;
+  t.data.items.resize(3);
   t.settings.Legend = {kRight, kBlack, 1, kWhite, "x", FontSpec{10, kFontTimesRoman, {0, 0, 1}}};
   ChartArea area{50, 550, 750, 50};
   DrawItemLegend(pdf.CanvasFor(t.run), area);
