@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build build-asan test demo fuzz bench clean
+.PHONY: all deps build build-asan test demo golden fuzz bench clean
 
 all: build
 
@@ -23,6 +23,9 @@ test: build build-asan
 
 demo: build
 	@scripts/demo.sh build/corvane
+
+golden: build
+	@scripts/update-golden.sh build/corvane
 
 fuzz:
 	@scripts/install-deps.sh --fuzz
