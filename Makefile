@@ -4,7 +4,7 @@ FUZZ_SECONDS ?= 60
 PREFIX ?= /usr/local
 BENCH_RUNS ?= 30
 
-.PHONY: all deps build build-asan test demo gallery install package fuzz bench clean
+.PHONY: all deps build build-asan test demo golden gallery install package fuzz bench clean
 
 all: build
 
@@ -45,6 +45,9 @@ package: deps
 	@cmake --build build-package -j $(JOBS)
 	@cd build-package && cpack -G DEB >/dev/null
 	@ls build-package/*.deb
+
+golden: build
+	@scripts/update-golden.sh build/corvane
 
 fuzz:
 	@scripts/install-deps.sh --fuzz

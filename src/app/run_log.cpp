@@ -1,6 +1,7 @@
 #include "app/run_log.h"
 
 #include <cstdarg>
+#include <cstdlib>
 
 #include "platform/compare.h"
 #include "platform/encoding.h"
@@ -8,6 +9,10 @@
 #include "platform/text_file.h"
 
 namespace corvane {
+
+RunLog::RunLog(const Clock& clock, std::FILE* out) : clock_(clock), out_(out) {
+  if (const char* trace = std::getenv("CORVANE_MESSAGE_TRACE")) traceFile_ = trace;
+}
 
 void RunLog::LogMessage(const char* format, ...) {
   std::va_list args;
@@ -27,6 +32,7 @@ void RunLog::LogMessage(const char* format, ...) {
 
   const bool isError = message.size() >= 6 && EqualsNoCase(std::string_view(message).substr(0, 6), "ERROR:");
   if (isError && !errorsFile.empty()) AppendLine(errorsFile, message);
+  if (isError && !traceFile_.empty()) AppendLine(traceFile_, message);
 }
 
 void RunLog::ErrorsOnly(const char* format, ...) {

@@ -17,8 +17,10 @@ inline constexpr std::size_t kMaxFileNameLength = 260;
 
 class RunLog {
  public:
-  // Lines for standard output go to out, converted to UTF-8.
-  RunLog(const Clock& clock, std::FILE* out) : clock_(clock), out_(out) {}
+  // Lines for standard output go to out, converted to UTF-8. When the environment names a
+  // file in CORVANE_MESSAGE_TRACE, every error message is appended to it as well: the test
+  // suite learns from it which messages its tests produce.
+  RunLog(const Clock& clock, std::FILE* out);
 
   // Stamps the message with the local time and writes it to standard output and the log
   // file; a message beginning with "ERROR:" is also written, unstamped, to the errors file.
@@ -37,6 +39,7 @@ class RunLog {
  private:
   const Clock& clock_;
   std::FILE* out_;
+  std::string traceFile_;
 };
 
 }  // namespace corvane

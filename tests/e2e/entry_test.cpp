@@ -1,7 +1,9 @@
 // End-to-end runs of the built executable: exit code, standard output and the log files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
+#include <sstream>
 
 #include "support/process.h"
 #include "support/test_run.h"
@@ -67,6 +69,35 @@ TEST(EntryTest, BadCommandLinesGiveOneErrorLineAndNoFile) {
     EXPECT_EQ(lines, (std::vector<std::string>{c.error, "Finished"}));
     EXPECT_FALSE(testing::FileExists(dir.File("out.pdf"))) << c.error;
   }
+}
+
+// "{TEXT*N}" in an error case stands for TEXT written N times.
+std::string Expand(std::string text) {
+  const std::regex repeat("\\{([^{}*]+)\\*([0-9]+)\\}");
+  for (std::smatch m; std::regex_search(text, m, repeat);) {
+    std::string repeated;
+    for (int n = std::stoi(m[2]); n > 0; --n) repeated += m[1];
+    text.replace(m.position(), m.length(), repeated);
+  }
+  return text;
+}
+
+TEST(EntryTest, EachErrorCaseFailsWithItsMessage) {
+  std::istringstream table(ReadFile(std::string(CORVANE_SOURCE_DIR) + "/tests/e2e/error_cases.txt"));
+  int cases = 0;
+  for (std::string line; std::getline(table, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    const std::size_t bar = line.find(" | ");
+    ASSERT_NE(bar, std::string::npos) << line;
+    TempDir dir;
+    dir.Write("numbers.csv", "A,1\n");
+    const auto r = RunCorvane(Words(Expand(line.substr(bar + 3))), dir.path());
+    EXPECT_EQ(r.exitCode, 1) << line;
+    const std::vector<std::string> lines = Unstamped(r.out);
+    EXPECT_NE(std::ranges::find(lines, line.substr(0, bar)), lines.end()) << line << "\n" << r.out;
+    ++cases;
+  }
+  EXPECT_GE(cases, 150);
 }
 
 TEST(EntryTest, LogAndErrorsFilesReceiveTheirLines) {

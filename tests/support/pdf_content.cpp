@@ -2,9 +2,12 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <stdexcept>
 
 namespace corvane::testing {
@@ -75,7 +78,7 @@ std::vector<PdfOp> ParseContent(const std::string& content) {
       operands.push_back(content.substr(i, j - i));
       i = j;
     } else if (c == '[') {
-      const std::size_t j = content.find(']', i);
+      const std::size_t j = std::min(content.find(']', i), n - 1);
       operands.push_back(content.substr(i, j + 1 - i));
       i = j + 1;
     } else {
@@ -92,6 +95,8 @@ std::vector<PdfOp> ParseContent(const std::string& content) {
       i = j;
     }
   }
+  // Operands that no operator takes (a sign of damage) come last, under an empty name.
+  if (!operands.empty()) ops.push_back(PdfOp{"", operands});
   return ops;
 }
 
@@ -138,6 +143,26 @@ std::vector<std::string> PlacedTexts(const std::vector<PdfOp>& ops) {
     placed[i] += at;
   }
   return placed;
+}
+
+std::vector<std::string> UnsoundNumbers(const std::string& content) {
+  std::vector<std::string> found;
+  for (const PdfOp& op : ParseContent(content)) {
+    const bool word = !op.op.empty() && std::all_of(op.op.begin(), op.op.end(), [](char c) {
+      return std::isalpha(static_cast<unsigned char>(c)) || c == '*' || c == '\'' || c == '"';
+    });
+    if (!word) found.push_back("operator [" + op.op + "]");
+    for (const std::string& operand : op.operands) {
+      if (operand[0] == '(' || operand[0] == '/') continue;
+      std::istringstream numbers(operand[0] == '[' ? operand.substr(1, operand.size() - 2) : operand);
+      for (std::string number; numbers >> number;) {
+        char* end = nullptr;
+        const double x = std::strtod(number.c_str(), &end);
+        if (*end != 0 || !std::isfinite(x) || std::fabs(x) == 32767) found.push_back(op.op + " " + number);
+      }
+    }
+  }
+  return found;
 }
 
 std::string Describe(const std::vector<PdfOp>& ops) {

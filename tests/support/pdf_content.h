@@ -17,7 +17,8 @@ struct PdfOp {
 // The file must not be encrypted.
 std::string PageContent(const std::string& pdfBytes);
 
-// Splits a content stream into operators.
+// Splits a content stream into operators; operands left over at the end form an operator
+// with an empty name.
 std::vector<PdfOp> ParseContent(const std::string& content);
 
 // The operators with the given name, in order.
@@ -29,6 +30,13 @@ std::vector<std::string> ShownTexts(const std::vector<PdfOp>& ops);
 // Each shown text followed by where its text matrix starts it, as "Sales 2.25 579.894" (%g of x
 // and y), for content that places every text with one Tm before its Tj.
 std::vector<std::string> PlacedTexts(const std::vector<PdfOp>& ops);
+
+// What in a content stream is not a finite number where a number belongs, one finding per
+// entry ("l .(-*,("): an operand or array element that does not read wholly as a number, one
+// at +-32767 (libharu's clamp, where infinite and overflowing values end up), or an operator
+// that is not a word or is missing (where the garbage digits of a NaN can end up). Empty when
+// all is sound.
+std::vector<std::string> UnsoundNumbers(const std::string& content);
 
 // Operators as one line each ("1 0 0 RG"), for readable failure messages.
 std::string Describe(const std::vector<PdfOp>& ops);
