@@ -2,8 +2,8 @@
 
 #include <hpdf_pages.h>
 
+#include <algorithm>
 #include <cmath>
-#include <cstdint>
 
 namespace corvane {
 namespace {
@@ -18,34 +18,29 @@ char* WritePdfReal(char* out, float value) {
   if (std::isnan(value)) value = 0;
   if (value > kLimit) value = kLimit;
   if (value < -kLimit) value = -kLimit;
-  if (value < 0) {
+  long long hundredths = std::llround(static_cast<double>(value) * 100);
+  if (hundredths < 0) {
     *out++ = '-';
-    value = -value;
+    hundredths = -hundredths;
   }
-  // The same mixed float and double arithmetic as libharu, so that every digit agrees.
-  const auto whole = static_cast<std::int32_t>(value + 0.000005);
-  auto fraction = static_cast<std::int32_t>(static_cast<float>(value - whole + 0.000005) * 100000);
-  char digits[12];
+  char digits[16];
   char* end = digits + sizeof digits;
   char* p = end;
-  for (int i = 0; i < 5; ++i) {
-    *--p = static_cast<char>('0' + fraction % 10);
-    fraction /= 10;
+  if (const int cents = static_cast<int>(hundredths % 100); cents != 0) {
+    if (cents % 10 != 0) *--p = static_cast<char>('0' + cents % 10);
+    *--p = static_cast<char>('0' + cents / 10);
+    *--p = '.';
   }
-  *--p = '.';
-  std::int32_t rest = whole;
+  long long whole = hundredths / 100;
   do {
-    *--p = static_cast<char>('0' + rest % 10);
-    rest /= 10;
-  } while (rest > 0);
-  while (end[-1] == '0') --end;
-  if (end[-1] == '.') --end;
-  while (p != end) *out++ = *p++;
-  return out;
+    *--p = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+  } while (whole > 0);
+  return std::copy(p, end, out);
 }
 
 void PagePath::Numbers(std::initializer_list<float> values, const char* op) {
-  // At most six numbers of at most 12 characters each, their spaces and the operator.
+  // At most six numbers of at most 9 characters each, their spaces and the operator.
   char line[96];
   char* p = line;
   for (const float v : values) {

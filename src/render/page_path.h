@@ -3,9 +3,10 @@
 // 512-byte buffer and format one number at a time; charts of many points draw tens of
 // thousands of them, so the lines and markers of the plot are built here instead.
 //
-// The bytes are the ones libharu's operators write (same operators, same number format), so
-// a page reads the same either way. Each path is written only with its painting operator,
-// which leaves libharu's idea of the page state (no path open) true throughout.
+// The operators are the ones libharu writes; the numbers are rounded to a hundredth of a
+// point (libharu writes five decimals of a float, whose last ones are noise), which makes a
+// large chart a fifth smaller and quicker to compress. Each path is written only with its
+// painting operator, which leaves libharu's idea of the page state (no path open) true.
 #pragma once
 
 #include <hpdf.h>
@@ -40,8 +41,8 @@ class PagePath {
   std::string text_;
 };
 
-// Writes a number as libharu does (at most five decimals, trailing zeros and point dropped,
-// clamped to +-32767) and returns the end; at most 12 characters. A NaN, which libharu
+// Writes a number to the nearest hundredth, trailing zeros and point dropped, clamped to
+// +-32767 as libharu clamps, and returns the end; at most 9 characters. A NaN, which libharu
 // would turn into garbage, is written as 0.
 char* WritePdfReal(char* out, float value);
 
