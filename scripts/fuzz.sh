@@ -28,7 +28,9 @@ for corpus in "$root"/fuzz/corpus/*/; do
   mkdir -p "$work" "$regressions"
   cp -n "$corpus"/* "$work"/ 2>/dev/null || true
 
-  options=(-max_total_time="$seconds" -timeout=10 -artifact_prefix="$regressions/" -print_final_stats=1)
+  # Room for a command text with an options and a dataset file; a run of 10 s counts as a hang.
+  options=(-max_total_time="$seconds" -max_len=16384 -timeout=10 -artifact_prefix="$regressions/"
+           -print_final_stats=1)
   [[ -f "$root/fuzz/$target.dict" ]] && options+=(-dict="$root/fuzz/$target.dict")
 
   echo "== $target for ${seconds}s"

@@ -21,6 +21,8 @@ struct Run {
   ScaleRange scale;
   RunLog log;
   int optionsDepth = 0;  // options files being read, one inside the other
+  // When set, the PDF is built into this string instead of being saved (for the fuzz target).
+  std::string* pdfInMemory = nullptr;
 };
 
 // The run sequence: reads the command text, checks that a chart can be drawn, sorts, scales

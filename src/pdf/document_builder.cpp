@@ -186,6 +186,15 @@ void SaveReplacing(Run& run, HPDF_Doc doc, const std::string& path) {
   temp.kept = true;
 }
 
+// The library's own memory stream, copied out whole.
+void SaveToMemory(HPDF_Doc doc, std::string& pdf) {
+  HPDF_SaveToStream(doc);
+  HPDF_UINT32 size = HPDF_GetStreamSize(doc);
+  pdf.resize(size);
+  HPDF_ReadFromStream(doc, reinterpret_cast<HPDF_BYTE*>(pdf.data()), &size);
+  pdf.resize(size);
+}
+
 // Everything between creating and freeing the document. Library failures leave it by the
 // exception of PdfErrorHandler.
 void BuildAndSave(Run& run, HPDF_Doc doc, const std::string& fileName) {
@@ -220,7 +229,11 @@ void BuildAndSave(Run& run, HPDF_Doc doc, const std::string& fileName) {
     HPDF_Outline_SetDestination(entry, destination);
   }
   run.log.LogMessage("Saving PDF to [%s]", fileName.c_str());
-  SaveReplacing(run, doc, NativePath(fileName));
+  if (run.pdfInMemory != nullptr) {
+    SaveToMemory(doc, *run.pdfInMemory);
+  } else {
+    SaveReplacing(run, doc, NativePath(fileName));
+  }
   run.log.LogMessage("Save complete");
 }
 

@@ -92,6 +92,20 @@ TEST_F(DocumentBuilderTest, IsReproducibleAndLoadsOnlyTheFontsInUseAndTimesRoman
   EXPECT_FALSE(Contains(pdf, "/ID") || Contains(pdf, "Date"));
 }
 
+TEST_F(DocumentBuilderTest, BuildsIntoMemoryTheBytesItWouldSaveWithTheSameMessages) {
+  t.settings.Title = "Sales";
+  const std::string saved = Build();
+  const Lines lines = t.Lines();
+  std::filesystem::remove(Pdf());
+  std::string pdf;
+  t.run.pdfInMemory = &pdf;
+  EXPECT_EQ(MakePDF(t.run), 0);
+  EXPECT_EQ(pdf, saved);
+  EXPECT_FALSE(testing::FileExists(Pdf()));
+  const Lines all = t.Lines();  // the first build's lines, then the second's
+  EXPECT_EQ(Lines(all.begin() + static_cast<long>(lines.size()), all.end()), lines);
+}
+
 TEST_F(DocumentBuilderTest, DatesTheDocumentWithItsOffsetFromUtc) {
   const std::pair<Moment, const char*> cases[] = {
       {{{2026, 12, 6, 8, 3, 9}, {2026, 12, 6, 13, 33, 9}}, "D:20261206080309-05'30'"},
