@@ -20,29 +20,6 @@ void DiamondPath(PagePath& path, double x, double y, double r) {
   path.LineTo(x, y - r);
 }
 
-}  // namespace
-
-void SetMarkerPen(int shape, HPDF_Page page, const RgbColor& color, double thickness) {
-  switch (shape) {
-    case kMarkerFilledCircle:
-    case kMarkerFilledSquare:
-    case kMarkerFilledDiamond:
-      SetFillColor(page, color);
-      break;
-    case kMarkerOutlineCircle:
-    case kMarkerOutlineSquare:
-    case kMarkerCross:
-    case kMarkerOutlineDiamond:
-      SetStrokeColor(page, color);
-      HPDF_Page_SetLineWidth(page, static_cast<float>(thickness));
-      break;
-    default:
-      break;
-  }
-}
-
-namespace {
-
 // Builds the marker's path around (x, y); tells whether the shape is filled (else stroked).
 // An unknown shape builds nothing.
 bool MarkerPath(PagePath& path, double x, double y, double size, int shape) {
@@ -81,6 +58,25 @@ void Paint(PagePath& path, bool filled, HPDF_Dict target) {
 }
 
 }  // namespace
+
+void SetMarkerPen(int shape, HPDF_Page page, const RgbColor& color, double thickness) {
+  switch (shape) {
+    case kMarkerFilledCircle:
+    case kMarkerFilledSquare:
+    case kMarkerFilledDiamond:
+      SetFillColor(page, color);
+      break;
+    case kMarkerOutlineCircle:
+    case kMarkerOutlineSquare:
+    case kMarkerCross:
+    case kMarkerOutlineDiamond:
+      SetStrokeColor(page, color);
+      HPDF_Page_SetLineWidth(page, static_cast<float>(thickness));
+      break;
+    default:
+      break;
+  }
+}
 
 void DrawMarker(double x, double y, double size, int shape, HPDF_Page page) {
   PagePath path;
