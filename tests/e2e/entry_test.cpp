@@ -71,17 +71,6 @@ TEST(EntryTest, BadCommandLinesGiveOneErrorLineAndNoFile) {
   }
 }
 
-// "{TEXT*N}" in an error case stands for TEXT written N times.
-std::string Expand(std::string text) {
-  const std::regex repeat("\\{([^{}*]+)\\*([0-9]+)\\}");
-  for (std::smatch m; std::regex_search(text, m, repeat);) {
-    std::string repeated;
-    for (int n = std::stoi(m[2]); n > 0; --n) repeated += m[1];
-    text.replace(m.position(), m.length(), repeated);
-  }
-  return text;
-}
-
 TEST(EntryTest, EachErrorCaseFailsWithItsMessage) {
   std::istringstream table(ReadFile(std::string(CORVANE_SOURCE_DIR) + "/tests/e2e/error_cases.txt"));
   int cases = 0;
@@ -91,7 +80,7 @@ TEST(EntryTest, EachErrorCaseFailsWithItsMessage) {
     ASSERT_NE(bar, std::string::npos) << line;
     TempDir dir;
     dir.Write("numbers.csv", "A,1\n");
-    const auto r = RunCorvane(Words(Expand(line.substr(bar + 3))), dir.path());
+    const auto r = RunCorvane(Words(testing::Expand(line.substr(bar + 3))), dir.path());
     EXPECT_EQ(r.exitCode, 1) << line;
     const std::vector<std::string> lines = Unstamped(r.out);
     EXPECT_NE(std::ranges::find(lines, line.substr(0, bar)), lines.end()) << line << "\n" << r.out;

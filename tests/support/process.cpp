@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <regex>
 #include <sstream>
 
 #include "support/test_run.h"
@@ -66,6 +67,16 @@ std::vector<std::string> Words(const std::string& text) {
   std::istringstream in(text);
   for (std::string word; in >> word;) words.push_back(word);
   return words;
+}
+
+std::string Expand(std::string text) {
+  const std::regex repeat("\\{([^{}*]+)\\*([0-9]+)\\}");
+  for (std::smatch m; std::regex_search(text, m, repeat);) {
+    std::string repeated;
+    for (int n = std::stoi(m[2]); n > 0; --n) repeated += m[1];
+    text.replace(m.position(), m.length(), repeated);
+  }
+  return text;
 }
 
 std::vector<std::string> Unstamped(const std::string& out) {
