@@ -1,7 +1,5 @@
 #include "support/test_run.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -59,23 +57,11 @@ std::string TempDir::Write(const std::string& name, const std::string& contents)
   return path;
 }
 
-void ExpectEachFails(const std::vector<std::pair<std::string, std::string>>& cases) {
-  for (const auto& [text, message] : cases) {
-    TestRun t;
-    EXPECT_EQ(t.Process(text), 1) << text;
-    std::string logged;
-    for (const std::string& line : t.Lines()) logged += line + "\n";
-    EXPECT_EQ(logged, message + "\n") << text;
-  }
-}
-
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream s;
   s << in.rdbuf();
   return s.str();
 }
-
-bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
 
 }  // namespace corvane::testing

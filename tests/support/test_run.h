@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/run.h"
@@ -61,11 +60,6 @@ class TempDir {
   std::string path_;
 };
 
-// Runs each text in a fresh run and expects it to fail logging exactly its message (several
-// lines joined by '\n').
-void ExpectEachFails(const std::vector<std::pair<std::string, std::string>>& cases);
-
 std::string ReadFile(const std::string& path);
-bool FileExists(const std::string& path);
 
 }  // namespace corvane::testing
