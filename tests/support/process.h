@@ -29,7 +29,4 @@ std::vector<std::string> Words(const std::string& text);
 // long ones.
 std::string Expand(std::string text);
 
-// The lines of a program's output with the "hh:mm:ss " stamps removed.
-std::vector<std::string> Unstamped(const std::string& out);
-
 }  // namespace corvane::testing

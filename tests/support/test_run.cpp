@@ -1,5 +1,6 @@
 #include "support/test_run.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -17,23 +18,19 @@ int TestRun::Process(const std::string& text) {
   return ProcessCommands(run, buffer.data());
 }
 
+void TestRun::Fill(const std::vector<std::vector<double>>& rows) {
+  data.count = static_cast<int>(rows.size());
+  data.items.resize(rows.size());
+  data.seriesCount = static_cast<int>(rows[0].size());
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    data.items[k].label = "I" + std::to_string(k);
+    std::copy(rows[k].begin(), rows[k].end(), data.items[k].values.begin());
+  }
+}
+
 std::vector<std::string> TestRun::Lines() const {
   std::fflush(out_);
-  std::rewind(out_);
-  std::vector<std::string> lines;
-  std::string line;
-  int c;
-  while ((c = std::fgetc(out_)) != EOF) {
-    if (c == '\n') {
-      // Every line starts with the stamp "hh:mm:ss ".
-      lines.push_back(line.size() >= 9 ? line.substr(9) : line);
-      line.clear();
-    } else {
-      line += static_cast<char>(c);
-    }
-  }
-  std::fseek(out_, 0, SEEK_END);
-  return lines;
+  return Unstamped(ReadFile("/proc/self/fd/" + std::to_string(fileno(out_))));
 }
 
 std::string TestRun::LastLine() const {
@@ -62,6 +59,13 @@ std::string ReadFile(const std::string& path) {
   std::ostringstream s;
   s << in.rdbuf();
   return s.str();
+}
+
+std::vector<std::string> Unstamped(const std::string& out) {
+  std::vector<std::string> lines;
+  std::istringstream in(out);
+  for (std::string line; std::getline(in, line);) lines.push_back(line.size() >= 9 ? line.substr(9) : line);
+  return lines;
 }
 
 }  // namespace corvane::testing

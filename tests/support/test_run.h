@@ -27,6 +27,9 @@ class TestRun {
   // ProcessCommands on a copy of the text; returns its result.
   int Process(const std::string& text);
 
+  // Fills the data table with the rows of series values, one row per item, labelled I0, I1 ...
+  void Fill(const std::vector<std::vector<double>>& rows);
+
   // The lines written to standard output so far, without their time stamps.
   std::vector<std::string> Lines() const;
   // The last of them, or "" when nothing was logged.
@@ -61,5 +64,8 @@ class TempDir {
 };
 
 std::string ReadFile(const std::string& path);
+
+// The lines of a program's output with the "hh:mm:ss " stamps removed.
+std::vector<std::string> Unstamped(const std::string& out);
 
 }  // namespace corvane::testing
