@@ -26,13 +26,7 @@ using Rows = std::vector<std::vector<double>>;  // one row of series values per 
 struct ChartPage {
   ChartPage(int style, const Rows& rows) {
     t.settings.Chart.style = style;
-    t.data.items.resize(rows.size());
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-      t.data.items[k].label = "I" + std::to_string(k);
-      for (std::size_t s = 0; s < rows[k].size(); ++s) t.data.items[k].values[s] = rows[k][s];
-    }
-    t.data.count = static_cast<int>(rows.size());
-    t.data.seriesCount = static_cast<int>(rows[0].size());
+    t.Fill(rows);
     t.run.scale = {0, 4, 4};
   }
   std::vector<PdfOp> Draw() {

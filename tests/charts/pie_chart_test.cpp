@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -50,7 +49,7 @@ TEST(PieChartTest, WithoutPieColoursEverySliceIsBlack) {
 }
 
 // A slice running backwards fails as the library's own error; a sum of 0 leaves every slice
-// empty, and no undefined number reaches the page.
+// empty (tests/e2e/extreme_charts.txt draws it without an undefined number).
 TEST(PieChartTest, NegativeValuesFailAndASumOfZeroDrawsEmptySlices) {
   ChartPage negative(kStylePie, {{1}, {-1}, {2}});
   try {
@@ -62,7 +61,6 @@ TEST(PieChartTest, NegativeValuesFailAndASumOfZeroDrawsEmptySlices) {
   ChartPage zero(kStylePie, {{0}, {0}});
   zero.t.settings.PieLabel.position = kPieLabelSpoke;
   EXPECT_EQ(Written(zero.Draw(), "c"), "");
-  EXPECT_FALSE(std::regex_search(zero.pdf.Content(), std::regex("nan|inf"))) << zero.pdf.Content();
 }
 
 // Slices of 60, 120, 60 and 120 degrees, their middles at 30, 120, 210 and 300, labelled in

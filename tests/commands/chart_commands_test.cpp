@@ -12,16 +12,6 @@ namespace {
 
 using testing::TestRun;
 
-// The style is looked up in the table of the type's own styles.
-TEST(ChartCommandTest, TypeThenStyleFromTheTypesOwnTable) {
-  testing::ExpectEachFails({
-      {"-Chart Pie Vertical", "ERROR: Style - unknown chart style"},
-      {"-Chart " + std::string(19, 'x') + " V", "ERROR: Chart - unknown chart type"},
-      {"-Chart " + std::string(20, 'x') + " V", "ERROR: Chart - type too long"},
-      {"-Chart", "ERROR: Chart - type not specified"},
-  });
-}
-
 TEST(PageCommandTest, SizeInPointsOrPaperNameRoundedAndTurnedByAPlus) {
   struct Case { const char* args; int width, height; } cases[] = {
       {"A5 0 0 0", 420, 595},       // 419.76 by 595.44
@@ -33,10 +23,6 @@ TEST(PageCommandTest, SizeInPointsOrPaperNameRoundedAndTurnedByAPlus) {
     ASSERT_EQ(t.Process(std::string("-Page ") + c.args), 0) << c.args;
     EXPECT_EQ(std::pair(t.settings.Page.width, t.settings.Page.height), std::pair(c.width, c.height));
   }
-  testing::ExpectEachFails({
-      {"-Page 99 500 0 0 0", "ERROR: Page - width must be between 100 and 10000 inclusive"},
-      {"-Page 1000 10001 0 0 0", "ERROR: Page - height must be between 100 and 10000 inclusive"},
-  });
 }
 
 TEST(ChartBackgroundCommandTest, AnEarlierBackgroundDoesNotMakeUpForAnUnreadableColour) {

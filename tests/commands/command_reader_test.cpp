@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "support/test_run.h"
-
 namespace corvane {
 namespace {
 
@@ -20,12 +18,6 @@ TEST(ReadTokenTest, SplitsAtBlanksOrQuotesUpToItsLimit) {
     EXPECT_STREQ(ReadToken(c.text, buffer, 8), c.rest) << c.text;
     EXPECT_EQ(buffer, c.token) << c.text;
   }
-}
-
-TEST(ProcessCommandsTest, ShowsAtMost200CharactersOfWhatItCannotRead) {
-  testing::TestRun t;
-  EXPECT_EQ(t.Process("-Log /dev/null " + std::string(300, 'x')), 1);
-  EXPECT_EQ(t.LastLine(), "ERROR: No command character [" + std::string(200, 'x') + "]");
 }
 
 }  // namespace

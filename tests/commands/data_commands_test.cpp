@@ -33,20 +33,6 @@ TEST(DatumCommandsTest, StoreItemsWithTheirSeriesCountAndForm) {
   EXPECT_EQ(Table(times.data), "A=90000|B=3600000005| series 0 time .");  // beyond 32 bits
 }
 
-TEST(DatumCommandsTest, FailuresAndTheirMessages) {
-  const std::string noValue = "ERROR: Datum - no value";
-  testing::ExpectEachFails({
-      {"-Datum A 1 2 3 4 5 6 7 8 9 10 11", "ERROR: Datum - too many data series values (max is 10)"},
-      {"-Datum A 5 -Datum2 6 -Datum B 7",
-       "ERROR: Datum - different number of data series values (expected 2)"},
-      {"-Datum A 5 -Datum B 1:30", "ERROR: Datum - time value used after non-time value\n" + noValue},
-      {"-Datum A 1:30 -Datum2 5", "ERROR: Datum2 - not time value\nERROR: Datum2 - no value"},
-      // Minutes above 59, a fourth digit of fraction, 16 characters.
-      {"-Datum A 61:00", noValue}, {"-Datum A 0:00.1234", noValue}, {"-Datum A 0000000000001:30", noValue},
-      {"-Datum2 5", "ERROR: Datum2 - cannot set until -Datum has been used"},
-  });
-}
-
 // A run with a line chart chosen, so -Dataset may be used, and a folder for its files.
 class DatasetTest : public ::testing::Test {
  protected:

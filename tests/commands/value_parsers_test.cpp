@@ -6,7 +6,6 @@
 
 #include "commands/keyword_tables.h"
 #include "render/color.h"
-#include "support/test_run.h"
 
 namespace corvane {
 namespace {
@@ -35,16 +34,6 @@ TEST(ParseColorTest, HexOrThreeNumbersScaledByTheirPointElseTargetUnchanged) {
     EXPECT_STREQ(ParseColor(c.text, color), c.rest) << c.text;
     EXPECT_TRUE(SameColor(color, c.color)) << c.text;
   }
-}
-
-TEST(ParseFontSpecTest, ReportsItsFailuresWithTheCommandName) {
-  testing::TestRun t;
-  EXPECT_EQ(t.Process("-AxesLabelX 300 Courier 0 0 0 Normal"), 0);
-  testing::ExpectEachFails({
-      {"-AxesLabelX 301 Courier 0 0 0 Normal",
-       "ERROR: AxesLabelX - size must be between 1 and 300 inclusive"},
-      {"-AxesLabelX 12 Courier 0 0 0 Bold", "ERROR: AxesLabelX - unknown text style"},
-  });
 }
 
 TEST(LookupKeywordTest, WholeWordsOrTheirAliasesWithoutRegardToCase) {

@@ -12,15 +12,6 @@ namespace {
 
 using Rows = std::vector<std::vector<double>>;  // one row of series values per item
 
-void Fill(DataTable& data, const Rows& rows) {
-  data.count = static_cast<int>(rows.size());
-  data.items.resize(rows.size());
-  data.seriesCount = static_cast<int>(rows[0].size());
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    for (std::size_t v = 0; v < rows[i].size(); ++v) data.items[i].values[v] = rows[i][v];
-  }
-}
-
 TEST(ScaleTest, ModesWidenAndRoundTheDataExtent) {
   using Scale = decltype(ChartSettings::AxesScale);  // mode, percent, range from, range to
   struct Case { const char* name; Scale scale; bool decimalSeen; Rows rows; double minimum, maximum; };
@@ -41,7 +32,7 @@ TEST(ScaleTest, ModesWidenAndRoundTheDataExtent) {
     testing::TestRun t;
     t.settings.AxesScale = c.scale;
     t.data.decimalSeen = c.decimalSeen;
-    Fill(t.data, c.rows);
+    t.Fill(c.rows);
     const ScaleRange scale = ComputeScale(t.settings, t.data);
     EXPECT_NEAR(scale.minimum, c.minimum, 1e-9) << c.name;
     EXPECT_NEAR(scale.maximum, c.maximum, 1e-9) << c.name;
@@ -54,7 +45,7 @@ TEST(ScaleTest, RangeIsFiniteAndPositiveWhateverTheValues) {
     for (int mode = 1; mode <= 4; ++mode) {
       testing::TestRun t;
       t.settings.AxesScale = {mode, 100, -1e308, 1e308};
-      Fill(t.data, {{huge}, {-huge}, {1}});
+      t.Fill({{huge}, {-huge}, {1}});
       const ScaleRange scale = ComputeScale(t.settings, t.data);
       EXPECT_TRUE(std::isfinite(scale.range) && scale.range > 0) << huge << " mode " << mode;
     }

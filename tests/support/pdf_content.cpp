@@ -31,10 +31,7 @@ bool IsDelimiter(char c) {
 
 }  // namespace
 
-double PdfOp::Num(std::size_t i) const {
-  if (i >= operands.size()) throw std::out_of_range(op + ": no operand " + std::to_string(i));
-  return std::strtod(operands[i].c_str(), nullptr);
-}
+double PdfOp::Num(std::size_t i) const { return std::strtod(operands.at(i).c_str(), nullptr); }
 
 std::string PageContent(const std::string& pdf) {
   const auto contents = pdf.find("/Contents ");
@@ -113,22 +110,7 @@ std::vector<std::string> ShownTexts(const std::vector<PdfOp>& ops) {
   for (const auto& op : OpsNamed(ops, "Tj")) {
     const std::string& s = op.operands.at(0);
     std::string text;
-    for (std::size_t i = 1; i + 1 < s.size(); ++i) {
-      if (s[i] == '\\' && i + 2 < s.size()) {
-        const char e = s[++i];
-        if (e >= '0' && e <= '7') {
-          int value = 0;
-          int digits = 0;
-          while (digits < 3 && s[i] >= '0' && s[i] <= '7') value = value * 8 + (s[i++] - '0'), ++digits;
-          --i;
-          text += static_cast<char>(value);
-        } else {
-          text += e == 'n' ? '\n' : e == 'r' ? '\r' : e == 't' ? '\t' : e;
-        }
-      } else {
-        text += s[i];
-      }
-    }
+    for (std::size_t i = 1; i + 1 < s.size(); ++i) text += s[i] == '\\' ? s[++i] : s[i];
     texts.push_back(text);
   }
   return texts;

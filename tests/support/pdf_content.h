@@ -24,7 +24,9 @@ std::vector<PdfOp> ParseContent(const std::string& content);
 // The operators with the given name, in order.
 std::vector<PdfOp> OpsNamed(const std::vector<PdfOp>& ops, const std::string& name);
 
-// The text shown by every Tj, in order, with the string delimiters and escapes removed.
+// The text shown by every Tj, in order, without the string's parentheses and with each character
+// escaped by a backslash taken as it is; octal escapes, which the tests' texts do not need, stay
+// as written.
 std::vector<std::string> ShownTexts(const std::vector<PdfOp>& ops);
 
 // Each shown text followed by where its text matrix starts it, as "Sales 2.25 579.894" (%g of x

@@ -25,7 +25,8 @@ ProcessResult RunCorvane(const std::vector<std::string>& args, const std::string
 // The blank-separated words of a command line, as a shell without quotes would pass them.
 std::vector<std::string> Words(const std::string& text);
 
-// The lines of a program's output with the "hh:mm:ss " stamps removed.
-std::vector<std::string> Unstamped(const std::string& out);
+// The text with each "{TEXT*N}" written as TEXT N times, as the tables of command lines write
+// long ones.
+std::string Expand(std::string text);
 
 }  // namespace corvane::testing

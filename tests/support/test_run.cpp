@@ -1,7 +1,6 @@
 #include "support/test_run.h"
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -19,23 +18,19 @@ int TestRun::Process(const std::string& text) {
   return ProcessCommands(run, buffer.data());
 }
 
+void TestRun::Fill(const std::vector<std::vector<double>>& rows) {
+  data.count = static_cast<int>(rows.size());
+  data.items.resize(rows.size());
+  data.seriesCount = static_cast<int>(rows[0].size());
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    data.items[k].label = "I" + std::to_string(k);
+    std::copy(rows[k].begin(), rows[k].end(), data.items[k].values.begin());
+  }
+}
+
 std::vector<std::string> TestRun::Lines() const {
   std::fflush(out_);
-  std::rewind(out_);
-  std::vector<std::string> lines;
-  std::string line;
-  int c;
-  while ((c = std::fgetc(out_)) != EOF) {
-    if (c == '\n') {
-      // Every line starts with the stamp "hh:mm:ss ".
-      lines.push_back(line.size() >= 9 ? line.substr(9) : line);
-      line.clear();
-    } else {
-      line += static_cast<char>(c);
-    }
-  }
-  std::fseek(out_, 0, SEEK_END);
-  return lines;
+  return Unstamped(ReadFile("/proc/self/fd/" + std::to_string(fileno(out_))));
 }
 
 std::string TestRun::LastLine() const {
@@ -59,16 +54,6 @@ std::string TempDir::Write(const std::string& name, const std::string& contents)
   return path;
 }
 
-void ExpectEachFails(const std::vector<std::pair<std::string, std::string>>& cases) {
-  for (const auto& [text, message] : cases) {
-    TestRun t;
-    EXPECT_EQ(t.Process(text), 1) << text;
-    std::string logged;
-    for (const std::string& line : t.Lines()) logged += line + "\n";
-    EXPECT_EQ(logged, message + "\n") << text;
-  }
-}
-
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream s;
@@ -76,6 +61,11 @@ std::string ReadFile(const std::string& path) {
   return s.str();
 }
 
-bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
+std::vector<std::string> Unstamped(const std::string& out) {
+  std::vector<std::string> lines;
+  std::istringstream in(out);
+  for (std::string line; std::getline(in, line);) lines.push_back(line.size() >= 9 ? line.substr(9) : line);
+  return lines;
+}
 
 }  // namespace corvane::testing

@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/run.h"
@@ -27,6 +26,9 @@ class TestRun {
 
   // ProcessCommands on a copy of the text; returns its result.
   int Process(const std::string& text);
+
+  // Fills the data table with the rows of series values, one row per item, labelled I0, I1 ...
+  void Fill(const std::vector<std::vector<double>>& rows);
 
   // The lines written to standard output so far, without their time stamps.
   std::vector<std::string> Lines() const;
@@ -61,11 +63,9 @@ class TempDir {
   std::string path_;
 };
 
-// Runs each text in a fresh run and expects it to fail logging exactly its message (several
-// lines joined by '\n').
-void ExpectEachFails(const std::vector<std::pair<std::string, std::string>>& cases);
-
 std::string ReadFile(const std::string& path);
-bool FileExists(const std::string& path);
+
+// The lines of a program's output with the "hh:mm:ss " stamps removed.
+std::vector<std::string> Unstamped(const std::string& out);
 
 }  // namespace corvane::testing
