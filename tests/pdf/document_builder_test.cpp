@@ -101,7 +101,7 @@ TEST_F(DocumentBuilderTest, BuildsIntoMemoryTheBytesItWouldSaveWithTheSameMessag
   t.run.pdfInMemory = &pdf;
   EXPECT_EQ(MakePDF(t.run), 0);
   EXPECT_EQ(pdf, saved);
-  EXPECT_FALSE(testing::FileExists(Pdf()));
+  EXPECT_FALSE(std::filesystem::exists(Pdf()));
   const Lines all = t.Lines();  // the first build's lines, then the second's
   EXPECT_EQ(Lines(all.begin() + static_cast<long>(lines.size()), all.end()), lines);
 }
