@@ -1,6 +1,6 @@
 # What `cpack -G DEB` builds: a Debian package of the executable and its manual page.
-# dpkg-shlibdeps finds libhpdf and the C and C++ runtimes from the executable; zlib, which
-# the PDF streams are compressed with, is reached only through libhpdf, so it is named here.
+# dpkg-shlibdeps finds libhpdf, zlib (whose compression level the executable sets itself) and
+# the C runtime from the executable; the C++ runtime is linked in.
 set(CPACK_PACKAGE_NAME corvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Tessaly <corvane@tessaly.example>")
@@ -14,6 +14,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS zlib1g)
 set(CPACK_STRIP_FILES ON)
 include(CPack)
