@@ -5,7 +5,6 @@
 #include "app/run.h"
 #include "model/chart_settings.h"
 #include "platform/clock.h"
-#include "platform/command_line.h"
 
 namespace {
 
@@ -41,14 +40,11 @@ int main(int argc, char** argv) {
     std::printf("corvane %s\n", corvane::kVersion);
     return 0;
   }
-  const std::string commandLine = corvane::CommandLineText(argc, argv);
-  if (commandLine.empty()) {
+  if (argc < 2) {
     PrintAbout(stderr);
     return 1;
   }
   const corvane::SystemClock clock;
   corvane::Run run(clock, stdout);
-  const int result = corvane::RunSequence(run, commandLine);
-  run.log.LogMessage("Finished");
-  return result;
+  return corvane::RunArguments(run, argc, argv);
 }

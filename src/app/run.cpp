@@ -3,11 +3,12 @@
 #include "commands/command_reader.h"
 #include "model/scale.h"
 #include "pdf/document_builder.h"
+#include "platform/command_line.h"
 
 namespace corvane {
 
-int RunSequence(Run& run, std::string commandLine) {
-  if (ProcessCommands(run, commandLine.data()) != 0) return 1;
+int RunSequence(Run& run, std::string commandLine, std::span<const std::size_t> argumentStarts) {
+  if (ProcessCommands(run, commandLine.data(), argumentStarts) != 0) return 1;
 
   const ChartSettings& s = run.settings;
   if (s.Chart.type == 0) {
@@ -34,6 +35,19 @@ int RunSequence(Run& run, std::string commandLine) {
   SortData(run.data);
   run.scale = ComputeScale(run.settings, run.data);
   return MakePDF(run);
+}
+
+int RunArguments(Run& run, int argc, const char* const* argv) {
+  const CommandLine line = CommandLineText(argc, argv);
+  int result = 1;
+  if (line.refusedArgument != 0) {
+    run.log.LogMessage("ERROR: Argument %d holds a double quote that cannot be passed; use typographic quotes",
+                       line.refusedArgument);
+  } else {
+    result = RunSequence(run, line.text, line.argumentStarts);
+  }
+  run.log.LogMessage("Finished");
+  return result;
 }
 
 }  // namespace corvane

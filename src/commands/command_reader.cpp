@@ -1,5 +1,7 @@
 #include "commands/command_reader.h"
 
+#include <algorithm>
+
 #include "app/run.h"
 #include "commands/command_table.h"
 
@@ -45,10 +47,19 @@ const char* ReadLabel(const char* pos, std::string& buffer) {
   return token.next;
 }
 
-int ProcessCommands(Run& run, char* text) {
+int ProcessCommands(Run& run, char* text, std::span<const std::size_t> argumentStarts) {
   char* p = text;
   for (;;) {
     while (IsBlank(*p)) ++p;
+    if ((*p == ';' || *p == '-') && !argumentStarts.empty()) {
+      const auto at = static_cast<std::size_t>(p - text);
+      const auto after = std::upper_bound(argumentStarts.begin(), argumentStarts.end(), at);
+      if (after[-1] != at) {
+        run.log.LogMessage("ERROR: Argument %d holds a command or comment after its value",
+                           static_cast<int>(after - argumentStarts.begin()));
+        return 1;
+      }
+    }
     if (*p == ';' || *p == 0) return 0;
     if (*p != '-') {
       run.log.LogMessage("ERROR: No command character [%.200s]", p);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 
 namespace corvane {
@@ -30,7 +31,10 @@ const char* ReadToken(const char* pos, std::string& buffer, std::size_t maxLengt
 const char* ReadLabel(const char* pos, std::string& buffer);
 
 // Processes every item of the text. Returns 0 when all succeeded, 1 after the first error,
-// which has already been logged.
-int ProcessCommands(Run& run, char* text);
+// which has already been logged. For the command line, argumentStarts holds where each
+// argument begins in the text: an item (a command or a comment) may begin only there, so that
+// a reader stopping inside an argument (after the six digits of "#000000-OpenPDF") never lets
+// the rest of a user's text be read as commands.
+int ProcessCommands(Run& run, char* text, std::span<const std::size_t> argumentStarts = {});
 
 }  // namespace corvane

@@ -3,21 +3,31 @@
 #include "platform/encoding.h"
 
 namespace corvane {
+namespace {
 
-std::string CommandLineText(int argc, const char* const* argv) {
-  std::string text;
+// The command reader skips the bytes 1..32 and 128..255 before a token, ends an unquoted
+// token at a space only, and takes a token that begins with a double quote as quoted.
+bool ReaderSkips(char c) { return static_cast<signed char>(c) <= 32; }
+
+bool PassesUnquoted(const std::string& argument) {
+  return !argument.empty() && !ReaderSkips(argument[0]) && argument[0] != '"' &&
+         argument.find(' ') == std::string::npos;
+}
+
+}  // namespace
+
+CommandLine CommandLineText(int argc, const char* const* argv) {
+  CommandLine line;
   for (int i = 1; i < argc; ++i) {
     const std::string argument = Utf8ToWindows1252(argv[i]);
-    if (i > 1) text += ' ';
-    const bool needsQuotes =
-        argument.empty() || argument.find_first_of(" \t") != std::string::npos;
-    if (needsQuotes && argument.find('"') == std::string::npos) {
-      text += '"' + argument + '"';
-    } else {
-      text += argument;
-    }
+    const bool holdsQuote = argument.find('"') != std::string::npos;
+    if (!PassesUnquoted(argument) && holdsQuote) return CommandLine{"", {}, i};
+    if (i > 1) line.text += ' ';
+    line.argumentStarts.push_back(line.text.size());
+    const bool quoted = !holdsQuote && (!PassesUnquoted(argument) || argument.find('\t') != std::string::npos);
+    line.text += quoted ? '"' + argument + '"' : argument;
   }
-  return text;
+  return line;
 }
 
 }  // namespace corvane

@@ -53,6 +53,30 @@ TEST(EntryTest, EachErrorCaseFailsWithItsMessageAndLeavesNoFile) {
   EXPECT_GE(cases, 190);
 }
 
+// Arguments with line ends or terminal controls: none is read as commands, and every log line
+// stays one stamped line with the controls written as escapes.
+TEST(EntryTest, ControlCharactersNeitherSplitArgumentsNorForgeLogLines) {
+  TempDir dir;
+  const std::vector<std::string> pie = {"-Chart", "Pie", "2D", "-Datum", "A"};
+  auto args = pie;
+  args.push_back("1\x01-Output\x01hijacked");
+  const auto injected = RunCorvane(args, dir.path());
+  EXPECT_EQ(Unstamped(injected.out), (std::vector<std::string>{
+                                         "Chart type: Pie 2D",
+                                         "ERROR: Argument 6 holds a command or comment after its value",
+                                         "Finished",
+                                     }));
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+  args = pie;
+  args.insert(args.end(), {"1", "-Log", "run.log", "-Output", "x]\n02:00:00 ERROR: forged [\x1b[2J"});
+  const auto forged = RunCorvane(args, dir.path());
+  EXPECT_EQ(forged.exitCode, 0);
+  const std::string saving = "Saving PDF to [x]\\n02:00:00 ERROR: forged [\\x1B[2J.pdf]";
+  EXPECT_TRUE(std::regex_match(forged.out, std::regex("(\\d\\d:\\d\\d:\\d\\d [^\n\x1b]*\n){7}"))) << forged.out;
+  EXPECT_EQ(Unstamped(forged.out)[4], saving);
+  EXPECT_EQ(Unstamped(ReadFile(dir.File("run.log")))[3], saving);
+}
+
 // Log and errors files named in an options file take the lines from there on; an argument with a
 // blank is quoted, so a lone blank is an item that cannot be read.
 TEST(EntryTest, LogAndErrorsFilesReceiveTheirLines) {

@@ -4,9 +4,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <regex>
-#include <sstream>
 
 #include "support/test_run.h"
 
@@ -48,8 +48,25 @@ ProcessResult RunCorvane(const std::vector<std::string>& args, const std::string
 
 std::vector<std::string> Words(const std::string& text) {
   std::vector<std::string> words;
-  std::istringstream in(text);
-  for (std::string word; in >> word;) words.push_back(word);
+  std::string word;
+  bool inWord = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\'' || c == '"') {
+      const std::size_t end = text.find(c, i + 1);
+      word += text.substr(i + 1, end - i - 1);
+      i = end == std::string::npos ? text.size() : end;
+      inWord = true;
+    } else if (std::isspace(static_cast<unsigned char>(c))) {
+      if (inWord) words.push_back(word);
+      word.clear();
+      inWord = false;
+    } else {
+      word += c;
+      inWord = true;
+    }
+  }
+  if (inWord) words.push_back(word);
   return words;
 }
 

@@ -22,7 +22,8 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
 ProcessResult RunCorvane(const std::vector<std::string>& args, const std::string& workingDir = "",
                          const std::vector<std::string>& extraEnv = {});
 
-// The blank-separated words of a command line, as a shell without quotes would pass them.
+// The words of a command line as a shell passes them: split at blanks, except inside single
+// or double quotes, which group and are removed (no escapes, no expansions).
 std::vector<std::string> Words(const std::string& text);
 
 // The text with each "{TEXT*N}" written as TEXT N times, as the tables of command lines write

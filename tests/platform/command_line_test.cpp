@@ -1,0 +1,39 @@
+#include "platform/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace corvane {
+namespace {
+
+// Each argument reaches the command reader as exactly one token, or the run is refused at the
+// first one that cannot (its position counting from 1). Texts are Windows-1252 after joining.
+TEST(CommandLineTest, EachArgumentBecomesOneTokenOrIsRefused) {
+  const struct Case {
+    std::vector<const char*> args;
+    std::string text;
+    int refused;
+  } cases[] = {
+      {{"-Title", "Sales"}, "-Title Sales", 0},
+      {{"-Title", "Sales by Region", ""}, "-Title \"Sales by Region\" \"\"", 0},
+      {{"-Title", "12\"", "a\t\"b"}, "-Title 12\" a\t\"b", 0},  // a quote inside, no blank: as typed
+      {{"-Title", "a\tb"}, "-Title \"a\tb\"", 0},
+      // Bytes the reader would skip before a token: the argument would vanish or shrink.
+      {{"-Title", "\x01", "\xC3\xA9t\xC3\xA9"}, "-Title \"\x01\" \"\xE9t\xE9\"", 0},
+      {{"-Title", "Q3\" -Output \"hijacked\" ;", "-Output", "intended"}, "", 2},
+      {{"-Title", "\"Q3", "-Output", "\"x y"}, "", 2},
+      {{"-Datum", "A", "1", "\x01\""}, "", 4},
+  };
+  for (const Case& c : cases) {
+    std::vector<const char*> argv{"corvane"};
+    argv.insert(argv.end(), c.args.begin(), c.args.end());
+    const CommandLine line = CommandLineText(static_cast<int>(argv.size()), argv.data());
+    EXPECT_EQ(line.text, c.text) << c.args[1];
+    EXPECT_EQ(line.refusedArgument, c.refused) << c.args[1];
+  }
+}
+
+}  // namespace
+}  // namespace corvane
