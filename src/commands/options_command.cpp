@@ -42,9 +42,14 @@ const char* OptionsCommand(Run& run, const char* args) {
     return Fail(run, "ERROR: Options - files nested more than %d deep, not opening [%s]", kMaxOptionsDepth,
                 name.c_str());
   }
+  if (run.optionsOpened >= kMaxOptionsFiles) {
+    return Fail(run, "ERROR: Options - more than %d options files opened, not opening [%s]", kMaxOptionsFiles,
+                name.c_str());
+  }
   int error = 0;
   auto file = TextFileReader::Open(name, error);
   if (!file) return Fail(run, "ERROR: Options - could not open [%s], error=%d", name.c_str(), error);
+  ++run.optionsOpened;
 
   run.log.LogMessage("Processing options file [%s]...", name.c_str());
   ++run.optionsDepth;

@@ -9,6 +9,10 @@ struct Run;
 // that includes itself fails instead of recursing without end.
 inline constexpr int kMaxOptionsDepth = 32;
 
+// Files that include others more than once multiply: thirty that each include the next one
+// twice would be opened a billion times. A run opens at most this many options files in all.
+inline constexpr int kMaxOptionsFiles = 1000;
+
 const char* OptionsCommand(Run& run, const char* args);
 
 }  // namespace corvane

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,38 @@ TEST(OptionsCommandTest, AFileIncludingItselfStopsAtTheNestingLimit) {
   EXPECT_EQ(lines[32], "ERROR: Options - files nested more than 32 deep, not opening [" + self + "]");
   EXPECT_EQ(lines[33], "ERROR: in [" + self + "] at line 1");
   EXPECT_EQ(t.run.optionsDepth, 0);
+}
+
+// Eleven files that each include the next one twice would open 2047 files: the run stops at the
+// 1001st, and every level still open reports its line on the way out.
+TEST(OptionsCommandTest, ARunOpensAtMostAThousandFiles) {
+  testing::TempDir dir;
+  std::vector<std::string> files;
+  for (int k = 0; k <= 10; ++k) files.push_back(dir.File("f" + std::to_string(k) + ".txt"));
+  for (int k = 0; k < 10; ++k) {
+    const std::string include = "-Options " + files[k + 1] + "\n";
+    dir.Write("f" + std::to_string(k) + ".txt", include + include);
+  }
+  dir.Write("f10.txt", "");
+  TestRun t;
+  EXPECT_EQ(t.Process("-Options " + files[0]), 1);
+  const auto lines = t.Lines();
+  const auto startsWith = [](const char* start) {
+    return [=](const std::string& line) { return line.starts_with(start); };
+  };
+  EXPECT_EQ(std::ranges::count_if(lines, startsWith("Processing")), 1000);
+  EXPECT_EQ(t.run.optionsOpened, 1000);
+  const auto refused = std::ranges::find_if(lines, startsWith("ERROR: Options"));
+  ASSERT_NE(refused, lines.end());
+  const std::string message = "ERROR: Options - more than 1000 options files opened, not opening [";
+  EXPECT_TRUE(refused->starts_with(message + dir.File("f"))) << *refused;
+  // Then two lines for each file still open, from the innermost out to f0.txt.
+  ASSERT_EQ((lines.end() - refused - 1) % 2, 0);
+  for (auto line = refused + 1; line != lines.end(); line += 2) {
+    EXPECT_TRUE(line->starts_with("ERROR: in [")) << *line;
+    EXPECT_EQ(line[1], "Completed processing options file [" + line->substr(11, line->find(']') - 11) + "]");
+  }
+  EXPECT_EQ(lines.back(), "Completed processing options file [" + files[0] + "]");
 }
 
 }  // namespace
