@@ -17,7 +17,7 @@ RunLog::RunLog(const Clock& clock, std::FILE* out) : clock_(clock), out_(out) {
 void RunLog::LogMessage(const char* format, ...) {
   std::va_list args;
   va_start(args, format);
-  const std::string message = FormatText(format, args);
+  const std::string message = EscapeControls(FormatText(format, args));
   va_end(args);
 
   const DateTime now = clock_.Now().local;
@@ -38,7 +38,7 @@ void RunLog::LogMessage(const char* format, ...) {
 void RunLog::ErrorsOnly(const char* format, ...) {
   std::va_list args;
   va_start(args, format);
-  const std::string message = FormatText(format, args);
+  const std::string message = EscapeControls(FormatText(format, args));
   va_end(args);
   if (!errorsFile.empty()) AppendLine(errorsFile, message);
 }

@@ -24,6 +24,8 @@ class RunLog {
 
   // Stamps the message with the local time and writes it to standard output and the log
   // file; a message beginning with "ERROR:" is also written, unstamped, to the errors file.
+  // Control characters in it (from a file name, an argument, a file's line) are written as
+  // escapes, so that no text can forge a line or reach a terminal as a control.
   void LogMessage(const char* format, ...) CORVANE_PRINTF(2, 3);
 
   // Writes the message, unstamped, to the errors file only.

@@ -30,5 +30,23 @@ TEST(RunLogTest, StampsLinesForOutputAndLogButNotForErrors) {
   EXPECT_EQ(t.Lines().size(), 5u);
 }
 
+// A text with line ends or terminal controls (a file name, an options file's line) cannot forge
+// a line or reach a terminal: every control but the tab is written as an escape, everywhere.
+TEST(RunLogTest, WritesControlCharactersAsEscapes) {
+  testing::TempDir dir;
+  testing::TestRun t;
+  t.run.log.logFile = dir.File("run.log");
+  t.run.log.errorsFile = dir.File("run.err");
+  t.run.log.LogMessage("ERROR: Options - could not open [%s], error=%d", "x]\n02:00:00 ERROR: y [\r\x1b[2J", 2);
+  t.run.log.LogMessage("Saving PDF to [%s]", "a\tb\x7f\x9d\x9c\x01.pdf");
+  t.run.log.ErrorsOnly("%s", "0x1017 (2)\nforged");
+  const std::string error = "ERROR: Options - could not open [x]\\n02:00:00 ERROR: y [\\r\\x1B[2J], error=2";
+  // 0x9C is a letter (oe), written in UTF-8 as the rest of the line.
+  const std::string saving = "Saving PDF to [a\tb\\x7F\\x9D\xC5\x93\\x01.pdf]";
+  EXPECT_EQ(t.Lines(), (std::vector<std::string>{error, saving}));
+  EXPECT_EQ(ReadFile(dir.File("run.log")), "14:03:09 " + error + "\n14:03:09 " + saving + "\n");
+  EXPECT_EQ(ReadFile(dir.File("run.err")), error + "\n0x1017 (2)\\nforged\n");
+}
+
 }  // namespace
 }  // namespace corvane
