@@ -28,15 +28,15 @@ bool IsExecutableFile(const std::string& path) {
   return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), X_OK) == 0;
 }
 
-// The opener's path in the first PATH folder that holds it; an empty entry is the current
-// folder, as the shell has it. "" when no folder does.
+// The opener's path in the first folder of the search path that holds it. Only the folders
+// the path names are searched: an empty entry, which a shell takes for the current folder,
+// names none, so a file planted there is never run. "" when no folder holds it.
 std::string FindOnPath(const std::string& name, const std::string& searchPath) {
   std::size_t start = 0;
   for (;;) {
     const std::size_t end = searchPath.find(':', start);
     const std::string folder = searchPath.substr(start, end == std::string::npos ? end : end - start);
-    const std::string candidate = (folder.empty() ? "." : folder) + "/" + name;
-    if (IsExecutableFile(candidate)) return candidate;
+    if (!folder.empty() && IsExecutableFile(folder + "/" + name)) return folder + "/" + name;
     if (end == std::string::npos) return "";
     start = end + 1;
   }
@@ -59,8 +59,12 @@ std::string FindOnPath(const std::string& name, const std::string& searchPath) {
 }  // namespace
 
 std::string EnvironmentPath() {
-  const char* path = std::getenv("PATH");
-  return path != nullptr ? path : "";
+  if (const char* path = std::getenv("PATH")) return path;
+  std::string path(confstr(_CS_PATH, nullptr, 0), '\0');
+  if (path.empty()) return path;
+  confstr(_CS_PATH, path.data(), path.size());
+  path.pop_back();  // the terminating NUL confstr counts and writes
+  return path;
 }
 
 int OpenInViewer(const std::string& file, const std::string& searchPath) {

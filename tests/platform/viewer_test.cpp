@@ -7,6 +7,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <iterator>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -25,8 +27,8 @@ void WriteOpener(const TempDir& dir, const std::string& body) {
 }
 
 // The opener records its argument and whether it runs in its own session with /dev/null for
-// input and output, then ends as told. Before its folder the PATH holds a missing folder, the
-// current one, a folder named like the opener and a file of that name that cannot be run.
+// input and output, then ends as told. Before its folder the PATH holds a missing folder, an
+// empty entry, a folder named like the opener and a file of that name that cannot be run.
 TEST(ViewerTest, ReportsTheOpenersOutcome) {
   const std::string record = "sid=$(cut -d' ' -f6 /proc/$$/stat)\n"
                              "echo \"$1|$([ \"$sid\" = $$ ] && echo own-session)|$(readlink /proc/$$/fd/0)|"
@@ -48,6 +50,28 @@ TEST(ViewerTest, ReportsTheOpenersOutcome) {
       EXPECT_EQ(ReadFile(dir.File("record")), "./-chart.pdf|own-session|/dev/null|/dev/null|/dev/null\n");
     }
   }
+}
+
+// An empty PATH entry names no folder, and without a PATH the system's default path is searched:
+// an opener planted in the current folder runs only where the PATH names that folder.
+TEST(ViewerTest, RunsNoOpenerFromTheCurrentFolderUnlessThePathNamesIt) {
+  TempDir dir;
+  chmod(dir.Write("xdg-open", "#!/bin/sh\necho ran >> '" + dir.File("record") + "'\n").c_str(), 0755);
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  const int results[] = {OpenInViewer("chart.pdf", ""), OpenInViewer("chart.pdf", ":/no/such:"),
+                         OpenInViewer("chart.pdf", ".")};
+  std::filesystem::current_path(before);
+  EXPECT_EQ(std::vector<int>(std::begin(results), std::end(results)),
+            (std::vector<int>{kViewerNotFound, kViewerNotFound, kViewerOpened}));
+  EXPECT_EQ(ReadFile(dir.File("record")), "ran\n");
+
+  const std::string path = EnvironmentPath();
+  unsetenv("PATH");
+  char systemPath[256] = {};
+  confstr(_CS_PATH, systemPath, sizeof systemPath);
+  EXPECT_EQ(EnvironmentPath(), systemPath);
+  setenv("PATH", path.c_str(), 1);
 }
 
 TEST(ViewerTest, DoesNotWaitForAnOpenerThatStays) {
