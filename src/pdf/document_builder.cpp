@@ -1,10 +1,8 @@
 #include "pdf/document_builder.h"
 
-#include <fcntl.h>
 #include <hpdf.h>
+#include <hpdf_encrypt.h>
 #include <hpdf_objects.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -15,7 +13,9 @@
 #include "charts/chart_plotter.h"
 #include "commands/keyword_tables.h"
 #include "pdf/pdf_errors.h"
+#include "platform/atomic_file.h"
 #include "platform/compare.h"
+#include "platform/random_bytes.h"
 #include "platform/text_file.h"
 #include "platform/viewer.h"
 #include "render/text.h"
@@ -23,21 +23,29 @@
 namespace corvane {
 namespace {
 
-// The library refuses an empty owner password and one equal to the user password, so a
-// document protected by a user password alone gets this one (or, if the user chose this
-// very text, a variant of it).
-constexpr char kOwnerPasswordWhenNoneGiven[] = "Corvane owner";
-
-std::string OwnerPasswordFor(const ChartSettings& s) {
+// The library refuses an empty owner password, so a document protected by a user password
+// alone gets one of its own: 32 random hexadecimal digits, new for each document, since an
+// owner password anyone could know would let anyone lift the permissions.
+std::string OwnerPasswordFor(Run& run, const ChartSettings& s) {
   if (!s.OwnerPassword.empty()) return s.OwnerPassword;
-  if (s.UserPassword == kOwnerPasswordWhenNoneGiven) return std::string(kOwnerPasswordWhenNoneGiven) + "+";
-  return kOwnerPasswordWhenNoneGiven;
+  unsigned char bytes[16];
+  if (!RandomBytes(bytes, sizeof bytes)) {
+    PdfErrorHandler(HPDF_ENCRYPT_INVALID_PASSWORD, static_cast<HPDF_STATUS>(errno), &run);
+  }
+  std::string password;
+  for (const unsigned char b : bytes) {
+    password += "0123456789abcdef"[b >> 4];
+    password += "0123456789abcdef"[b & 15];
+  }
+  return password;
 }
 
-void ApplyEncryption(HPDF_Doc doc, const ChartSettings& s) {
+// The standard wants the reserved bits of the permissions set; the library writes the value
+// it is given and derives the key from that same value.
+void ApplyEncryption(Run& run, HPDF_Doc doc, const ChartSettings& s) {
   if (s.OwnerPassword.empty() && s.UserPassword.empty()) return;
-  HPDF_SetPassword(doc, OwnerPasswordFor(s).c_str(), s.UserPassword.c_str());
-  HPDF_SetPermission(doc, static_cast<HPDF_UINT>(s.Permissions));
+  HPDF_SetPassword(doc, OwnerPasswordFor(run, s).c_str(), s.UserPassword.c_str());
+  HPDF_SetPermission(doc, static_cast<HPDF_UINT>(s.Permissions) | HPDF_PERMISSION_PAD);
   HPDF_SetEncryptionMode(doc, HPDF_ENCRYPT_R2, 40);
 }
 
@@ -117,75 +125,6 @@ double HeadingX(int horizontal, double W, double w, double S) {
   }
 }
 
-// Deletes the file when the save does not get as far as keeping it.
-struct TemporaryFile {
-  std::string path;
-  bool kept = false;
-  ~TemporaryFile() {
-    if (!kept) unlink(path.c_str());
-  }
-};
-
-// The folder part of a path with its final '/', or "" for a bare name.
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-// The new file gets the permissions of the file it replaces, or those a plain create gives.
-mode_t ModeFor(const std::string& path) {
-  struct stat info {};
-  if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & 07777;
-  const mode_t mask = umask(0);  // the only way to read the mask is to set it
-  umask(mask);
-  return 0666 & ~mask;
-}
-
-// Whether the library's file reached the disk whole. The library does not check the close
-// that writes its last bytes, so a disk that filled up shows only as a missing end marker.
-bool WrittenWhole(const std::string& path, int& error) {
-  const int fd = open(path.c_str(), O_RDONLY);
-  if (fd < 0) {
-    error = errno;
-    return false;
-  }
-  char tail[8] = {};
-  const off_t size = lseek(fd, 0, SEEK_END);
-  const bool read = size >= static_cast<off_t>(sizeof tail) &&
-                    pread(fd, tail, sizeof tail, size - static_cast<off_t>(sizeof tail)) == sizeof tail;
-  const bool synced = fsync(fd) == 0;
-  if (!synced) error = errno;
-  close(fd);
-  return synced && read && std::string_view(tail, sizeof tail).find("%%EOF") != std::string_view::npos;
-}
-
-// The library writes straight into the named file, so a save that failed half-way would
-// leave a truncated PDF where the user's previous file was. The document goes to a new
-// file in the same folder instead, which replaces the output only once it is complete.
-// Failures are reported as the library reports its own and abandon the document.
-void SaveReplacing(Run& run, HPDF_Doc doc, const std::string& path) {
-  TemporaryFile temp{FolderOf(path) + ".corvane-XXXXXX"};
-  const int fd = mkstemp(temp.path.data());
-  if (fd < 0) {
-    // A folder that takes no new file is reported as the library reports a file it cannot open.
-    temp.kept = true;
-    PdfErrorHandler(HPDF_FILE_OPEN_ERROR, static_cast<HPDF_STATUS>(errno), &run);
-  }
-  fchmod(fd, ModeFor(path));
-  close(fd);
-
-  errno = 0;
-  HPDF_SaveToFile(doc, temp.path.c_str());
-  int error = errno;  // what the unchecked close of the library's file failed with, if it did
-  if (!WrittenWhole(temp.path, error)) {
-    PdfErrorHandler(HPDF_FILE_IO_ERROR, static_cast<HPDF_STATUS>(error), &run);
-  }
-  if (rename(temp.path.c_str(), path.c_str()) != 0) {
-    PdfErrorHandler(HPDF_FILE_OPEN_ERROR, static_cast<HPDF_STATUS>(errno), &run);
-  }
-  temp.kept = true;
-}
-
 // The library's own memory stream, copied out whole.
 void SaveToMemory(HPDF_Doc doc, std::string& pdf) {
   HPDF_SaveToStream(doc);
@@ -195,12 +134,23 @@ void SaveToMemory(HPDF_Doc doc, std::string& pdf) {
   pdf.resize(size);
 }
 
+// The document is built in memory and then replaces the output whole, so that no failure or
+// kill leaves a truncated PDF or a temporary file. Failures are reported as the library
+// reports a file it cannot open or write, and abandon the document.
+void SaveReplacing(Run& run, const std::string& pdf, const std::string& path) {
+  if (const auto failure = ReplaceFile(path, pdf)) {
+    const bool writing = failure->step == FileReplaceFailure::kWrite;
+    const HPDF_STATUS code = writing ? HPDF_FILE_IO_ERROR : HPDF_FILE_OPEN_ERROR;
+    PdfErrorHandler(code, static_cast<HPDF_STATUS>(failure->error), &run);
+  }
+}
+
 // Everything between creating and freeing the document. Library failures leave it by the
 // exception of PdfErrorHandler.
 void BuildAndSave(Run& run, HPDF_Doc doc, const std::string& fileName) {
   const ChartSettings& s = run.settings;
   HPDF_SetCompressionMode(doc, HPDF_COMP_ALL);
-  ApplyEncryption(doc, s);
+  ApplyEncryption(run, doc, s);
   run.log.LogMessage("Creating PDF structure in memory...");
   const LoadedFonts fonts = LoadFonts(doc, s);
   if (s.CreationDate != 0) SetCreationDate(doc, run.log.clock().Now());
@@ -229,11 +179,9 @@ void BuildAndSave(Run& run, HPDF_Doc doc, const std::string& fileName) {
     HPDF_Outline_SetDestination(entry, destination);
   }
   run.log.LogMessage("Saving PDF to [%s]", fileName.c_str());
-  if (run.pdfInMemory != nullptr) {
-    SaveToMemory(doc, *run.pdfInMemory);
-  } else {
-    SaveReplacing(run, doc, NativePath(fileName));
-  }
+  std::string pdf;
+  SaveToMemory(doc, run.pdfInMemory != nullptr ? *run.pdfInMemory : pdf);
+  if (run.pdfInMemory == nullptr) SaveReplacing(run, pdf, NativePath(fileName));
   run.log.LogMessage("Save complete");
 }
 

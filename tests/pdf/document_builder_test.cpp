@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <iterator>
 #include <set>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,10 @@ class DocumentBuilderTest : public ::testing::Test {
 
   std::string Pdf() const { return dir.File("chart.pdf"); }
   std::string Errors() const { return ReadFile(dir.File("errors.txt")); }
+  // What qpdf, opening the PDF with the password, tells of its encryption.
+  std::string ShowEncryption(const std::string& password) const {
+    return testing::RunProcess("/usr/bin/qpdf", {"--show-encryption", "--password=" + password, Pdf()}).out;
+  }
 
   // Builds the PDF, which must succeed, and returns its bytes.
   std::string Build() {
@@ -121,19 +126,48 @@ TEST_F(DocumentBuilderTest, DatesTheDocumentWithItsOffsetFromUtc) {
   }
 }
 
+// With a user password alone the library still needs an owner password: a known one would let
+// anyone lift the permissions, so each document gets one of its own that no one is told.
 TEST_F(DocumentBuilderTest, EncryptsWithAUserPasswordAloneButNotWithTwoEqualOnes) {
-  t.settings.UserPassword = "secret";  // alone: the library then gets an owner password of ours
+  t.settings.UserPassword = "secret";
   t.settings.Permissions = 4 | 16;
-  Build();
+  const auto ownerEntry = [](const std::string& pdf) { return pdf.substr(pdf.find("/O <"), 70); };
+  const std::string first = ownerEntry(Build());
   EXPECT_TRUE(Contains(testing::RunProcess("/usr/bin/pdfinfo", {"-upw", "secret", Pdf()}).out,
                        "Encrypted:       yes (print:yes copy:yes change:no addNotes:no algorithm:RC4)"));
-  t.settings.UserPassword = "Corvane owner";  // our own owner password must then differ from it
-  EXPECT_EQ(MakePDF(t.run), 0);
+  EXPECT_TRUE(Contains(ShowEncryption("secret"), "Supplied password is user password"));
+  EXPECT_FALSE(Contains(ShowEncryption("Corvane owner"), "Supplied password is owner password"));
+  EXPECT_NE(ownerEntry(Build()), first);
 
   t.settings.OwnerPassword = t.settings.UserPassword = "same";  // refused by the library
   EXPECT_EQ(MakePDF(t.run), 1);
   EXPECT_EQ(t.LastLine(), "PDF error 0x1011 (0) ENCRYPT_INVALID_PASSWORD");
   EXPECT_EQ(Errors(), "0x1011 (0) ENCRYPT_INVALID_PASSWORD\n");
+}
+
+// Each permission reads as asked for (qpdf), and the value is written with the bits the standard
+// reserves set: 0xFFFFFFC0 with the permissions' own bits.
+TEST_F(DocumentBuilderTest, WritesPermissionsWithTheReservedBitsSet) {
+  const std::pair<int, Lines> cases[] = {
+      {0, {"P = -64"}},
+      {4 | 16,
+       {"P = -44", "extract for accessibility: allowed", "extract for any purpose: allowed",
+        "print low resolution: allowed", "print high resolution: allowed"}},
+      {32, {"P = -32", "modify forms: allowed", "modify annotations: allowed"}},
+      {8, {"P = -56", "modify document assembly: allowed", "modify other: allowed"}},
+  };
+  t.settings.OwnerPassword = "owner";
+  t.settings.UserPassword = "user";
+  for (const auto& [permissions, expected] : cases) {
+    t.settings.Permissions = permissions;
+    Build();
+    std::istringstream shown(ShowEncryption("user"));
+    Lines read;
+    for (std::string line; std::getline(shown, line);) {
+      if (line.starts_with("P = ") || line.ends_with(": allowed")) read.push_back(line);
+    }
+    EXPECT_EQ(read, expected) << permissions;
+  }
 }
 
 TEST_F(DocumentBuilderTest, AFailedSaveKeepsThePreviousFileAndLeavesNoTemporaryOne) {
@@ -167,6 +201,25 @@ TEST_F(DocumentBuilderTest, AFailedSaveKeepsThePreviousFileAndLeavesNoTemporaryO
   chmod(Pdf().c_str(), 0640);
   EXPECT_EQ(Build().substr(0, 5), "%PDF-");
   EXPECT_EQ(std::filesystem::status(Pdf()).permissions(), std::filesystem::perms(0640));
+}
+
+// A replaced file keeps its permissions, owner and group, but never a setuid, setgid or sticky
+// bit. Only root may give a file to another user: as anyone else only the bits are checked.
+TEST_F(DocumentBuilderTest, ReplacingAFileKeepsItsOwnerAndGroupButNoSpecialBits) {
+  dir.Write("chart.pdf", "the previous chart");
+  const bool root = geteuid() == 0;
+  const uid_t nobody = 65534;
+  if (root) {
+    ASSERT_EQ(chown(Pdf().c_str(), nobody, nobody), 0);
+  }
+  ASSERT_EQ(chmod(Pdf().c_str(), 07640), 0);
+  Build();
+  struct stat info {};
+  ASSERT_EQ(stat(Pdf().c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+  if (root) {
+    EXPECT_EQ(std::pair(info.st_uid, info.st_gid), std::pair(nobody, static_cast<gid_t>(nobody)));
+  }
 }
 
 }  // namespace
