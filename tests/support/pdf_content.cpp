@@ -45,7 +45,9 @@ std::string PageContent(const std::string& pdf) {
   auto dataStart = dictEnd + 6;
   if (pdf[dataStart] == '\r') ++dataStart;
   if (pdf[dataStart] == '\n') ++dataStart;
-  const auto dataEnd = pdf.find("endstream", dataStart);
+  auto dataEnd = pdf.find("endstream", dataStart);
+  // The end of line before "endstream" is not data: without it an empty page is empty.
+  if (dataEnd > dataStart && pdf[dataEnd - 1] == '\n') --dataEnd;
   std::string data = pdf.substr(dataStart, dataEnd - dataStart);
   return compressed ? Inflate(data) : data;
 }
