@@ -96,21 +96,25 @@ std::optional<Failure> WriteWhole(int fd, std::string_view bytes) {
 }
 
 #ifdef O_TMPFILE
-// Links the unnamed file open as fd under the temporary name and renames it over the target.
-// The two steps run in a child that shares this process's memory (vfork) and holds back the
+// Gives the unnamed file (self: its /proc/self/fd path) the temporary name, then renames it
+// over the target. Returns 0 or the error of the step that failed (EEXIST: the temporary name
+// was taken).
+int LinkThenRename(const char* self, const char* temporary, const char* path) {
+  if (linkat(AT_FDCWD, self, AT_FDCWD, temporary, AT_SYMLINK_FOLLOW) != 0) return errno;
+  if (rename(temporary, path) == 0) return 0;
+  const int error = errno;
+  unlink(temporary);
+  return error;
+}
+
+// LinkThenRename in a child that shares this process's memory (vfork) and holds back the
 // catchable signals as this one does: a kill of this process, even by SIGKILL, which nothing
-// can hold back, then cannot fall between them and leave the file under its temporary name.
-// Returns 0 or the error of the step that failed (EEXIST: the temporary name was taken).
+// can hold back, then cannot fall between the two steps and leave the file under its
+// temporary name. A process that may start no other does both itself.
 int LinkAndRename(int fd, const char* self, const char* temporary, const char* path) {
   const pid_t child = vfork();
-  if (child == 0) {
-    if (linkat(AT_FDCWD, self, AT_FDCWD, temporary, AT_SYMLINK_FOLLOW) != 0) _exit(errno);
-    if (rename(temporary, path) == 0) _exit(0);
-    const int error = errno;
-    unlink(temporary);
-    _exit(error);
-  }
-  if (child < 0) return errno;
+  if (child == 0) _exit(LinkThenRename(self, temporary, path));
+  if (child < 0) return LinkThenRename(self, temporary, path);
   int status = 0;
   while (waitpid(child, &status, 0) < 0) {
     if (errno == EINTR) continue;
@@ -126,10 +130,12 @@ int LinkAndRename(int fd, const char* self, const char* temporary, const char* p
 
 // The unnamed way: the file exists only as the open descriptor until it is given a temporary
 // name and at once renamed over the target. Sets unsupported, and does nothing, where the
-// folder's file system has no unnamed files.
+// folder's file system has no unnamed files or /proc, which names them, is missing.
 std::optional<Failure> ReplaceUnnamed(const std::string& path, std::string_view bytes,
                                       const Attributes& attributes, bool& unsupported) {
 #ifdef O_TMPFILE
+  unsupported = access("/proc/self/fd", X_OK) != 0;
+  if (unsupported) return std::nullopt;
   const std::string folder = FolderOf(path);
   const int fd = open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
   unsupported = fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL);
