@@ -1,6 +1,7 @@
 # Corvane: the usual steps. `make demo` and `make test` install what is missing first.
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
 PREFIX ?= /usr/local
 BENCH_RUNS ?= 30
 
@@ -54,7 +55,7 @@ fuzz:
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DCORVANE_FUZZ=ON -DCORVANE_TESTS=OFF -DCORVANE_SANITIZE=ON >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
-	@scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
+	@scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # A Release build of its own, so that the benchmark leaves build/ (the tests' build) alone.
 bench:

@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Runs every fuzz target for a while over a working copy of its seed corpus.
-# Usage: scripts/fuzz.sh BUILD_DIR SECONDS
+# Usage: scripts/fuzz.sh BUILD_DIR SECONDS [TARGET...]   (every target when none is named)
 # The kept seeds (fuzz/corpus/<target>/) stay small: new inputs go to the ignored
 # fuzz/corpus-work/<target>/. Any input that crashes, leaks or hangs a target is written to
 # fuzz/regressions/<target>/, which the ordinary test suite replays.
 set -uo pipefail
 
-if [[ $# -ne 2 ]]; then
-  echo "Usage: $0 BUILD_DIR SECONDS" >&2
+if [[ $# -lt 2 ]]; then
+  echo "Usage: $0 BUILD_DIR SECONDS [TARGET...]" >&2
   exit 2
 fi
 build_dir=$(cd "$1" && pwd) || exit 2
 seconds=$2
+shift 2
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 # The argv target saves every PDF as a run does, fsync and all: in a memory file system, where
@@ -21,6 +22,7 @@ if [[ -z "${TMPDIR:-}" && -d /dev/shm && -w /dev/shm ]]; then export TMPDIR=/dev
 failed=()
 for corpus in "$root"/fuzz/corpus/*/; do
   target=$(basename "$corpus")
+  if [[ $# -gt 0 && " $* " != *" $target "* ]]; then continue; fi
   exe="$build_dir/fuzz/$target"
   if [[ ! -x "$exe" ]]; then
     echo "fuzz.sh: no executable $exe (build with -DCORVANE_FUZZ=ON)" >&2
