@@ -1,7 +1,6 @@
 #include "pdf/document_builder.h"
 
 #include <hpdf.h>
-#include <hpdf_encrypt.h>
 #include <hpdf_objects.h>
 
 #include <cerrno>
@@ -40,12 +39,14 @@ std::string OwnerPasswordFor(Run& run, const ChartSettings& s) {
   return password;
 }
 
-// The standard wants the reserved bits of the permissions set; the library writes the value
-// it is given and derives the key from that same value.
+// The permission bits the standard reserves, which it wants set (libharu's HPDF_PERMISSION_PAD).
+// The library writes the value it is given and derives the key from that same value.
+constexpr HPDF_UINT kReservedPermissionBits = 0xFFFFFFC0;
+
 void ApplyEncryption(Run& run, HPDF_Doc doc, const ChartSettings& s) {
   if (s.OwnerPassword.empty() && s.UserPassword.empty()) return;
   HPDF_SetPassword(doc, OwnerPasswordFor(run, s).c_str(), s.UserPassword.c_str());
-  HPDF_SetPermission(doc, static_cast<HPDF_UINT>(s.Permissions) | HPDF_PERMISSION_PAD);
+  HPDF_SetPermission(doc, static_cast<HPDF_UINT>(s.Permissions) | kReservedPermissionBits);
   HPDF_SetEncryptionMode(doc, HPDF_ENCRYPT_R2, 40);
 }
 
