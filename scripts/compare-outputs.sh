@@ -15,7 +15,6 @@ baseline="$(realpath "$1")"
 candidate="$(realpath "$2")"
 root="$(cd "$(dirname "$0")/.." && pwd)"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
 runs=0
 
 # {TEXT*N} stands for TEXT written N times, as the test tables write long command lines.
@@ -103,8 +102,9 @@ for _, args in bench.CHARTS: print('\t'.join(args))")
 
 if diff -r -q "$work/baseline" "$work/candidate" >"$work/differences"; then
   echo "compare-outputs: $runs command lines, every output identical"
+  rm -rf "$work"
   exit 0
 fi
 cat "$work/differences"
-echo "compare-outputs: $(wc -l <"$work/differences") differences in $runs command lines" >&2
+echo "compare-outputs: $(wc -l <"$work/differences") differences in $runs command lines; the outputs are kept in $work" >&2
 exit 1

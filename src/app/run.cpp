@@ -10,11 +10,11 @@ int RunSequence(Run& run, std::string commandLine) {
   if (ProcessCommands(run, commandLine.data()) != 0) return 1;
 
   const ChartSettings& s = run.settings;
-  if (s.Chart.type == 0) {
+  if (!s.Chart.type) {
     run.log.LogMessage("ERROR: No Chart Type specified");
     return 1;
   }
-  if (s.Chart.style == 0) {
+  if (!s.Chart.style) {
     run.log.LogMessage("ERROR: No Chart Style specified");
     return 1;
   }
@@ -26,7 +26,8 @@ int RunSequence(Run& run, std::string commandLine) {
     run.log.LogMessage("ERROR: No PDF output file specified");
     return 1;
   }
-  if ((s.Chart.style == kStyleBarVertical || s.Chart.style == kStyleBarHorizontal) && s.BarColor.count == 0) {
+  const bool bars = s.Chart.style == ChartStyle::kBarVertical || s.Chart.style == ChartStyle::kBarHorizontal;
+  if (bars && s.BarColor.count == 0) {
     run.log.LogMessage("ERROR: No bar colors specified");
     return 1;
   }

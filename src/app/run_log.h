@@ -12,7 +12,6 @@
 
 namespace corvane {
 
-inline constexpr char kVersion[] = "v1.4";
 inline constexpr std::size_t kMaxFileNameLength = 260;
 
 class RunLog {

@@ -16,11 +16,8 @@ namespace {
 const std::string kLabelOnly = "TTTT";
 const std::string kValueOnly = "VVVV";
 
-bool LabelsAtAxis(int position) { return position >= kBarLabelAxes && position <= kBarLabelAxesAndCenter; }
-
-// Positions 5 to 7 write the item's label at the axis and the value at the bar.
-bool LabelsInTwoPasses(int position) {
-  return position >= kBarLabelAxesAndStart && position <= kBarLabelAxesAndCenter;
+bool LabelsAtAxis(BarLabelPosition position) {
+  return position == BarLabelPosition::kAxes || IsAxesAndPosition(position);
 }
 
 // Across the bars: each bar's thickness t, the gap between neighbours, and where the first
@@ -33,20 +30,20 @@ struct BarGeometry {
 
 // The bars fill E exactly, the first touching the start edge and the last the far edge;
 // every bar is at least one point thick, so many bars on a short extent overlap (gap < 0).
-BarGeometry Geometry(int E, int n, int barSpacing, int barSize) {
+BarGeometry Geometry(int E, int n, int barSpacing, std::optional<int> barSize) {
   BarGeometry g;
   if (n == 1) {
     // There is no gap to share out: the single bar fills the extent, or a bar of BarSize, no
     // wider than the extent, stands in its middle.
-    g.t = barSize == 0 ? std::max(E, 1) : std::min(barSize, std::max(E, 1));
+    g.t = !barSize ? std::max(E, 1) : std::min(*barSize, std::max(E, 1));
     g.first = (E - g.t) / 2;
     return g;
   }
-  if (barSize == 0) {
+  if (!barSize) {
     g.t = static_cast<double>(std::max(E - (n - 1) * barSpacing, n)) / n;
     g.gap = (E - n * g.t) / (n - 1);
   } else {
-    g.gap = static_cast<double>(std::max(E - barSize * n, n)) / (n - 1);
+    g.gap = static_cast<double>(std::max(E - *barSize * n, n)) / (n - 1);
     g.t = (E - (n - 1) * g.gap) / n;
     // With more bars than points that rule leaves a negative thickness: keep bars one point
     // thick and let them overlap, as bars of derived size do.
@@ -64,7 +61,7 @@ void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
   const ChartSettings& s = canvas.settings;
   const DataTable& data = canvas.data;
   const HPDF_Page page = canvas.page;
-  const int position = s.BarLabel.position;
+  const BarLabelPosition position = s.BarLabel.position;
 
   if (s.AxesLabelX.size > 0) {
     ApplyFont(canvas, s.AxesLabelX);
@@ -83,7 +80,7 @@ void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
       const std::string text = PlainNumberText(s, data, canvas.scale.maximum);
       w = static_cast<int>(TextWidth(page, text) + 2 * S);
     } else if (LabelsAtAxis(position)) {
-      const bool fullLabel = position == kBarLabelAxes;
+      const bool fullLabel = position == BarLabelPosition::kAxes;
       for (int i = 0; i < data.count; ++i) {
         const DataItem& item = data.items[i];
         const std::string& labelTemplate = fullLabel ? s.BarLabel.format : kLabelOnly;
@@ -92,7 +89,7 @@ void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
         if (w < X) w = static_cast<int>(X);
       }
     }
-    if (s.AxesLabelYPosition == kLabelsRight) {
+    if (s.AxesLabelYPosition == YLabelPosition::kRight) {
       area.right -= w;
     } else {
       area.left += w;
@@ -107,11 +104,22 @@ struct Bar {
   double len;
 };
 
-// Pass 0 writes at BarLabel.position itself, where 4 to 7 all mean the axis; pass 1 (only
-// for 5 to 7) writes the value at the bar's start, end or centre.
-int PositionInPass(int position, int q) {
-  if (q == 1) return position - kBarLabelAxesAndStart + kBarLabelStart;
-  return LabelsAtAxis(position) ? kBarLabelAxes : position;
+// Where a label is written: at the bar's start, end or centre, or at the category axis.
+enum class Place { kStart, kEnd, kCenter, kAxis };
+
+// Pass 0 writes at BarLabel.position itself, where Axes and the AxesAnd positions all mean the
+// axis; pass 1 (only for the AxesAnd positions) writes the value at the bar's start, end or centre.
+Place PlaceInPass(BarLabelPosition position, int q) {
+  switch (position) {
+    case BarLabelPosition::kStart: return Place::kStart;
+    case BarLabelPosition::kEnd: return Place::kEnd;
+    case BarLabelPosition::kCenter: return Place::kCenter;
+    case BarLabelPosition::kAxes: return Place::kAxis;
+    case BarLabelPosition::kAxesAndStart: return q == 1 ? Place::kStart : Place::kAxis;
+    case BarLabelPosition::kAxesAndEnd: return q == 1 ? Place::kEnd : Place::kAxis;
+    case BarLabelPosition::kAxesAndCenter: return q == 1 ? Place::kCenter : Place::kAxis;
+  }
+  return Place::kAxis;
 }
 
 void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, int i, const Bar& bar,
@@ -120,12 +128,12 @@ void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, i
   const DataTable& data = canvas.data;
   const HPDF_Page page = canvas.page;
   const FontSpec& font = vertical ? s.AxesLabelX : s.AxesLabelY;
-  const int position = s.BarLabel.position;
+  const BarLabelPosition position = s.BarLabel.position;
   const DataItem& item = data.items[i];
   const double v = item.values[0];
   const double len = bar.len;
 
-  const int passes = LabelsInTwoPasses(position) ? 2 : 1;
+  const int passes = IsAxesAndPosition(position) ? 2 : 1;
   for (int q = 0; q < passes; ++q) {
     const std::string& labelTemplate = passes == 1 ? s.BarLabel.format : q == 0 ? kLabelOnly : kValueOnly;
     ApplyFont(canvas, font);
@@ -138,7 +146,7 @@ void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, i
     double angle = 0;
     double x = 0;
     double y = 0;
-    const int at = PositionInPass(position, q);
+    const Place at = PlaceInPass(position, q);
     if (vertical) {
       // Labels in the bar read upwards, centred on its middle line; End and Centre labels never
       // start below minY, so a short bar's label runs on past its end.
@@ -148,46 +156,42 @@ void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, i
       angle = 90;
       x = xr;
       switch (at) {
-        case kBarLabelStart:
+        case Place::kStart:
           y = area.bottom + 2 * D + 2 * bi;
           break;
-        case kBarLabelEnd:
+        case Place::kEnd:
           y = std::max(area.bottom + len - tw - S - 2 * bi, minY);
           break;
-        case kBarLabelCenter:
+        case Place::kCenter:
           y = std::max(area.bottom + len / 2 - tw / 2, minY);
           break;
-        case kBarLabelAxes:
+        case Place::kAxis:
           angle = 0;
           x = xc - tw / 2;
           y = area.bottom - A - D;
           break;
-        default:
-          continue;
       }
     } else {
       const double minX = area.left + S + 2 * bi;
       y = bar.y + bar.height / 2 - (A - D) / 2;
       switch (at) {
-        case kBarLabelStart:
+        case Place::kStart:
           x = area.left + S + 2 * bi;
           break;
-        case kBarLabelEnd:
+        case Place::kEnd:
           x = std::max(area.left + len - tw - S - 2 * bi, minX);
           break;
-        case kBarLabelCenter:
+        case Place::kCenter:
           x = std::max(area.left + len / 2 - tw / 2, minX);
           break;
-        case kBarLabelAxes:
-          x = s.AxesLabelYPosition == kLabelsRight ? area.right + 2 * S : area.left - (S + tw);
+        case Place::kAxis:
+          x = s.AxesLabelYPosition == YLabelPosition::kRight ? area.right + 2 * S : area.left - (S + tw);
           break;
-        default:
-          continue;
       }
     }
 
-    // LabelSpacing thins everything but the value labels of positions 5 to 7.
-    if (s.LabelSpacing == 0 || i % s.LabelSpacing == 0 || q == 1) WriteText(page, angle, x, y, text);
+    // LabelSpacing thins everything but the value labels of the AxesAnd positions.
+    if (!s.LabelSpacing || i % *s.LabelSpacing == 0 || q == 1) WriteText(page, angle, x, y, text);
   }
 }
 
@@ -239,7 +243,7 @@ void DrawBars(const Canvas& canvas, const ChartArea& area, bool vertical) {
 }  // namespace
 
 void DrawBarChart(const Canvas& canvas, ChartArea& area) {
-  const bool vertical = canvas.settings.Chart.style != kStyleBarHorizontal;
+  const bool vertical = canvas.settings.Chart.style != ChartStyle::kBarHorizontal;
   const int entryBottom = area.bottom;
   const int entryLeft = area.left;
   const int entryRight = area.right;

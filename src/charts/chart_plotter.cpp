@@ -8,25 +8,24 @@
 namespace corvane {
 
 void DrawChart(const Canvas& canvas, ChartArea& area) {
-  switch (canvas.settings.Chart.style) {
-    case kStyleBarVertical:
-    case kStyleBarHorizontal:
+  if (!canvas.settings.Chart.style) return;
+  switch (*canvas.settings.Chart.style) {
+    case ChartStyle::kBarVertical:
+    case ChartStyle::kBarHorizontal:
       DrawBarChart(canvas, area);
       break;
-    case kStylePie:
+    case ChartStyle::kPie:
       DrawPieChart(canvas, area);
       break;
-    case kStyleLineStandard:
-    case kStyleLineStepped:
-    case kStyleLineCurved:
+    case ChartStyle::kLineStandard:
+    case ChartStyle::kLineStepped:
+    case ChartStyle::kLineCurved:
       DrawLineChart(canvas, area);
       break;
-    case kStyleAreaStandard:
-    case kStyleAreaStepped:
-    case kStyleAreaCurved:
+    case ChartStyle::kAreaStandard:
+    case ChartStyle::kAreaStepped:
+    case ChartStyle::kAreaCurved:
       DrawAreaChart(canvas, area);
-      break;
-    default:
       break;
   }
 }

@@ -208,9 +208,8 @@ void DrawPieChart(const Canvas& canvas, ChartArea& area) {
 
   DrawItemLegend(canvas, area);
 
-  const int position = s.PieLabel.position;
-  const bool labelsOn =
-      position == kPieLabelInside || position == kPieLabelOutside || position == kPieLabelSpoke;
+  const std::optional<PieLabelPosition> position = s.PieLabel.position;
+  const bool labelsOn = position.has_value();
   LabelMetrics f;
   if (labelsOn) {
     ApplyFont(canvas, s.PieLabel.font);
@@ -221,7 +220,7 @@ void DrawPieChart(const Canvas& canvas, ChartArea& area) {
   auto labelText = [&](int k) {
     return FormatLabel(s, data, data.items[k], data.items[k].values[0], s.PieLabel.format);
   };
-  if (position == kPieLabelOutside) TakeOutsideLabelRoom(canvas, area, a, f);
+  if (position == PieLabelPosition::kOutside) TakeOutsideLabelRoom(canvas, area, a, f);
 
   const PieDisc disc = PieCircle(s, area);
   const float cx = disc.cx;
@@ -266,9 +265,9 @@ void DrawPieChart(const Canvas& canvas, ChartArea& area) {
     if (labelsOn) {
       const double w = TextWidth(page, labelText(k));
       const float m = MiddleAngle(a, k);
-      if (position == kPieLabelInside) {
+      if (position == PieLabelPosition::kInside) {
         labels[k] = InsideLabel(SliceMidPoint(cx, cy, r - f.H / 2, a[k], a[k + 1]), m, w, f);
-      } else if (position == kPieLabelOutside) {
+      } else if (position == PieLabelPosition::kOutside) {
         labels[k] = OutsideLabel(SliceMidPoint(cx, cy, r + f.H / 2, a[k], a[k + 1]), m, w, f);
       } else {
         labels[k] = SpokeLabel(disc, a[k], a[k + 1], m, w, f);

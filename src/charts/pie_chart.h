@@ -10,14 +10,6 @@
 
 namespace corvane {
 
-// PieLabel.position.
-enum PieLabelPosition : int {
-  kPieLabelNone = 0,
-  kPieLabelInside = 8,
-  kPieLabelOutside = 9,
-  kPieLabelSpoke = 10,
-};
-
 struct PieDisc {
   float cx = 0;
   float cy = 0;

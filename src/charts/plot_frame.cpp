@@ -44,7 +44,7 @@ Plot DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
     const std::string text = PlainNumberText(s, canvas.data, canvas.scale.maximum);
     const double S = SpaceWidth(page);
     const int room = static_cast<int>(2 * S + TextWidth(page, text));
-    if (s.AxesLabelYPosition == kLabelsRight) {
+    if (s.AxesLabelYPosition == YLabelPosition::kRight) {
       area.right -= room;
     } else {
       area.left += room;
@@ -69,7 +69,7 @@ void DrawCategoryLabels(const Canvas& canvas, const Plot& plot) {
     const DataItem& item = canvas.data.items[k];
     const std::string text = FormatLabel(s, canvas.data, item, item.values[0], "TTTT");
     const int w = static_cast<int>(TextWidth(page, text));
-    if (s.LabelSpacing == 0 || k % s.LabelSpacing == 0) {
+    if (!s.LabelSpacing || k % *s.LabelSpacing == 0) {
       WriteText(page, 0, plot.X(k) - w / 2.0, plot.area.bottom - A - D, text);
     }
   }

@@ -31,17 +31,10 @@ void CurveBetween(PagePath& path, PathPoint P0, PathPoint P1, PathPoint P2, Path
 
 }  // namespace
 
-PathShape ShapeOfStyle(int style) {
-  switch (style) {
-    case kStyleLineStepped:
-    case kStyleAreaStepped:
-      return PathShape::kStepped;
-    case kStyleLineCurved:
-    case kStyleAreaCurved:
-      return PathShape::kCurved;
-    default:
-      return PathShape::kStandard;
-  }
+PathShape ShapeOfStyle(std::optional<ChartStyle> style) {
+  if (style == ChartStyle::kLineStepped || style == ChartStyle::kAreaStepped) return PathShape::kStepped;
+  if (style == ChartStyle::kLineCurved || style == ChartStyle::kAreaCurved) return PathShape::kCurved;
+  return PathShape::kStandard;
 }
 
 void AddLinePath(PagePath& path, const std::vector<PathPoint>& points, double step, PathShape shape,

@@ -3,8 +3,10 @@
 // through here, so that their shapes agree; painting the path is left to the caller.
 #pragma once
 
+#include <optional>
 #include <vector>
 
+#include "model/chart_settings.h"
 #include "render/page_path.h"
 
 namespace corvane {
@@ -21,8 +23,8 @@ enum class PathShape { kStandard, kStepped, kCurved };
 // item itself (the moving average, which ends at its last point).
 enum class StepRise { kHalfWay, kAtItem };
 
-// The shape of Chart.style: 4 and 7 Standard, 5 and 8 Stepped, 6 and 9 Curved.
-PathShape ShapeOfStyle(int style);
+// The shape of a line or area chart style.
+PathShape ShapeOfStyle(std::optional<ChartStyle> style);
 
 // Starts a path at the first point and runs it through the others. step is the distance
 // between two items: the stepped shape rises half of it before an item, and the curved

@@ -11,10 +11,6 @@
 namespace corvane {
 namespace {
 
-constexpr int kFormatFull = 2;  // AxesLineFormatTable's value for a full frame
-
-enum ScaleMode : int { kFromZero = 1, kUnderLowestValue = 2, kRange = 3, kEitherSide = 4 };
-
 // The two percentage modes ask for their token in their own words.
 struct PercentMessages {
   const char* missing;
@@ -77,10 +73,9 @@ const char* AxesLineCommand(Run& run, const char* args) {
   std::string word;
   p = ReadTokenOrFail(run, p, word, 20, "ERROR: AxesLine - no format", "ERROR: AxesLine - format too long");
   if (p == nullptr) return nullptr;
-  const int format = LookupKeyword(AxesLineFormatTable, word);
-  if (format == NotFound) return Fail(run, "ERROR: AxesLine - unknown format");
-  // The setting is a flag for the full frame, not the table's value.
-  axesLine.format = format == kFormatFull ? 1 : 0;
+  const auto format = LookupKeyword(AxesLineFormatTable, word);
+  if (!format) return Fail(run, "ERROR: AxesLine - unknown format");
+  axesLine.format = *format;
   return p;
 }
 
@@ -90,24 +85,26 @@ const char* AxesScaleCommand(Run& run, const char* args) {
   const char* p = ReadTokenOrFail(run, args, word, 20, "ERROR: AxesScale - not specified",
                                   "ERROR: AxesScale - scale too long");
   if (p == nullptr) return nullptr;
-  scale.mode = LookupKeyword(AxesScaleTable, word);
-  if (scale.mode == NotFound) return Fail(run, "ERROR: AxesScale - unknown format");
+  const auto mode = LookupKeyword(AxesScaleTable, word);
+  if (!mode) return Fail(run, "ERROR: AxesScale - unknown format");
+  scale.mode = *mode;
 
   switch (scale.mode) {
-    case kUnderLowestValue:
+    case ScaleMode::kUnderLowestValue:
       return ReadPercent(run, p, scale.percent, kUnderLowestValueMessages);
-    case kEitherSide:
+    case ScaleMode::kEitherSide:
       return ReadPercent(run, p, scale.percent, kEitherSideMessages);
-    case kRange:
+    case ScaleMode::kRange:
       // The ends are not compared: the scale only ever widens the data's extent with them.
       p = ParseReal(p, scale.rangeFrom);
       if (p == nullptr) return Fail(run, "ERROR: AxesScale - no range from");
       p = ParseReal(p, scale.rangeTo);
       if (p == nullptr) return Fail(run, "ERROR: AxesScale - no range to");
       return p;
-    default:  // FromZero takes nothing more
+    case ScaleMode::kFromZero:  // takes nothing more
       return p;
   }
+  return p;
 }
 
 const char* AxesDivisionsCommand(Run& run, const char* args) {

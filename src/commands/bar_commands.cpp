@@ -27,7 +27,7 @@ const char* BarColorCommand(Run& run, const char* args) {
 
 const char* BarSpacingCommand(Run& run, const char* args) {
   // Whichever of barspacing and barsize comes last decides how bars are sized.
-  run.settings.BarSize = 0;
+  run.settings.BarSize.reset();
   return ReadIntegerOrFail(run, args, run.settings.BarSpacing, 0, 500,
                            "ERROR: BarSpacing - between 0-500 inclusive");
 }
@@ -43,11 +43,12 @@ const char* BarLabelCommand(Run& run, const char* args) {
   const char* p = ReadTokenOrFail(run, args, word, 20, "ERROR: BarLabel - position not specified",
                                   "ERROR: BarLabel - position too long");
   if (p == nullptr) return nullptr;
-  barLabel.position = LookupKeyword(LabelPositionTable, word);
-  if (barLabel.position == NotFound) return Fail(run, "ERROR: BarLabel - unknown position");
+  const auto position = LookupKeyword(LabelPositionTable, word);
+  if (!position) return Fail(run, "ERROR: BarLabel - unknown position");
+  barLabel.position = *position;
 
-  // Start, End, Center and Axes (1 to 4) take a format; the AxesAnd positions keep the one they have.
-  if (barLabel.position <= 4) {
+  // Start, End, Center and Axes take a format; the AxesAnd positions keep the one they have.
+  if (!IsAxesAndPosition(barLabel.position)) {
     p = ReadTokenOrFail(run, p, barLabel.format, 21, "ERROR: BarLabel - format not specified",
                         "ERROR: BarLabel - format too long");
   }

@@ -131,16 +131,16 @@ const char* DataSortCommand(Run& run, const char* args) {
   const char* p = ReadTokenOrFail(run, args, word, kMaxKeywordLength, "ERROR: DataSort - field not specified",
                                   "ERROR: DataSort - field too long");
   if (p == nullptr) return nullptr;
-  const int field = LookupKeyword(SortFieldTable, word);
-  if (field == NotFound) return Fail(run, "ERROR: DataSort - unknown field");
+  const auto field = LookupKeyword(SortFieldTable, word);
+  if (!field) return Fail(run, "ERROR: DataSort - unknown field");
   run.data.DataSort.field = field;
 
   p = ReadTokenOrFail(run, p, word, kMaxKeywordLength, "ERROR: DataSort - sort order not specified",
                       "ERROR: DataSort - sort order too long");
   if (p == nullptr) return nullptr;
-  const int order = LookupKeyword(SortOrderTable, word);
-  if (order == NotFound) return Fail(run, "ERROR: DataSort - unknown sort order");
-  run.data.DataSort.order = order;
+  const auto order = LookupKeyword(SortOrderTable, word);
+  if (!order) return Fail(run, "ERROR: DataSort - unknown sort order");
+  run.data.DataSort.order = *order;
   return p;
 }
 
@@ -211,7 +211,7 @@ const char* DatasetCommand(Run& run, const char* args) {
   const char* next = ReadTokenOrFail(run, args, name, kMaxFileNameLength, "ERROR: Dataset - no filename",
                                      "ERROR: Dataset - filename too long");
   if (next == nullptr) return nullptr;
-  if (run.settings.Chart.style == 0) return Fail(run, "ERROR: Dataset - Type and/or Style not specified");
+  if (!run.settings.Chart.style) return Fail(run, "ERROR: Dataset - Type and/or Style not specified");
   int error = 0;
   auto file = TextFileReader::Open(name, error);
   if (!file) return Fail(run, "ERROR: Dataset - could not open [%s], error=%d", name.c_str(), error);

@@ -1,7 +1,5 @@
 #include "commands/document_commands.h"
 
-#include <hpdf.h>
-
 #include "app/run.h"
 #include "commands/handler_support.h"
 
@@ -50,7 +48,8 @@ const char* StoreText(Run& run, const char* args, const TextSetting& text) {
 }
 
 // The commands without arguments go on reading right behind their word.
-const char* Store(Run& run, const char* args, int ChartSettings::*setting, int value) {
+template <typename Value>
+const char* Store(Run& run, const char* args, Value ChartSettings::*setting, Value value) {
   run.settings.*setting = value;
   return args;
 }
@@ -81,64 +80,63 @@ const char* OutlineTitleCommand(Run& run, const char* args) { return StoreText(r
 const char* OwnerPasswordCommand(Run& run, const char* args) { return StoreText(run, args, kOwnerPassword); }
 const char* UserPasswordCommand(Run& run, const char* args) { return StoreText(run, args, kUserPassword); }
 
-// The bits and values are the PDF library's own, so the builder hands them over unchanged.
-const char* OpenPdfCommand(Run& run, const char* args) { return Store(run, args, kOpenPdf, 1); }
-const char* CreationDateCommand(Run& run, const char* args) { return Store(run, args, kCreationDate, 1); }
-const char* OutlineCommand(Run& run, const char* args) { return Store(run, args, kOutline, 1); }
+const char* OpenPdfCommand(Run& run, const char* args) { return Store(run, args, kOpenPdf, true); }
+const char* CreationDateCommand(Run& run, const char* args) { return Store(run, args, kCreationDate, true); }
+const char* OutlineCommand(Run& run, const char* args) { return Store(run, args, kOutline, true); }
 
 const char* PrintCommand(Run& run, const char* args) {
-  return AddBit(run, args, kPermissions, HPDF_ENABLE_PRINT);
+  return AddBit(run, args, kPermissions, kPermitPrint);
 }
 const char* EditExtraCommand(Run& run, const char* args) {
-  return AddBit(run, args, kPermissions, HPDF_ENABLE_EDIT_ALL);
+  return AddBit(run, args, kPermissions, kPermitEditAll);
 }
 const char* CopyCommand(Run& run, const char* args) {
-  return AddBit(run, args, kPermissions, HPDF_ENABLE_COPY);
+  return AddBit(run, args, kPermissions, kPermitCopy);
 }
 const char* EditCommand(Run& run, const char* args) {
-  return AddBit(run, args, kPermissions, HPDF_ENABLE_EDIT);
+  return AddBit(run, args, kPermissions, kPermitEdit);
 }
 
 const char* HideToolbarCommand(Run& run, const char* args) {
-  return AddBit(run, args, kViewerPreferences, HPDF_HIDE_TOOLBAR);
+  return AddBit(run, args, kViewerPreferences, kHideToolbar);
 }
 const char* HideMenubarCommand(Run& run, const char* args) {
-  return AddBit(run, args, kViewerPreferences, HPDF_HIDE_MENUBAR);
+  return AddBit(run, args, kViewerPreferences, kHideMenubar);
 }
 const char* HideWindowUiCommand(Run& run, const char* args) {
-  return AddBit(run, args, kViewerPreferences, HPDF_HIDE_WINDOW_UI);
+  return AddBit(run, args, kViewerPreferences, kHideWindowUi);
 }
 const char* FitWindowCommand(Run& run, const char* args) {
-  return AddBit(run, args, kViewerPreferences, HPDF_FIT_WINDOW);
+  return AddBit(run, args, kViewerPreferences, kFitWindow);
 }
 const char* CenterWindowCommand(Run& run, const char* args) {
-  return AddBit(run, args, kViewerPreferences, HPDF_CENTER_WINDOW);
+  return AddBit(run, args, kViewerPreferences, kCenterWindow);
 }
 
 const char* PageModeUseNoneCommand(Run& run, const char* args) {
-  return Store(run, args, kPageMode, HPDF_PAGE_MODE_USE_NONE);
+  return Store(run, args, kPageMode, PageMode::kUseNone);
 }
 const char* PageModeOutlinesCommand(Run& run, const char* args) {
-  return Store(run, args, kPageMode, HPDF_PAGE_MODE_USE_OUTLINE);
+  return Store(run, args, kPageMode, PageMode::kUseOutlines);
 }
 const char* PageModeUseThumbsCommand(Run& run, const char* args) {
-  return Store(run, args, kPageMode, HPDF_PAGE_MODE_USE_THUMBS);
+  return Store(run, args, kPageMode, PageMode::kUseThumbs);
 }
 const char* PageModeFullScreenCommand(Run& run, const char* args) {
-  return Store(run, args, kPageMode, HPDF_PAGE_MODE_FULL_SCREEN);
+  return Store(run, args, kPageMode, PageMode::kFullScreen);
 }
 
 const char* PageLayoutSinglePageCommand(Run& run, const char* args) {
-  return Store(run, args, kPageLayout, HPDF_PAGE_LAYOUT_SINGLE);
+  return Store(run, args, kPageLayout, PageLayout::kSinglePage);
 }
 const char* PageLayoutOneColumnCommand(Run& run, const char* args) {
-  return Store(run, args, kPageLayout, HPDF_PAGE_LAYOUT_ONE_COLUMN);
+  return Store(run, args, kPageLayout, PageLayout::kOneColumn);
 }
 const char* PageLayoutTwoColumnLeftCommand(Run& run, const char* args) {
-  return Store(run, args, kPageLayout, HPDF_PAGE_LAYOUT_TWO_COLUMN_LEFT);
+  return Store(run, args, kPageLayout, PageLayout::kTwoColumnLeft);
 }
 const char* PageLayoutTwoColumnRightCommand(Run& run, const char* args) {
-  return Store(run, args, kPageLayout, HPDF_PAGE_LAYOUT_TWO_COLUMN_RIGHT);
+  return Store(run, args, kPageLayout, PageLayout::kTwoColumnRight);
 }
 
 }  // namespace corvane

@@ -34,4 +34,12 @@ const char* ReadIntegerOrFail(Run& run, const char* pos, int& target, int low, i
   return next;
 }
 
+const char* ReadIntegerOrFail(Run& run, const char* pos, std::optional<int>& target, int low, int high,
+                              const char* outOfRangeMessage) {
+  int value = 0;
+  const char* next = ReadIntegerOrFail(run, pos, value, low, high, outOfRangeMessage);
+  if (next != nullptr) target = value;
+  return next;
+}
+
 }  // namespace corvane

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "app/run_log.h"
@@ -23,6 +24,11 @@ const char* ReadTokenOrFail(Run& run, const char* pos, std::string& token, std::
 // the message when it is outside. A missing integer reads as 0 and a malformed one as -1, so
 // the range test is what reports them.
 const char* ReadIntegerOrFail(Run& run, const char* pos, int& target, int low, int high,
+                              const char* outOfRangeMessage);
+
+// The same for a setting that has no value until its command gives one: it gets the integer
+// only when it is in range.
+const char* ReadIntegerOrFail(Run& run, const char* pos, std::optional<int>& target, int low, int high,
                               const char* outOfRangeMessage);
 
 }  // namespace corvane

@@ -19,8 +19,6 @@ bool StartsColor(char c) { return (c >= '0' && c <= '9') || c == '.' || c == '#'
 
 bool IsValidThickness(double value) { return value > 0.0 && value <= 100.0; }
 
-bool IsOutlineShape(int shape) { return shape == 2 || shape == 4 || shape == 5 || shape == 7; }
-
 const char* LineCommand(Run& run, const char* args) {
   auto& line = run.settings.Line;
   const char* p = args;
@@ -68,8 +66,9 @@ const char* LineMarkerCommand(Run& run, const char* args) {
                                    : Fail(run, "ERROR: LineMarker - shape %d not specified", n);
     }
     const int i = n - 1;
-    marker.shape[i] = LookupKeyword(MarkerShapeTable, word);
-    if (marker.shape[i] == NotFound) return Fail(run, "ERROR: LineMarker - unknown shape %d", n);
+    const auto shape = LookupKeyword(MarkerShapeTable, word);
+    if (!shape) return Fail(run, "ERROR: LineMarker - unknown shape %d", n);
+    marker.shape[i] = *shape;
 
     p = ParseColor(next, marker.color[i]);
     if (!IsValidColor(marker.color[i])) return Fail(run, "ERROR: LineMarker - color %d is not valid", n);
@@ -91,7 +90,7 @@ const char* LineMarkerCommand(Run& run, const char* args) {
                     n);
       }
     }
-    marker.on = 1;
+    marker.on = true;
   }
 }
 

@@ -13,8 +13,4 @@ const char* AreaCommand(Run& run, const char* args);
 // Line thicknesses, widths and marker sizes must be greater than 0.0 and at most 100.0.
 bool IsValidThickness(double value);
 
-// OutlineCircle, OutlineSquare, Cross and OutlineDiamond are stroked, so only they take an
-// outline thickness.
-bool IsOutlineShape(int shape);
-
 }  // namespace corvane

@@ -32,7 +32,7 @@ const char* PieOutlineColorCommand(Run& run, const char* args) {
     return Fail(run,
                 "ERROR: PieOutlineColor - width must be greater than 0.0 and less than or equal to 100.0");
   }
-  outline.on = 1;
+  outline.on = true;
   return p;
 }
 
@@ -53,7 +53,7 @@ const char* PieLabelCommand(Run& run, const char* args) {
                                   "ERROR: PieLabel - position too long");
   if (p == nullptr) return nullptr;
   pieLabel.position = LookupKeyword(PieLabelPositionTable, word);
-  if (pieLabel.position == NotFound) return Fail(run, "ERROR: PieLabel - unknown position");
+  if (!pieLabel.position) return Fail(run, "ERROR: PieLabel - unknown position");
 
   p = ReadTokenOrFail(run, p, pieLabel.format, 21, "ERROR: PieLabel - format not specified",
                       "ERROR: PieLabel - format too long");

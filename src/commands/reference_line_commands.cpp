@@ -42,7 +42,7 @@ const char* LineOfBestFitCommand(Run& run, const char* args) {
   auto& line = run.settings.LineOfBestFit;
   const char* p = ReadColorAndThickness(run, args, "LineOfBestFit", line.color, line.thickness);
   if (p == nullptr) return nullptr;
-  line.on = 1;
+  line.on = true;
   return p;
 }
 
@@ -52,7 +52,7 @@ const char* AverageLineCommand(Run& run, const char* args) {
   if (p == nullptr) return nullptr;
   p = ReadLabelOrFail(run, p, line.label, "AverageLine");
   if (p == nullptr) return nullptr;
-  line.on = 1;
+  line.on = true;
   return p;
 }
 
@@ -65,7 +65,7 @@ const char* TargetLineCommand(Run& run, const char* args) {
   if (p == nullptr) return Fail(run, "ERROR: TargetLine - no target value");
   p = ReadLabelOrFail(run, p, line.label, "TargetLine");
   if (p == nullptr) return nullptr;
-  line.on = 1;
+  line.on = true;
   return p;
 }
 
@@ -76,7 +76,7 @@ const char* MovingAverageLineCommand(Run& run, const char* args) {
   if (p == nullptr) return nullptr;
   p = ReadColorAndThickness(run, p, "MovingAverageLine", line.color, line.thickness);
   if (p == nullptr) return nullptr;
-  line.on = 1;
+  line.on = true;
   return p;
 }
 
@@ -86,8 +86,9 @@ const char* MovingAverageMarkerCommand(Run& run, const char* args) {
   const char* p = ReadTokenOrFail(run, args, word, 19, "ERROR: MovingAverageMarker - shape not specified",
                                   "ERROR: MovingAverageMarker - shape too long");
   if (p == nullptr) return nullptr;
-  marker.shape = LookupKeyword(MarkerShapeTable, word);
-  if (marker.shape == NotFound) return Fail(run, "ERROR: MovingAverageMarker - unknown shape");
+  const auto shape = LookupKeyword(MarkerShapeTable, word);
+  if (!shape) return Fail(run, "ERROR: MovingAverageMarker - unknown shape");
+  marker.shape = *shape;
 
   p = ParseColor(p, marker.color);
   if (!IsValidColor(marker.color)) return Fail(run, "ERROR: MovingAverageMarker - color is not valid");
@@ -108,7 +109,7 @@ const char* MovingAverageMarkerCommand(Run& run, const char* args) {
                   "equal to 100.0");
     }
   }
-  marker.on = 1;
+  marker.on = true;
   return p;
 }
 

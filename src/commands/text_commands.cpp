@@ -47,8 +47,9 @@ const char* AxesCaptionXCommand(Run& run, const char* args) {
   p = ReadTokenOrFail(run, p, word, kMaxAlignmentLength, "ERROR: AxesCaptionX - no horizontal alignment",
                       "ERROR: AxesCaptionX - horizontal alignment too long");
   if (p == nullptr) return nullptr;
-  caption.alignment = LookupKeyword(HorizontalAlignmentTable, word);
-  if (caption.alignment == NotFound) return Fail(run, "ERROR: AxesCaptionX - unknown horizontal alignment");
+  const auto alignment = LookupKeyword(HorizontalAlignmentTable, word);
+  if (!alignment) return Fail(run, "ERROR: AxesCaptionX - unknown horizontal alignment");
+  caption.alignment = *alignment;
 
   std::string title;
   p = ReadTokenOrFail(run, p, title, kMaxTitleLength, "ERROR: AxesCaptionX - no title",
@@ -68,8 +69,9 @@ const char* AxesCaptionYCommand(Run& run, const char* args) {
   p = ReadTokenOrFail(run, p, word, kMaxAlignmentLength, "ERROR: AxesCaptionY - no vertical alignment",
                       "ERROR: AxesCaptionY - vertical alignment too long");
   if (p == nullptr) return nullptr;
-  caption.alignment = LookupKeyword(VerticalAlignmentTable, word);
-  if (caption.alignment == NotFound) return Fail(run, "ERROR: AxesCaptionY - unknown vertical alignment");
+  const auto alignment = LookupKeyword(VerticalAlignmentTable, word);
+  if (!alignment) return Fail(run, "ERROR: AxesCaptionY - unknown vertical alignment");
+  caption.alignment = *alignment;
 
   std::string title;
   p = ReadTokenOrFail(run, p, title, kMaxTitleLength, "ERROR: AxesCaptionY - no title",
@@ -87,7 +89,7 @@ const char* LegendCommand(Run& run, const char* args) {
                                   "ERROR: Legend - position too long");
   if (p == nullptr) return nullptr;
   legend.position = LookupKeyword(LegendPositionTable, word);
-  if (legend.position == NotFound) return Fail(run, "ERROR: Legend - unknown position");
+  if (!legend.position) return Fail(run, "ERROR: Legend - unknown position");
 
   p = ParseColor(p, legend.outlineColor);
   if (!IsValidColor(legend.outlineColor)) return Fail(run, "ERROR: Legend - outline color is not valid");
@@ -118,7 +120,7 @@ const char* DataSeriesLegendCommand(Run& run, const char* args) {
                                   "ERROR: DataSeriesLegend - position too long");
   if (p == nullptr) return nullptr;
   legend.position = LookupKeyword(LegendPositionTable, word);
-  if (legend.position == NotFound) return Fail(run, "ERROR: DataSeriesLegend - unknown position");
+  if (!legend.position) return Fail(run, "ERROR: DataSeriesLegend - unknown position");
 
   p = ParseColor(p, legend.outlineColor);
   if (!IsValidColor(legend.outlineColor)) {
@@ -146,10 +148,9 @@ const char* AxesLabelYPositionCommand(Run& run, const char* args) {
                                   "ERROR: AxesLabelYPosition - field not specified",
                                   "ERROR: AxesLabelYPosition - field too long");
   if (p == nullptr) return nullptr;
-  run.settings.AxesLabelYPosition = LookupKeyword(YLabelPositionTable, word);
-  if (run.settings.AxesLabelYPosition == NotFound) {
-    return Fail(run, "ERROR: AxesLabelYPosition - unknown position");
-  }
+  const auto position = LookupKeyword(YLabelPositionTable, word);
+  if (!position) return Fail(run, "ERROR: AxesLabelYPosition - unknown position");
+  run.settings.AxesLabelYPosition = *position;
   return p;
 }
 

@@ -102,9 +102,10 @@ const char* ParseFontSpec(Run& run, const char* commandName, FontSpec& target, c
     return word == TooLongMarker ? Fail(run, "ERROR: %s - font name too long", commandName)
                                  : Fail(run, "ERROR: %s - no font name", commandName);
   }
-  target.font = LookupKeyword(FontTable, word);
-  if (target.font == NotFound) return Fail(run, "ERROR: %s - unknown font name", commandName);
-  run.settings.FontUsed[target.font] = 1;
+  const auto font = LookupKeyword(FontTable, word);
+  if (!font) return Fail(run, "ERROR: %s - unknown font name", commandName);
+  target.font = *font;
+  run.settings.FontUsed[FontIndex(target.font)] = true;
 
   p = ParseColor(p, target.fillColor);
 
@@ -113,10 +114,11 @@ const char* ParseFontSpec(Run& run, const char* commandName, FontSpec& target, c
     return word == TooLongMarker ? Fail(run, "ERROR: %s - text style too long", commandName)
                                  : Fail(run, "ERROR: %s - no text style", commandName);
   }
-  target.textStyle = LookupKeyword(TextStyleTable, word);
-  if (target.textStyle == NotFound) return Fail(run, "ERROR: %s - unknown text style", commandName);
+  const auto textStyle = LookupKeyword(TextStyleTable, word);
+  if (!textStyle) return Fail(run, "ERROR: %s - unknown text style", commandName);
+  target.textStyle = *textStyle;
 
-  if (target.textStyle == kTextStyleStroke) p = ParseColor(p, target.strokeColor);
+  if (target.textStyle == TextStyle::kStroke) p = ParseColor(p, target.strokeColor);
   return p;
 }
 

@@ -25,6 +25,9 @@ const char* ParseReal(const char* pos, double& target);
 // holds a point. Never fails: an unreadable colour leaves the target unchanged.
 const char* ParseColor(const char* pos, RgbColor& target);
 
+// No colour at all: a target preset to it fails IsValidColor unless a colour was read into it.
+inline constexpr RgbColor kColorNotSet{-1.0f, -1.0f, -1.0f};
+
 // Size, font name, fill colour, text style and, for Stroke, a stroke colour. Logs the
 // failure with the command's name and returns null; fields read before it keep their values.
 const char* ParseFontSpec(Run& run, const char* commandName, FontSpec& target, const char* pos);

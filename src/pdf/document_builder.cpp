@@ -13,7 +13,6 @@
 
 #include "app/run.h"
 #include "charts/chart_plotter.h"
-#include "commands/keyword_tables.h"
 #include "pdf/pdf_errors.h"
 #include "platform/compare.h"
 #include "platform/text_file.h"
@@ -44,9 +43,10 @@ void ApplyEncryption(HPDF_Doc doc, const ChartSettings& s) {
 // Only the fonts some command named, and Times-Roman, the font of every default FontSpec.
 LoadedFonts LoadFonts(HPDF_Doc doc, const ChartSettings& s) {
   LoadedFonts fonts{};
-  for (int n = 1; n <= kFontCount; ++n) {
-    if (s.FontUsed[n] == 0 && n != kFontTimesRoman) continue;
-    fonts[n] = HPDF_GetFont(doc, FontName(n), "WinAnsiEncoding");
+  for (int n = 0; n < kFontCount; ++n) {
+    const auto font = static_cast<StandardFont>(n);
+    if (!s.FontUsed[FontIndex(font)] && font != StandardFont::kTimesRoman) continue;
+    fonts[FontIndex(font)] = HPDF_GetFont(doc, StandardFontName(font), "WinAnsiEncoding");
   }
   return fonts;
 }
@@ -68,10 +68,38 @@ void SetCreationDate(HPDF_Doc doc, const Moment& now) {
   HPDF_SetInfoDateAttr(doc, HPDF_INFO_CREATION_DATE, date);
 }
 
+// The bits of the settings are the library's own.
+static_assert(kPermitPrint == HPDF_ENABLE_PRINT && kPermitEditAll == HPDF_ENABLE_EDIT_ALL &&
+              kPermitCopy == HPDF_ENABLE_COPY && kPermitEdit == HPDF_ENABLE_EDIT);
+static_assert(kHideToolbar == HPDF_HIDE_TOOLBAR && kHideMenubar == HPDF_HIDE_MENUBAR &&
+              kHideWindowUi == HPDF_HIDE_WINDOW_UI && kFitWindow == HPDF_FIT_WINDOW &&
+              kCenterWindow == HPDF_CENTER_WINDOW);
+
+HPDF_PageMode LibraryPageMode(PageMode mode) {
+  switch (mode) {
+    case PageMode::kUseNone: return HPDF_PAGE_MODE_USE_NONE;
+    case PageMode::kUseOutlines: return HPDF_PAGE_MODE_USE_OUTLINE;
+    case PageMode::kUseThumbs: return HPDF_PAGE_MODE_USE_THUMBS;
+    case PageMode::kFullScreen: return HPDF_PAGE_MODE_FULL_SCREEN;
+  }
+  return HPDF_PAGE_MODE_USE_NONE;
+}
+
+HPDF_PageLayout LibraryPageLayout(PageLayout layout) {
+  switch (layout) {
+    case PageLayout::kSinglePage: return HPDF_PAGE_LAYOUT_SINGLE;
+    case PageLayout::kOneColumn: return HPDF_PAGE_LAYOUT_ONE_COLUMN;
+    case PageLayout::kTwoColumnLeft: return HPDF_PAGE_LAYOUT_TWO_COLUMN_LEFT;
+    case PageLayout::kTwoColumnRight: return HPDF_PAGE_LAYOUT_TWO_COLUMN_RIGHT;
+  }
+  return HPDF_PAGE_LAYOUT_SINGLE;
+}
+
 void ApplyViewerSettings(HPDF_Doc doc, const ChartSettings& s) {
   if (s.ViewerPreferences != 0) HPDF_SetViewerPreference(doc, static_cast<HPDF_UINT>(s.ViewerPreferences));
-  if (s.PageMode != 0) HPDF_SetPageMode(doc, static_cast<HPDF_PageMode>(s.PageMode));
-  if (s.PageLayout != 0) HPDF_SetPageLayout(doc, static_cast<HPDF_PageLayout>(s.PageLayout));
+  // The first of each is the viewer's own default, which the document does not state.
+  if (s.PageMode != PageMode::kUseNone) HPDF_SetPageMode(doc, LibraryPageMode(s.PageMode));
+  if (s.PageLayout != PageLayout::kSinglePage) HPDF_SetPageLayout(doc, LibraryPageLayout(s.PageLayout));
 }
 
 void ApplyInformation(HPDF_Doc doc, const ChartSettings& s) {
@@ -88,7 +116,7 @@ void ApplyInformation(HPDF_Doc doc, const ChartSettings& s) {
 // The outline's root entry, opened, with the viewer told to show the outline; null when no
 // outline was asked for.
 HPDF_Outline CreateOutlineRoot(HPDF_Doc doc, const ChartSettings& s) {
-  if (s.Outline == 0) return nullptr;
+  if (!s.Outline) return nullptr;
   HPDF_Outline root = HPDF_CreateOutline(doc, nullptr, "OutlineRoot", nullptr);
   if (!s.OutlineTitle.empty()) {
     // The library has no call that retitles an entry: its Title string is replaced.
@@ -109,12 +137,13 @@ void PaintBackground(HPDF_Page page, const ChartSettings& s) {
 }
 
 // x of a text of width w on a page of width W, aligned by the heading's horizontal code.
-double HeadingX(int horizontal, double W, double w, double S) {
+double HeadingX(HorizontalAlignment horizontal, double W, double w, double S) {
   switch (horizontal) {
-    case 2: return (W - w) / 2;
-    case 3: return W - w - S / 2;
-    default: return S / 2;
+    case HorizontalAlignment::kLeft: return S / 2;
+    case HorizontalAlignment::kCentre: return (W - w) / 2;
+    case HorizontalAlignment::kRight: return W - w - S / 2;
   }
+  return S / 2;
 }
 
 // Deletes the file when the save does not get as far as keeping it.
@@ -203,7 +232,7 @@ void BuildAndSave(Run& run, HPDF_Doc doc, const std::string& fileName) {
   ApplyEncryption(doc, s);
   run.log.LogMessage("Creating PDF structure in memory...");
   const LoadedFonts fonts = LoadFonts(doc, s);
-  if (s.CreationDate != 0) SetCreationDate(doc, run.log.clock().Now());
+  if (s.CreationDate) SetCreationDate(doc, run.log.clock().Now());
   ApplyViewerSettings(doc, s);
   ApplyInformation(doc, s);
   HPDF_Outline root = CreateOutlineRoot(doc, s);
@@ -248,7 +277,7 @@ std::string PdfFileName(const std::string& output) {
 void DrawHeadings(const Canvas& canvas, ChartArea& area) {
   const ChartSettings& s = canvas.settings;
   const HPDF_Page page = canvas.page;
-  const bool bottom = s.ChartHeading.vertical == 3;
+  const bool bottom = s.ChartHeading.vertical == VerticalAlignment::kBottom;
   const double W = HPDF_Page_GetWidth(page);
   const double H = HPDF_Page_GetHeight(page);
   double y = 0;    // the heading's baseline
@@ -256,7 +285,7 @@ void DrawHeadings(const Canvas& canvas, ChartArea& area) {
 
   if (!s.Title.empty()) {
     if (!s.Subject.empty()) {
-      HPDF_Page_SetFontAndSize(page, canvas.fonts[s.HeadingSubTitle.font],
+      HPDF_Page_SetFontAndSize(page, canvas.fonts[FontIndex(s.HeadingSubTitle.font)],
                                static_cast<float>(s.HeadingSubTitle.size));
       sub = Ascent(page) + Descent(page);
     }
@@ -325,7 +354,7 @@ int MakePDF(Run& run) {
   }
   HPDF_Free(doc);
 
-  if (run.settings.OpenPDF != 0) {
+  if (run.settings.OpenPDF) {
     run.log.LogMessage("Opening PDF in default PDF viewer");
     const int result = OpenInViewer(NativePath(fileName));
     if (result == kViewerOpened) {

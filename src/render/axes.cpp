@@ -10,10 +10,6 @@
 namespace corvane {
 namespace {
 
-constexpr int kAlignLeftOrTop = 1;
-constexpr int kAlignRightOrBottom = 3;
-constexpr int kAxesFull = 1;
-
 void XCaption(const Canvas& canvas, ChartArea& area, int entryBottom) {
   const ChartSettings& s = canvas.settings;
   const std::string& title = s.AxesCaptionX.title;
@@ -31,15 +27,15 @@ void XCaption(const Canvas& canvas, ChartArea& area, int entryBottom) {
   const double D = Descent(canvas.page);
   const double W = TextWidth(canvas.page, title);
   const double y = entryBottom + D;
-  double x;
+  double x = 0;
   switch (s.AxesCaptionX.alignment) {
-    case kAlignLeftOrTop:
+    case HorizontalAlignment::kLeft:
       x = area.left + offset;
       break;
-    case kAlignRightOrBottom:
+    case HorizontalAlignment::kRight:
       x = area.right - W;
       break;
-    default:
+    case HorizontalAlignment::kCentre:
       x = area.left + offset + ((area.right - area.left) - offset - W) / 2;
       break;
   }
@@ -54,20 +50,20 @@ void YCaption(const Canvas& canvas, ChartArea& area, int entryLeft, int entryRig
   const double A = Ascent(canvas.page);
   const double D = Descent(canvas.page);
   const double W = TextWidth(canvas.page, title);
-  const bool right = s.AxesLabelYPosition == kLabelsRight;
+  const bool right = s.AxesLabelYPosition == YLabelPosition::kRight;
 
   // Upright text occupies x - A to x + D.
   const double d0 = right ? entryRight - area.right : area.left - entryLeft;
   const double x = right ? entryRight - A + 2 * D : entryLeft + A;
-  double y;
+  double y = 0;
   switch (s.AxesCaptionY.alignment) {
-    case kAlignLeftOrTop:
+    case VerticalAlignment::kTop:
       y = area.top - W;
       break;
-    case kAlignRightOrBottom:
+    case VerticalAlignment::kBottom:
       y = area.bottom;
       break;
-    default:
+    case VerticalAlignment::kMiddle:
       y = area.bottom + ((area.top - area.bottom) - W) / 2;
       break;
   }
@@ -112,7 +108,7 @@ void DrawValueAxis(const Canvas& canvas, const ChartArea& area) {
   }
 
   const bool vertical = ValueAxisIsVertical(s);
-  const bool horizontal = s.Chart.style == kStyleBarHorizontal;
+  const bool horizontal = s.Chart.style == ChartStyle::kBarHorizontal;
   if (vertical || horizontal) {
     const FontSpec& labelFont = vertical ? s.AxesLabelY : s.AxesLabelX;
     const bool labels = labelFont.size > 0;
@@ -137,7 +133,7 @@ void DrawValueAxis(const Canvas& canvas, const ChartArea& area) {
           draw = s.AxesLine.width == 0;
           at = t + g / 2;
         } else if (k == N) {
-          draw = s.AxesLine.format != kAxesFull;
+          draw = s.AxesLine.format != AxesLineFormat::kFull;
           at = t - g / 2;
         }
         if (draw && vertical) Line(page, area.left, at, area.right, at);
@@ -154,7 +150,7 @@ void DrawValueAxis(const Canvas& canvas, const ChartArea& area) {
           // The lowest label sits on its line, the middle ones centre on theirs, the top one
           // hangs below the top edge.
           y = k == 0 ? t : k < N ? t - (A - D) / 2 : t - A;
-          x = s.AxesLabelYPosition == kLabelsRight ? area.right + D : area.left - (w + S);
+          x = s.AxesLabelYPosition == YLabelPosition::kRight ? area.right + D : area.left - (w + S);
         } else {
           x = k == 0 ? t : k < N ? t - w / 2 : t - w;
           y = area.bottom - (A + D);
@@ -176,7 +172,7 @@ void DrawAxisLines(const Canvas& canvas, const ChartArea& area) {
   const HPDF_Page page = canvas.page;
   SetStrokeColor(page, s.AxesLine.color);
   HPDF_Page_SetLineWidth(page, static_cast<float>(w));
-  if (s.AxesLine.format == kAxesFull) {
+  if (s.AxesLine.format == AxesLineFormat::kFull) {
     HPDF_Page_Rectangle(page, static_cast<float>(area.left + i), static_cast<float>(area.bottom + i),
                         static_cast<float>((area.right - area.left) - 2 * i),
                         static_cast<float>((area.top - area.bottom) - 2 * i));

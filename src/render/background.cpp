@@ -16,10 +16,10 @@ void FillRectangle(HPDF_Page page, const RgbColor& color, double x, double y, do
 
 void DrawPlotBackground(const Canvas& canvas, const ChartArea& area) {
   const ChartSettings& s = canvas.settings;
-  const RgbColor& from = s.ChartBackground.fromColor;
-  const RgbColor& to = s.ChartBackground.toColor;
+  if (!s.ChartBackground) return;
+  const RgbColor& from = s.ChartBackground->fromColor;
+  const RgbColor& to = s.ChartBackground->toColor;
   if (SameColor(from, s.Page.color) && SameColor(to, s.Page.color)) return;
-  if (from.red == kColorNotSet.red || to.red == kColorNotSet.red) return;
 
   const double width = area.right - area.left;
   const double height = area.top - area.bottom;
@@ -31,7 +31,7 @@ void DrawPlotBackground(const Canvas& canvas, const ChartArea& area) {
 
   // Band k takes the colour at k + 1 of 1..N: the first is exactly from, the last exactly to.
   const bool vertical = ValueAxisIsVertical(s);
-  const bool horizontal = s.Chart.style == kStyleBarHorizontal;
+  const bool horizontal = s.Chart.style == ChartStyle::kBarHorizontal;
   for (int k = 0; k < N && (vertical || horizontal); ++k) {
     const RgbColor color = GradientColor(from, to, 1, N, k + 1);
     if (vertical) {

@@ -12,8 +12,8 @@
 
 namespace corvane {
 
-// One font handle per standard font number 1..14; null for fonts the document did not load.
-using LoadedFonts = std::array<HPDF_Font, kFontCount + 1>;
+// One font handle per standard font, by FontIndex; null for fonts the document did not load.
+using LoadedFonts = std::array<HPDF_Font, kFontCount>;
 
 struct Canvas {
   HPDF_Page page;

@@ -13,8 +13,6 @@
 namespace corvane {
 namespace {
 
-enum LegendPosition : int { kAbove = 1, kBelow = 2, kLeft = 3, kRight = 4 };
-
 constexpr int kSeriesLegendColumns = 10;
 constexpr int kItemLegendColumns = 50;
 
@@ -76,7 +74,7 @@ Columns ChooseColumns(const std::vector<double>& textW, const LegendKind& kind, 
   const double A = m.A;
   const double ow = m.ow;
   Columns chosen = Measure(textW, 1, m);
-  if (kind.settings.position == kAbove || kind.settings.position == kBelow) {
+  if (kind.settings.position == LegendPosition::kAbove || kind.settings.position == LegendPosition::kBelow) {
     const double available = (area.right - area.left) - 2 * ow - 2 * A;
     for (int n = 2; n <= kind.Cmax; ++n) {
       Columns c = Measure(textW, n, m);
@@ -99,8 +97,8 @@ Columns ChooseColumns(const std::vector<double>& textW, const LegendKind& kind, 
 
 void DrawLegend(const Canvas& canvas, ChartArea& area, const LegendKind& kind) {
   const LegendSettings& settings = kind.settings;
-  const int position = settings.position;
-  if (position < kAbove || position > kRight || kind.E < 1) return;
+  if (!settings.position || kind.E < 1) return;
+  const LegendPosition position = *settings.position;
   const HPDF_Page page = canvas.page;
 
   ApplyFont(canvas, settings.font);
@@ -134,22 +132,22 @@ void DrawLegend(const Canvas& canvas, ChartArea& area, const LegendKind& kind) {
   double x = 0;
   double y = 0;
   switch (position) {
-    case kAbove:
+    case LegendPosition::kAbove:
       x = area.left + ((area.right - area.left) - boxW) / 2;
       y = area.top - boxH - A;
       area.top -= static_cast<int>(boxH + 2 * A);
       break;
-    case kBelow:
+    case LegendPosition::kBelow:
       x = area.left + ((area.right - area.left) - boxW) / 2;
       y = area.bottom + A;
       area.bottom += static_cast<int>(boxH + 2 * A);
       break;
-    case kLeft:
+    case LegendPosition::kLeft:
       x = area.left + A;
       y = sideY;
       area.left = static_cast<int>(x + boxW + A);
       break;
-    default:  // kRight
+    case LegendPosition::kRight:
       x = area.right - A - boxW;
       y = sideY;
       area.right = static_cast<int>(x - A);

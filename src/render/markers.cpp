@@ -21,32 +21,29 @@ void DiamondPath(PagePath& path, double x, double y, double r) {
 }
 
 // Builds the marker's path around (x, y); tells whether the shape is filled (else stroked).
-// An unknown shape builds nothing.
-bool MarkerPath(PagePath& path, double x, double y, double size, int shape) {
+bool MarkerPath(PagePath& path, double x, double y, double size, MarkerShape shape) {
   const double r = size / 2;
   switch (shape) {
-    case kMarkerFilledCircle:
-    case kMarkerOutlineCircle:
+    case MarkerShape::kFilledCircle:
+    case MarkerShape::kOutlineCircle:
       path.Circle(x, y, r);
       break;
-    case kMarkerFilledSquare:
-    case kMarkerOutlineSquare:
+    case MarkerShape::kFilledSquare:
+    case MarkerShape::kOutlineSquare:
       path.Rectangle(x - r, y - r, size, size);
       break;
-    case kMarkerCross:
+    case MarkerShape::kCross:
       path.MoveTo(x - r, y - r);
       path.LineTo(x + r, y + r);
       path.MoveTo(x + r, y - r);
       path.LineTo(x - r, y + r);
       break;
-    case kMarkerFilledDiamond:
-    case kMarkerOutlineDiamond:
+    case MarkerShape::kFilledDiamond:
+    case MarkerShape::kOutlineDiamond:
       DiamondPath(path, x, y, r);
       break;
-    default:
-      break;
   }
-  return shape == kMarkerFilledCircle || shape == kMarkerFilledSquare || shape == kMarkerFilledDiamond;
+  return !IsOutlineShape(shape);
 }
 
 void Paint(PagePath& path, bool filled, HPDF_Dict target) {
@@ -59,32 +56,30 @@ void Paint(PagePath& path, bool filled, HPDF_Dict target) {
 
 }  // namespace
 
-void SetMarkerPen(int shape, HPDF_Page page, const RgbColor& color, double thickness) {
+void SetMarkerPen(MarkerShape shape, HPDF_Page page, const RgbColor& color, double thickness) {
   switch (shape) {
-    case kMarkerFilledCircle:
-    case kMarkerFilledSquare:
-    case kMarkerFilledDiamond:
+    case MarkerShape::kFilledCircle:
+    case MarkerShape::kFilledSquare:
+    case MarkerShape::kFilledDiamond:
       SetFillColor(page, color);
       break;
-    case kMarkerOutlineCircle:
-    case kMarkerOutlineSquare:
-    case kMarkerCross:
-    case kMarkerOutlineDiamond:
+    case MarkerShape::kOutlineCircle:
+    case MarkerShape::kOutlineSquare:
+    case MarkerShape::kCross:
+    case MarkerShape::kOutlineDiamond:
       SetStrokeColor(page, color);
       HPDF_Page_SetLineWidth(page, static_cast<float>(thickness));
-      break;
-    default:
       break;
   }
 }
 
-void DrawMarker(double x, double y, double size, int shape, HPDF_Page page) {
+void DrawMarker(double x, double y, double size, MarkerShape shape, HPDF_Page page) {
   PagePath path;
   const bool filled = MarkerPath(path, x, y, size, shape);
   Paint(path, filled, page);
 }
 
-MarkerStamp::MarkerStamp(HPDF_Page page, int shape, double size, double thickness) : page_(page) {
+MarkerStamp::MarkerStamp(HPDF_Page page, MarkerShape shape, double size, double thickness) : page_(page) {
   PagePath path;
   const bool filled = MarkerPath(path, 0, 0, size, shape);
   if (path.empty()) return;

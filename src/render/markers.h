@@ -7,27 +7,17 @@
 
 #include <string>
 
+#include "model/chart_settings.h"
 #include "model/rgb_color.h"
 
 namespace corvane {
 
-// LineMarker.shape and MovingAverageMarker.shape.
-enum MarkerShape : int {
-  kMarkerFilledCircle = 1,
-  kMarkerOutlineCircle = 2,
-  kMarkerFilledSquare = 3,
-  kMarkerOutlineSquare = 4,
-  kMarkerCross = 5,
-  kMarkerFilledDiamond = 6,
-  kMarkerOutlineDiamond = 7,
-};
-
 // Filled shapes take the fill colour; stroked shapes the stroke colour and the thickness.
-void SetMarkerPen(int shape, HPDF_Page page, const RgbColor& color, double thickness);
+void SetMarkerPen(MarkerShape shape, HPDF_Page page, const RgbColor& color, double thickness);
 
 // One marker of the shape centred on (x, y): circles of diameter size, squares of side
 // size, a cross over the size x size square, diamonds with corners size / 2 from the centre.
-void DrawMarker(double x, double y, double size, int shape, HPDF_Page page);
+void DrawMarker(double x, double y, double size, MarkerShape shape, HPDF_Page page);
 
 // A marker drawn at many points: its path is written once, as a form of the page, and each
 // point only places the form, which keeps a chart of thousands of markers small. The form
@@ -35,7 +25,7 @@ void DrawMarker(double x, double y, double size, int shape, HPDF_Page page);
 class MarkerStamp {
  public:
   // thickness is the outline's, which the form's clipping box leaves room for.
-  MarkerStamp(HPDF_Page page, int shape, double size, double thickness);
+  MarkerStamp(HPDF_Page page, MarkerShape shape, double size, double thickness);
   void DrawAt(double x, double y);
 
  private:

@@ -21,14 +21,14 @@ void WriteText(HPDF_Page page, double angle, double x, double y, const std::stri
 }
 
 void ApplyFont(const Canvas& canvas, const FontSpec& spec) {
-  HPDF_Page_SetFontAndSize(canvas.page, canvas.fonts[spec.font], static_cast<float>(spec.size));
+  HPDF_Page_SetFontAndSize(canvas.page, canvas.fonts[FontIndex(spec.font)], static_cast<float>(spec.size));
   const bool filledOnly =
-      spec.textStyle == kTextStyleNormal ||
-      (spec.textStyle == kTextStyleStroke && SameColor(spec.fillColor, spec.strokeColor));
+      spec.textStyle == TextStyle::kNormal ||
+      (spec.textStyle == TextStyle::kStroke && SameColor(spec.fillColor, spec.strokeColor));
   if (filledOnly) {
     HPDF_Page_SetTextRenderingMode(canvas.page, HPDF_FILL);
     SetFillColor(canvas.page, spec.fillColor);
-  } else if (spec.textStyle == kTextStyleStroke) {
+  } else if (spec.textStyle == TextStyle::kStroke) {
     HPDF_Page_SetTextRenderingMode(canvas.page, HPDF_FILL_THEN_STROKE);
     SetStrokeColor(canvas.page, spec.strokeColor);
     SetFillColor(canvas.page, spec.fillColor);

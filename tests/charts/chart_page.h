@@ -24,7 +24,7 @@ using Rows = std::vector<std::vector<double>>;  // one row of series values per 
 // which the default settings leave whole as the plot: on the scale 0..4 a value v stands at
 // y = 100 + 100 v, and the n items of a line or area chart stand 400 / (n - 1) points apart.
 struct ChartPage {
-  ChartPage(int style, const Rows& rows) {
+  ChartPage(ChartStyle style, const Rows& rows) {
     t.settings.Chart.style = style;
     t.Fill(rows);
     t.run.scale = {0, 4, 4};
@@ -68,7 +68,7 @@ inline std::string PaintedIn(const std::vector<PdfOp>& ops, const std::string& c
 }
 
 // The path a chart of the rows paints after the colour operator, its settings set up first.
-inline std::string PathOf(int style, const Rows& rows, const std::function<void(ChartSettings&)>& setUp,
+inline std::string PathOf(ChartStyle style, const Rows& rows, const std::function<void(ChartSettings&)>& setUp,
                           const std::string& color) {
   ChartPage page(style, rows);
   if (setUp) setUp(page.t.settings);

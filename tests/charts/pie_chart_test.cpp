@@ -27,7 +27,7 @@ std::string PenPath(std::vector<testing::PdfOp> ops) {
 // Each slice: from the centre a line to where the previous arc ended, its arc, and back.
 TEST(PieChartTest, EachSliceIsOnePathFromTheCentreAroundItsArcAndBack) {
   // Arcs come in quarters from the slice's start, clockwise from the top.
-  ChartPage page(kStylePie, {{1}, {1}});
+  ChartPage page(ChartStyle::kPie, {{1}, {1}});
   EXPECT_EQ(PenPath(page.Draw()),
             "0 0 0 rg; 300 300 m; 300 300 l; 300 500 l; 500 300 c; 300 100 c; 300 300 l; f; "
             "0 0 0 rg; 300 300 m; 300 100 l; 300 100 l; 100 300 c; 300 500 c; 300 300 l; f");
@@ -35,14 +35,14 @@ TEST(PieChartTest, EachSliceIsOnePathFromTheCentreAroundItsArcAndBack) {
 
 // The library draws no arc of a whole turn: the disc is two half arcs, without a seam.
 TEST(PieChartTest, AWholeTurnIsTheWholeDiscInTwoHalves) {
-  ChartPage page(kStylePie, Rows{{5}});
-  page.t.settings.PieOutlineColor = {1, kBlack, 2};
+  ChartPage page(ChartStyle::kPie, Rows{{5}});
+  page.t.settings.PieOutlineColor = {true, kBlack, 2};
   EXPECT_EQ(PenPath(page.Draw()),
             "0 0 0 RG; 2 w; 0 0 0 rg; 300 499 m; 499 300 c; 300 101 c; 300 101 l; 101 300 c; 300 499 c; b");
 }
 
 TEST(PieChartTest, WithoutPieColoursEverySliceIsBlack) {
-  ChartPage page(kStylePie, Rows(60, {1}));
+  ChartPage page(ChartStyle::kPie, Rows(60, {1}));
   const auto fills = OpsNamed(page.Draw(), "rg");
   EXPECT_EQ(fills.size(), 60u);
   EXPECT_EQ(Written(fills).find_first_not_of("0 rg;"), std::string::npos);
@@ -51,15 +51,15 @@ TEST(PieChartTest, WithoutPieColoursEverySliceIsBlack) {
 // A slice running backwards fails as the library's own error; a sum of 0 leaves every slice
 // empty (tests/e2e/extreme_charts.txt draws it without an undefined number).
 TEST(PieChartTest, NegativeValuesFailAndASumOfZeroDrawsEmptySlices) {
-  ChartPage negative(kStylePie, {{1}, {-1}, {2}});
+  ChartPage negative(ChartStyle::kPie, {{1}, {-1}, {2}});
   try {
     negative.Draw();
     ADD_FAILURE() << "no error raised";
   } catch (const std::runtime_error& e) {
     EXPECT_STREQ(e.what(), "libharu error 0x1056 (0)");
   }
-  ChartPage zero(kStylePie, {{0}, {0}});
-  zero.t.settings.PieLabel.position = kPieLabelSpoke;
+  ChartPage zero(ChartStyle::kPie, {{0}, {0}});
+  zero.t.settings.PieLabel.position = PieLabelPosition::kSpoke;
   EXPECT_EQ(Written(zero.Draw(), "c"), "");
 }
 
@@ -71,10 +71,10 @@ TEST(PieChartTest, NegativeValuesFailAndASumOfZeroDrawsEmptySlices) {
 // the area: on the pie of radius 187 they reach from 51.95 to 548.05; those of the left half end at
 // their anchor.
 TEST(PieChartTest, LabelsAnchorByPlacementAndQuadrantAndOutsideOnesTakeRoom) {
-  ChartPage inside(kStylePie, Rows{{1}, {2}, {1}, {2}}), outside(kStylePie, Rows{{1}, {2}, {1}, {2}});
-  inside.t.settings.PieLabel.position = kPieLabelInside;
+  ChartPage inside(ChartStyle::kPie, Rows{{1}, {2}, {1}, {2}}), outside(ChartStyle::kPie, Rows{{1}, {2}, {1}, {2}});
+  inside.t.settings.PieLabel.position = PieLabelPosition::kInside;
   EXPECT_EQ(Written({OpsNamed(inside.Draw(), "Tm").front()}), "1 0 0 1 382.76 464.14 Tm");
-  outside.t.settings.PieLabel = {kPieLabelOutside, "TTTT of the long names", TimesRoman(10)};
+  outside.t.settings.PieLabel = {PieLabelPosition::kOutside, "TTTT of the long names", TimesRoman(10)};
   const auto placed = OpsNamed(outside.Draw(), "Tm");
   EXPECT_EQ(Written({placed.front(), placed.back()}), "1 0 0 1 378.5 433.6 Tm; 1 0 0 1 83.19 375 Tm");
   EXPECT_EQ(std::vector<int>({outside.area.left, outside.area.top, outside.area.right, outside.area.bottom}),

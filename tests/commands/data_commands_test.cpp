@@ -36,7 +36,7 @@ TEST(DatumCommandsTest, StoreItemsWithTheirSeriesCountAndForm) {
 // A run with a line chart chosen, so -Dataset may be used, and a folder for its files.
 class DatasetTest : public ::testing::Test {
  protected:
-  DatasetTest() { t.settings.Chart.style = kStyleLineStandard; }
+  DatasetTest() { t.settings.Chart.style = ChartStyle::kLineStandard; }
   int Read(const std::string& contents) {
     t.data = DataTable{};
     path = dir.Write("data.csv", contents);

@@ -29,7 +29,7 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 class DocumentBuilderTest : public ::testing::Test {
  protected:
   DocumentBuilderTest() {
-    t.settings.Chart.style = kStylePie;
+    t.settings.Chart.style = ChartStyle::kPie;
     t.data.count = 1;
     t.data.items.resize(1);
     t.settings.Output = dir.File("chart");
@@ -52,16 +52,19 @@ class DocumentBuilderTest : public ::testing::Test {
 // Times-Roman per 1000 units: ascender 683, descender 217, blank 250; "Sales" is 2111 wide and
 // "Q3" 1222. The heading is 18 points, the subheading 14, on an 800 x 600 page.
 TEST(DrawHeadingsTest, PlacesTheHeadingsAndTakesTheirRoomFromTheChartArea) {
+  using enum VerticalAlignment;
+  using enum HorizontalAlignment;
   struct Case {
     const char *title, *subject;
-    int vertical, horizontal;  // 3 bottom, else top; 1 left, 2 centre, 3 right
+    VerticalAlignment vertical;
+    HorizontalAlignment horizontal;
     Lines texts;            // each with where it starts
     std::vector<int> area;  // left, top, right, bottom
   } cases[] = {
-      {"Sales", "Q3", 2, 1, {"Sales 2.25 579.894", "Q3 1.75 563.388"}, {4, 555, 796, 3}},
-      {"Sales", "Q3", 3, 2, {"Sales 381.001 24.318", "Q3 391.446 7.812"}, {4, 597, 796, 44}},
-      {"", "Q3", 1, 3, {"Q3 781.142 587.4"}, {3, 581, 797, 3}},
-      {"", "", 3, 1, {}, {5, 595, 795, 5}},
+      {"Sales", "Q3", kTop, kLeft, {"Sales 2.25 579.894", "Q3 1.75 563.388"}, {4, 555, 796, 3}},
+      {"Sales", "Q3", kBottom, kCentre, {"Sales 381.001 24.318", "Q3 391.446 7.812"}, {4, 597, 796, 44}},
+      {"", "Q3", kTop, kRight, {"Q3 781.142 587.4"}, {3, 581, 797, 3}},
+      {"", "", kBottom, kLeft, {}, {5, 595, 795, 5}},
   };
   for (const Case& c : cases) {
     TestRun t;
@@ -79,8 +82,8 @@ TEST(DrawHeadingsTest, PlacesTheHeadingsAndTakesTheirRoomFromTheChartArea) {
 // Nothing in the file varies from run to run unless a date or a password is asked for.
 TEST_F(DocumentBuilderTest, IsReproducibleAndLoadsOnlyTheFontsInUseAndTimesRoman) {
   t.settings.Title = "Sales";
-  t.settings.FontUsed[2] = 1;   // Courier-Bold
-  t.settings.FontUsed[14] = 1;  // ZapfDingbats
+  t.settings.FontUsed[FontIndex(StandardFont::kCourierBold)] = true;
+  t.settings.FontUsed[FontIndex(StandardFont::kZapfDingbats)] = true;
   const std::string pdf = Build();
   std::set<std::string> fonts;
   for (std::size_t at = 0; (at = pdf.find("/BaseFont /", at)) != std::string::npos;) {
@@ -114,7 +117,7 @@ TEST_F(DocumentBuilderTest, DatesTheDocumentWithItsOffsetFromUtc) {
       {{{2027, 1, 1, 0, 30, 0}, {2026, 12, 31, 23, 30, 0}}, "D:20270101003000+01'00'"},
       {{{2026, 12, 31, 20, 0, 0}, {2027, 1, 1, 1, 0, 0}}, "D:20261231200000-05'00'"},
   };
-  t.settings.CreationDate = 1;
+  t.settings.CreationDate = true;
   for (const auto& [now, date] : cases) {
     t.clock.moment = now;
     EXPECT_TRUE(Contains(Build(), std::string("/CreationDate (") + date + ")")) << date;

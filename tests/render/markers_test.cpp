@@ -18,14 +18,14 @@ TEST(MarkersTest, EachShapeSetsItsPenAndPaintsOnePath) {
   const std::string cross = "95 195 m\n105 205 l\n105 195 m\n95 205 l\n";
   // Closed by returning to the first point, not by a close-path operator.
   const std::string diamond = "100 195 m\n95 200 l\n100 205 l\n105 200 l\n100 195 l\n";
-  // By shape number; 0 and 8 draw nothing.
-  const std::string expected[] = {"", fill + circle + "f\n", stroke + circle + "S\n", fill + square + "f\n",
+  // In the order of MarkerShape.
+  const std::string expected[] = {fill + circle + "f\n", stroke + circle + "S\n", fill + square + "f\n",
                                   stroke + square + "S\n", stroke + cross + "S\n", fill + diamond + "f\n",
-                                  stroke + diamond + "S\n", ""};
-  for (int shape = 0; shape <= 8; ++shape) {
+                                  stroke + diamond + "S\n"};
+  for (int shape = 0; shape < 7; ++shape) {
     testing::PdfPage pdf;
-    SetMarkerPen(shape, pdf.page, {0.25f, 0.5f, 1}, 2.5);
-    DrawMarker(100, 200, 10, shape, pdf.page);
+    SetMarkerPen(static_cast<MarkerShape>(shape), pdf.page, {0.25f, 0.5f, 1}, 2.5);
+    DrawMarker(100, 200, 10, static_cast<MarkerShape>(shape), pdf.page);
     std::string got;
     for (const auto& op : pdf.Ops()) got += (op.op == "c" ? "c\n" : testing::Describe({op}));
     EXPECT_EQ(got, expected[shape]) << "shape " << shape;
@@ -51,7 +51,8 @@ std::string FormOf(HPDF_Page page, const char* name, std::string& box) {
 // A stamp's form is the marker drawn once at the origin, in a box with room for its outline,
 // and each placement moves it to its point.
 TEST(MarkersTest, AStampPlacesTheMarkerDrawnAtTheOrigin) {
-  for (int shape = 1; shape <= 7; ++shape) {
+  for (int number = 0; number < 7; ++number) {
+    const auto shape = static_cast<MarkerShape>(number);
     testing::PdfPage direct, stamped;
     DrawMarker(0, 0, 10, shape, direct.page);
     MarkerStamp stamp(stamped.page, shape, 10, 2.5);
@@ -62,7 +63,7 @@ TEST(MarkersTest, AStampPlacesTheMarkerDrawnAtTheOrigin) {
     std::string box;
     EXPECT_EQ(testing::Describe(testing::ParseContent(FormOf(stamped.page, "X1", box))),
               testing::Describe(direct.Ops()))
-        << "shape " << shape;
+        << "shape " << number;
     EXPECT_EQ(box, "-21 -21 21 21 ");
   }
 }

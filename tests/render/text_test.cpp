@@ -14,16 +14,16 @@ namespace {
 // The stroke colour and mode are set only when the outline shows: Stroke in another colour.
 TEST(TextTest, ApplyFontSetsModeAndColoursByStyle) {
   // Text style and stroke colour of a red 12-point Helvetica-Bold, and what is set on the page.
-  const std::tuple<int, RgbColor, const char*> cases[] = {
-      {kTextStyleNormal, {0, 0, 1}, "/F1 12 Tf\n0 Tr\n1 0 0 rg\n"},
-      {kTextStyleStroke, {0, 0, 1}, "/F1 12 Tf\n2 Tr\n0 0 1 RG\n1 0 0 rg\n"},
-      {kTextStyleStroke, {1, 0, 0}, "/F1 12 Tf\n0 Tr\n1 0 0 rg\n"},
+  const std::tuple<TextStyle, RgbColor, const char*> cases[] = {
+      {TextStyle::kNormal, {0, 0, 1}, "/F1 12 Tf\n0 Tr\n1 0 0 rg\n"},
+      {TextStyle::kStroke, {0, 0, 1}, "/F1 12 Tf\n2 Tr\n0 0 1 RG\n1 0 0 rg\n"},
+      {TextStyle::kStroke, {1, 0, 0}, "/F1 12 Tf\n0 Tr\n1 0 0 rg\n"},
   };
   for (const auto& [style, stroke, expected] : cases) {
     testing::TestRun t;
     testing::PdfPage pdf;
-    ApplyFont(pdf.CanvasFor(t.run), FontSpec{12, 6, {1, 0, 0}, style, stroke});
-    EXPECT_EQ(testing::Describe(pdf.Ops()), expected) << style;
+    ApplyFont(pdf.CanvasFor(t.run), FontSpec{12, StandardFont::kHelveticaBold, {1, 0, 0}, style, stroke});
+    EXPECT_EQ(testing::Describe(pdf.Ops()), expected);
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "commands/keyword_tables.h"
 
 namespace corvane::testing {
 namespace {
@@ -18,8 +17,8 @@ void ThrowOnError(HPDF_STATUS error, HPDF_STATUS detail, void*) {
 
 PdfPage::PdfPage(float width, float height) : doc(HPDF_New(ThrowOnError, nullptr)) {
   HPDF_SetCompressionMode(doc, HPDF_COMP_NONE);
-  for (int font = 1; font <= kFontCount; ++font) {
-    fonts[font] = HPDF_GetFont(doc, FontName(font), "WinAnsiEncoding");
+  for (int font = 0; font < kFontCount; ++font) {
+    fonts[font] = HPDF_GetFont(doc, kStandardFontNames[font], "WinAnsiEncoding");
   }
   page = HPDF_AddPage(doc);
   HPDF_Page_SetWidth(page, width);
