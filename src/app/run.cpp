@@ -1,5 +1,6 @@
 #include "app/run.h"
 
+#include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "model/scale.h"
 #include "pdf/document_builder.h"
@@ -7,7 +8,14 @@
 namespace corvane {
 
 int RunSequence(Run& run, std::string commandLine) {
-  if (ProcessCommands(run, commandLine.data()) != 0) return 1;
+  if (PrepareChart(run, std::move(commandLine)) != 0) return 1;
+  DocumentRun document = run.Document();
+  return MakePDF(document);
+}
+
+int PrepareChart(Run& run, std::string commandLine) {
+  CommandContext commands{run.settings, run.data, run.log};
+  if (ProcessCommands(commands, commandLine.data()) != 0) return 1;
 
   const ChartSettings& s = run.settings;
   if (!s.Chart.type) {
@@ -34,7 +42,7 @@ int RunSequence(Run& run, std::string commandLine) {
   run.log.LogMessage("Data items in chart: %d", run.data.count);
   SortData(run.data);
   run.scale = ComputeScale(run.settings, run.data);
-  return MakePDF(run);
+  return 0;
 }
 
 }  // namespace corvane

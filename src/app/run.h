@@ -3,30 +3,34 @@
 #pragma once
 
 #include <cstdio>
-#include <memory>
 #include <string>
 
 #include "app/run_log.h"
 #include "model/chart_settings.h"
 #include "model/data_table.h"
 #include "model/scale_range.h"
+#include "pdf/document_run.h"
 
 namespace corvane {
 
 struct Run {
   Run(const Clock& clock, std::FILE* out) : log(clock, out) {}
 
+  // The run as the document builder sees it.
+  DocumentRun Document() { return DocumentRun{settings, data, scale, log.clock(), log}; }
+
   ChartSettings settings;
   DataTable data;
   ScaleRange scale;
   RunLog log;
-  int optionsDepth = 0;  // options files being read, one inside the other
-  // When set, the PDF is built into this string instead of being saved (for the fuzz target).
-  std::string* pdfInMemory = nullptr;
 };
 
-// The run sequence: reads the command text, checks that a chart can be drawn, sorts, scales
-// and builds the PDF. Returns the exit code: 0 when the PDF was saved, 1 otherwise.
+// The run sequence: PrepareChart, then the PDF built and saved. Returns the exit code: 0 when
+// the PDF was saved, 1 otherwise.
 int RunSequence(Run& run, std::string commandLine);
+
+// Reads the command text, checks that a chart can be drawn, sorts and scales. Returns 0 when
+// the document can be built, 1 after logging why not.
+int PrepareChart(Run& run, std::string commandLine);
 
 }  // namespace corvane

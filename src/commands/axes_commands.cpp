@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
 #include "commands/value_parsers.h"
@@ -27,7 +27,7 @@ constexpr PercentMessages kEitherSideMessages{"ERROR: AxesScale - percent either
                                               "ERROR: AxesScale - percent either side value invalid"};
 
 // Axis lines and grid lines take the same width and colour, each under its own name.
-const char* ReadLineWidthAndColor(Run& run, const char* pos, const char* command, double& width,
+const char* ReadLineWidthAndColor(CommandContext& run, const char* pos, const char* command, double& width,
                                   RgbColor& color) {
   const char* p = ParseReal(pos, width);
   if (p == nullptr) return Fail(run, "ERROR: %s - no width", command);
@@ -53,7 +53,7 @@ int LeadingInteger(const std::string& token) {
   return static_cast<int>(negative ? -value : value);
 }
 
-const char* ReadPercent(Run& run, const char* pos, int& percent, const PercentMessages& messages) {
+const char* ReadPercent(CommandContext& run, const char* pos, int& percent, const PercentMessages& messages) {
   std::string token;
   const char* p = ReadTokenOrFail(run, pos, token, 20, messages.missing, messages.tooLong);
   if (p == nullptr) return nullptr;
@@ -65,7 +65,7 @@ const char* ReadPercent(Run& run, const char* pos, int& percent, const PercentMe
 
 }  // namespace
 
-const char* AxesLineCommand(Run& run, const char* args) {
+const char* AxesLineCommand(CommandContext& run, const char* args) {
   auto& axesLine = run.settings.AxesLine;
   const char* p = ReadLineWidthAndColor(run, args, "AxesLine", axesLine.width, axesLine.color);
   if (p == nullptr) return nullptr;
@@ -79,7 +79,7 @@ const char* AxesLineCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* AxesScaleCommand(Run& run, const char* args) {
+const char* AxesScaleCommand(CommandContext& run, const char* args) {
   auto& scale = run.settings.AxesScale;
   std::string word;
   const char* p = ReadTokenOrFail(run, args, word, 20, "ERROR: AxesScale - not specified",
@@ -107,22 +107,22 @@ const char* AxesScaleCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* AxesDivisionsCommand(Run& run, const char* args) {
+const char* AxesDivisionsCommand(CommandContext& run, const char* args) {
   return ReadIntegerOrFail(run, args, run.settings.AxesDivisions, 1, 100,
                            "ERROR: AxesDivisions - between 1-100 inclusive");
 }
 
-const char* LabelSpacingCommand(Run& run, const char* args) {
+const char* LabelSpacingCommand(CommandContext& run, const char* args) {
   return ReadIntegerOrFail(run, args, run.settings.LabelSpacing, 1, 50,
                            "ERROR: LabelSpacing - between 1-50 inclusive");
 }
 
-const char* DecimalPointsCommand(Run& run, const char* args) {
+const char* DecimalPointsCommand(CommandContext& run, const char* args) {
   return ReadIntegerOrFail(run, args, run.settings.DecimalPoints, 0, 9,
                            "ERROR: DecimalPoints - between 0-9 inclusive");
 }
 
-const char* AxesGridLineStyleCommand(Run& run, const char* args) {
+const char* AxesGridLineStyleCommand(CommandContext& run, const char* args) {
   auto& style = run.settings.AxesGridLineStyle;
   const char* p = ParseInteger(args, style.dashOn);
   p = ParseInteger(p, style.dashOff);
@@ -134,7 +134,7 @@ const char* AxesGridLineStyleCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* AxesGridLineCommand(Run& run, const char* args) {
+const char* AxesGridLineCommand(CommandContext& run, const char* args) {
   auto& gridLine = run.settings.AxesGridLine;
   return ReadLineWidthAndColor(run, args, "AxesGridLine", gridLine.width, gridLine.color);
 }

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
@@ -61,7 +61,7 @@ bool IsPageSize(int points) { return points >= kMinPageSize && points <= kMaxPag
 
 }  // namespace
 
-const char* ChartCommand(Run& run, const char* args) {
+const char* ChartCommand(CommandContext& run, const char* args) {
   auto& chart = run.settings.Chart;
   if (chart.type) return Fail(run, "ERROR: Chart - type already specified");
 
@@ -83,7 +83,7 @@ const char* ChartCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* ChartBackgroundCommand(Run& run, const char* args) {
+const char* ChartBackgroundCommand(CommandContext& run, const char* args) {
   // The colour reader leaves an unreadable colour as it was; the preset makes that invalid.
   RgbColor from = kColorNotSet;
   RgbColor to = kColorNotSet;
@@ -99,7 +99,7 @@ const char* ChartBackgroundCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* PageCommand(Run& run, const char* args) {
+const char* PageCommand(CommandContext& run, const char* args) {
   auto& page = run.settings.Page;
   // Preset so that a missing colour fails the colour check.
   page.width = -1;
@@ -130,7 +130,7 @@ const char* PageCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* ChartHeadingCommand(Run& run, const char* args) {
+const char* ChartHeadingCommand(CommandContext& run, const char* args) {
   auto& heading = run.settings.ChartHeading;
   std::string word;
   const char* p = ReadTokenOrFail(run, args, word, kMaxAlignmentLength,

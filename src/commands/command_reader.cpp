@@ -1,6 +1,6 @@
 #include "commands/command_reader.h"
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/command_table.h"
 
 namespace corvane {
@@ -45,7 +45,7 @@ const char* ReadLabel(const char* pos, std::string& buffer) {
   return token.next;
 }
 
-int ProcessCommands(Run& run, char* text) {
+int ProcessCommands(CommandContext& run, char* text) {
   char* p = text;
   for (;;) {
     while (IsBlank(*p)) ++p;

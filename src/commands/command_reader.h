@@ -8,7 +8,7 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
 
 // What a token reader leaves in the buffer when the token is longer than allowed, so a
 // handler can tell a token that is too long from one that is missing.
@@ -31,6 +31,6 @@ const char* ReadLabel(const char* pos, std::string& buffer);
 
 // Processes every item of the text. Returns 0 when all succeeded, 1 after the first error,
 // which has already been logged.
-int ProcessCommands(Run& run, char* text);
+int ProcessCommands(CommandContext& run, char* text);
 
 }  // namespace corvane

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/data_values.h"
 #include "commands/handler_support.h"
@@ -20,7 +20,7 @@ constexpr std::size_t kDatasetLineLimit = 199;
 
 // Logs the message for an item whose form disagrees with the table's; true when it did.
 // The values are read all the same, in the table's form, which then fails on them.
-bool ReportFormMismatch(Run& run, FormCheck check, const std::string& command) {
+bool ReportFormMismatch(CommandContext& run, FormCheck check, const std::string& command) {
   switch (check) {
     case FormCheck::kAgrees:
       return false;
@@ -35,7 +35,7 @@ bool ReportFormMismatch(Run& run, FormCheck check, const std::string& command) {
 }
 
 // Logs the failure of a dataset line and returns false.
-bool FailLine(Run& run, ValueError error, int lineNumber, const std::string& name) {
+bool FailLine(CommandContext& run, ValueError error, int lineNumber, const std::string& name) {
   const char* file = name.c_str();
   switch (error) {
     case ValueError::kTooMany:
@@ -55,7 +55,7 @@ bool FailLine(Run& run, ValueError error, int lineNumber, const std::string& nam
 
 // Appends the item of one dataset line (the line end already removed, not empty); returns
 // false after logging why it could not.
-bool ReadDatasetLine(Run& run, const std::string& line, int lineNumber, const std::string& name) {
+bool ReadDatasetLine(CommandContext& run, const std::string& line, int lineNumber, const std::string& name) {
   DataTable& data = run.data;
   const std::string& separator = run.settings.DataSeparator;
   const std::size_t at = line.find(separator);
@@ -94,7 +94,7 @@ bool ReadDatasetLine(Run& run, const std::string& line, int lineNumber, const st
 }
 
 // Reads the file's lines into the table until it ends or the table is full.
-bool ReadDataset(Run& run, TextFileReader& file, const std::string& name) {
+bool ReadDataset(CommandContext& run, TextFileReader& file, const std::string& name) {
   DataTable& data = run.data;
   // A table that is already full takes nothing more, and that is no error.
   if (data.count == kMaxItems) return true;
@@ -126,7 +126,7 @@ bool ReadDataset(Run& run, TextFileReader& file, const std::string& name) {
 
 }  // namespace
 
-const char* DataSortCommand(Run& run, const char* args) {
+const char* DataSortCommand(CommandContext& run, const char* args) {
   std::string word;
   const char* p = ReadTokenOrFail(run, args, word, kMaxKeywordLength, "ERROR: DataSort - field not specified",
                                   "ERROR: DataSort - field too long");
@@ -144,7 +144,7 @@ const char* DataSortCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* DataSeparatorCommand(Run& run, const char* args) {
+const char* DataSeparatorCommand(CommandContext& run, const char* args) {
   std::string separator;
   const char* p = ReadTokenOrFail(run, args, separator, kMaxSeparatorLength,
                                   "ERROR: DataSeparator - not specified", "ERROR: DataSeparator - too long");
@@ -153,7 +153,7 @@ const char* DataSeparatorCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* DatumCommand(Run& run, const char* args) {
+const char* DatumCommand(CommandContext& run, const char* args) {
   DataTable& data = run.data;
   if (data.count == kMaxItems) return Fail(run, "ERROR: Datum - too many");
   std::string label;
@@ -182,7 +182,7 @@ const char* DatumCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* DatumSeriesCommand(Run& run, const char* args, int series) {
+const char* DatumSeriesCommand(CommandContext& run, const char* args, int series) {
   DataTable& data = run.data;
   if (data.count == 0) return Fail(run, "ERROR: Datum%d - cannot set until -Datum has been used", series);
   // From now on every item carries this many values.
@@ -206,7 +206,7 @@ const char* DatumSeriesCommand(Run& run, const char* args, int series) {
   return p;
 }
 
-const char* DatasetCommand(Run& run, const char* args) {
+const char* DatasetCommand(CommandContext& run, const char* args) {
   std::string name;
   const char* next = ReadTokenOrFail(run, args, name, kMaxFileNameLength, "ERROR: Dataset - no filename",
                                      "ERROR: Dataset - filename too long");

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
@@ -19,7 +19,7 @@ bool StartsColor(char c) { return (c >= '0' && c <= '9') || c == '.' || c == '#'
 
 bool IsValidThickness(double value) { return value > 0.0 && value <= 100.0; }
 
-const char* LineCommand(Run& run, const char* args) {
+const char* LineCommand(CommandContext& run, const char* args) {
   auto& line = run.settings.Line;
   const char* p = args;
   for (int n = 1;; ++n) {
@@ -46,7 +46,7 @@ const char* LineCommand(Run& run, const char* args) {
   }
 }
 
-const char* LineMarkerCommand(Run& run, const char* args) {
+const char* LineMarkerCommand(CommandContext& run, const char* args) {
   auto& marker = run.settings.LineMarker;
   const char* p = args;
   for (int n = 1;; ++n) {
@@ -94,7 +94,7 @@ const char* LineMarkerCommand(Run& run, const char* args) {
   }
 }
 
-const char* AreaCommand(Run& run, const char* args) {
+const char* AreaCommand(CommandContext& run, const char* args) {
   auto& area = run.settings.Area;
   const char* p = ParseColor(args, area.lineColor);
   if (!IsValidColor(area.lineColor)) return Fail(run, "ERROR: Area - line color is not valid");

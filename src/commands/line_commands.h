@@ -4,11 +4,11 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
 
-const char* LineCommand(Run& run, const char* args);
-const char* LineMarkerCommand(Run& run, const char* args);
-const char* AreaCommand(Run& run, const char* args);
+const char* LineCommand(CommandContext& run, const char* args);
+const char* LineMarkerCommand(CommandContext& run, const char* args);
+const char* AreaCommand(CommandContext& run, const char* args);
 
 // Line thicknesses, widths and marker sizes must be greater than 0.0 and at most 100.0.
 bool IsValidThickness(double value);

@@ -3,12 +3,12 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
 
 // Options files may include one another; deeper nesting than this is refused, so a file
 // that includes itself fails instead of recursing without end.
 inline constexpr int kMaxOptionsDepth = 32;
 
-const char* OptionsCommand(Run& run, const char* args);
+const char* OptionsCommand(CommandContext& run, const char* args);
 
 }  // namespace corvane

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
@@ -13,7 +13,7 @@ namespace corvane {
 namespace {
 
 // Every reference line starts with its colour and thickness, reported under its own name.
-const char* ReadColorAndThickness(Run& run, const char* pos, const char* command, RgbColor& color,
+const char* ReadColorAndThickness(CommandContext& run, const char* pos, const char* command, RgbColor& color,
                                   double& thickness) {
   const char* p = ParseColor(pos, color);
   if (!IsValidColor(color)) return Fail(run, "ERROR: %s - color is not valid", command);
@@ -27,7 +27,7 @@ const char* ReadColorAndThickness(Run& run, const char* pos, const char* command
 }
 
 // A label may be an empty pair of quotes, which means no label text.
-const char* ReadLabelOrFail(Run& run, const char* pos, std::string& label, const char* command) {
+const char* ReadLabelOrFail(CommandContext& run, const char* pos, std::string& label, const char* command) {
   const char* p = ReadLabel(pos, label);
   if (p == nullptr) {
     return label == TooLongMarker ? Fail(run, "ERROR: %s - label too long", command)
@@ -38,7 +38,7 @@ const char* ReadLabelOrFail(Run& run, const char* pos, std::string& label, const
 
 }  // namespace
 
-const char* LineOfBestFitCommand(Run& run, const char* args) {
+const char* LineOfBestFitCommand(CommandContext& run, const char* args) {
   auto& line = run.settings.LineOfBestFit;
   const char* p = ReadColorAndThickness(run, args, "LineOfBestFit", line.color, line.thickness);
   if (p == nullptr) return nullptr;
@@ -46,7 +46,7 @@ const char* LineOfBestFitCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* AverageLineCommand(Run& run, const char* args) {
+const char* AverageLineCommand(CommandContext& run, const char* args) {
   auto& line = run.settings.AverageLine;
   const char* p = ReadColorAndThickness(run, args, "AverageLine", line.color, line.thickness);
   if (p == nullptr) return nullptr;
@@ -56,7 +56,7 @@ const char* AverageLineCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* TargetLineCommand(Run& run, const char* args) {
+const char* TargetLineCommand(CommandContext& run, const char* args) {
   auto& line = run.settings.TargetLine;
   const char* p = ReadColorAndThickness(run, args, "TargetLine", line.color, line.thickness);
   if (p == nullptr) return nullptr;
@@ -69,7 +69,7 @@ const char* TargetLineCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* MovingAverageLineCommand(Run& run, const char* args) {
+const char* MovingAverageLineCommand(CommandContext& run, const char* args) {
   auto& line = run.settings.MovingAverageLine;
   const char* p = ReadIntegerOrFail(run, args, line.samples, 2, 100,
                                     "ERROR: MovingAverageLine - samples must be between 2 and 100");
@@ -80,7 +80,7 @@ const char* MovingAverageLineCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* MovingAverageMarkerCommand(Run& run, const char* args) {
+const char* MovingAverageMarkerCommand(CommandContext& run, const char* args) {
   auto& marker = run.settings.MovingAverageMarker;
   std::string word;
   const char* p = ReadTokenOrFail(run, args, word, 19, "ERROR: MovingAverageMarker - shape not specified",

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
@@ -22,23 +22,23 @@ bool IsLegendWidth(double width) { return width > 0.0 && width <= 10.0; }
 
 }  // namespace
 
-const char* HeadingTitleCommand(Run& run, const char* args) {
+const char* HeadingTitleCommand(CommandContext& run, const char* args) {
   return ParseFontSpec(run, "HeadingTitle", run.settings.HeadingTitle, args);
 }
 
-const char* HeadingSubTitleCommand(Run& run, const char* args) {
+const char* HeadingSubTitleCommand(CommandContext& run, const char* args) {
   return ParseFontSpec(run, "HeadingSubTitle", run.settings.HeadingSubTitle, args);
 }
 
-const char* AxesLabelXCommand(Run& run, const char* args) {
+const char* AxesLabelXCommand(CommandContext& run, const char* args) {
   return ParseFontSpec(run, "AxesLabelX", run.settings.AxesLabelX, args);
 }
 
-const char* AxesLabelYCommand(Run& run, const char* args) {
+const char* AxesLabelYCommand(CommandContext& run, const char* args) {
   return ParseFontSpec(run, "AxesLabelY", run.settings.AxesLabelY, args);
 }
 
-const char* AxesCaptionXCommand(Run& run, const char* args) {
+const char* AxesCaptionXCommand(CommandContext& run, const char* args) {
   auto& caption = run.settings.AxesCaptionX;
   const char* p = ParseFontSpec(run, "AxesCaptionX", caption.font, args);
   if (p == nullptr) return nullptr;
@@ -59,7 +59,7 @@ const char* AxesCaptionXCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* AxesCaptionYCommand(Run& run, const char* args) {
+const char* AxesCaptionYCommand(CommandContext& run, const char* args) {
   auto& caption = run.settings.AxesCaptionY;
   const char* p = ParseFontSpec(run, "AxesCaptionY", caption.font, args);
   if (p == nullptr) return nullptr;
@@ -81,7 +81,7 @@ const char* AxesCaptionYCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* LegendCommand(Run& run, const char* args) {
+const char* LegendCommand(CommandContext& run, const char* args) {
   auto& legend = run.settings.Legend;
   std::string word;
   const char* p = ReadTokenOrFail(run, args, word, kMaxLegendPositionLength,
@@ -112,7 +112,7 @@ const char* LegendCommand(Run& run, const char* args) {
   return ParseFontSpec(run, "Legend", legend.font, p);
 }
 
-const char* DataSeriesLegendCommand(Run& run, const char* args) {
+const char* DataSeriesLegendCommand(CommandContext& run, const char* args) {
   auto& legend = run.settings.DataSeriesLegend;
   std::string word;
   const char* p = ReadTokenOrFail(run, args, word, kMaxLegendPositionLength,
@@ -142,7 +142,7 @@ const char* DataSeriesLegendCommand(Run& run, const char* args) {
   return ParseFontSpec(run, "DataSeriesLegend", legend.font, p);
 }
 
-const char* AxesLabelYPositionCommand(Run& run, const char* args) {
+const char* AxesLabelYPositionCommand(CommandContext& run, const char* args) {
   std::string word;
   const char* p = ReadTokenOrFail(run, args, word, kMaxYLabelPositionLength,
                                   "ERROR: AxesLabelYPosition - field not specified",
@@ -154,7 +154,7 @@ const char* AxesLabelYPositionCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* DataSeriesLabelCommand(Run& run, const char* args) {
+const char* DataSeriesLabelCommand(CommandContext& run, const char* args) {
   auto& labels = run.settings.DataSeriesLabel;
   const char* p = args;
   for (int number = 1;; ++number) {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
@@ -90,7 +90,7 @@ const char* ParseColor(const char* pos, RgbColor& target) {
   return p;
 }
 
-const char* ParseFontSpec(Run& run, const char* commandName, FontSpec& target, const char* pos) {
+const char* ParseFontSpec(CommandContext& run, const char* commandName, FontSpec& target, const char* pos) {
   const char* p = ParseInteger(pos, target.size);
   if (target.size < 1 || target.size > 300) {
     return Fail(run, "ERROR: %s - size must be between 1 and 300 inclusive", commandName);

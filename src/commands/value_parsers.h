@@ -10,7 +10,7 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
 
 // Never fails: a missing integer reads as 0 and a malformed one as -1 (the returned
 // position is then the offending character). Numbers too large for 32 bits read as a value
@@ -30,6 +30,6 @@ inline constexpr RgbColor kColorNotSet{-1.0f, -1.0f, -1.0f};
 
 // Size, font name, fill colour, text style and, for Stroke, a stroke colour. Logs the
 // failure with the command's name and returns null; fields read before it keep their values.
-const char* ParseFontSpec(Run& run, const char* commandName, FontSpec& target, const char* pos);
+const char* ParseFontSpec(CommandContext& run, const char* commandName, FontSpec& target, const char* pos);
 
 }  // namespace corvane

@@ -11,7 +11,6 @@
 #include <string_view>
 #include <tuple>
 
-#include "app/run.h"
 #include "charts/chart_plotter.h"
 #include "pdf/pdf_errors.h"
 #include "platform/compare.h"
@@ -192,7 +191,7 @@ bool WrittenWhole(const std::string& path, int& error) {
 // leave a truncated PDF where the user's previous file was. The document goes to a new
 // file in the same folder instead, which replaces the output only once it is complete.
 // Failures are reported as the library reports its own and abandon the document.
-void SaveReplacing(Run& run, HPDF_Doc doc, const std::string& path) {
+void SaveReplacing(DocumentRun& run, HPDF_Doc doc, const std::string& path) {
   TemporaryFile temp{FolderOf(path) + ".corvane-XXXXXX"};
   const int fd = mkstemp(temp.path.data());
   if (fd < 0) {
@@ -226,13 +225,13 @@ void SaveToMemory(HPDF_Doc doc, std::string& pdf) {
 
 // Everything between creating and freeing the document. Library failures leave it by the
 // exception of PdfErrorHandler.
-void BuildAndSave(Run& run, HPDF_Doc doc, const std::string& fileName) {
+void BuildAndSave(DocumentRun& run, HPDF_Doc doc, const std::string& fileName, std::string* pdfInMemory) {
   const ChartSettings& s = run.settings;
   HPDF_SetCompressionMode(doc, HPDF_COMP_ALL);
   ApplyEncryption(doc, s);
   run.log.LogMessage("Creating PDF structure in memory...");
   const LoadedFonts fonts = LoadFonts(doc, s);
-  if (s.CreationDate) SetCreationDate(doc, run.log.clock().Now());
+  if (s.CreationDate) SetCreationDate(doc, run.clock.Now());
   ApplyViewerSettings(doc, s);
   ApplyInformation(doc, s);
   HPDF_Outline root = CreateOutlineRoot(doc, s);
@@ -258,12 +257,41 @@ void BuildAndSave(Run& run, HPDF_Doc doc, const std::string& fileName) {
     HPDF_Outline_SetDestination(entry, destination);
   }
   run.log.LogMessage("Saving PDF to [%s]", fileName.c_str());
-  if (run.pdfInMemory != nullptr) {
-    SaveToMemory(doc, *run.pdfInMemory);
+  if (pdfInMemory != nullptr) {
+    SaveToMemory(doc, *pdfInMemory);
   } else {
     SaveReplacing(run, doc, NativePath(fileName));
   }
   run.log.LogMessage("Save complete");
+}
+
+// MakePDF, with the document kept in pdfInMemory instead of saved when that is given.
+int MakeDocument(DocumentRun& run, std::string* pdfInMemory) {
+  const std::string fileName = PdfFileName(run.settings.Output);
+  HPDF_Doc doc = HPDF_New(PdfErrorHandler, &run);
+  if (doc == nullptr) {
+    run.log.LogMessage("MakePDF error: Could not create object HPDF_Doc");
+    run.log.ErrorsOnly("Could not create object HPDF_Doc");
+    return 1;
+  }
+  try {
+    BuildAndSave(run, doc, fileName, pdfInMemory);
+  } catch (const PdfBuildAbandoned&) {
+    HPDF_Free(doc);
+    return 1;
+  }
+  HPDF_Free(doc);
+
+  if (run.settings.OpenPDF) {
+    run.log.LogMessage("Opening PDF in default PDF viewer");
+    const int result = OpenInViewer(NativePath(fileName));
+    if (result == kViewerOpened) {
+      run.log.LogMessage("success");
+    } else {
+      run.log.LogMessage("failed, error=%d", result);
+    }
+  }
+  return 0;
 }
 
 }  // namespace
@@ -338,32 +366,8 @@ void DrawHeadings(const Canvas& canvas, ChartArea& area) {
   if (s.Title.empty() && s.Subject.empty()) area = ChartArea{5, s.Page.height - 5, s.Page.width - 5, 5};
 }
 
-int MakePDF(Run& run) {
-  const std::string fileName = PdfFileName(run.settings.Output);
-  HPDF_Doc doc = HPDF_New(PdfErrorHandler, &run);
-  if (doc == nullptr) {
-    run.log.LogMessage("MakePDF error: Could not create object HPDF_Doc");
-    run.log.ErrorsOnly("Could not create object HPDF_Doc");
-    return 1;
-  }
-  try {
-    BuildAndSave(run, doc, fileName);
-  } catch (const PdfBuildAbandoned&) {
-    HPDF_Free(doc);
-    return 1;
-  }
-  HPDF_Free(doc);
+int MakePDF(DocumentRun& run) { return MakeDocument(run, nullptr); }
 
-  if (run.settings.OpenPDF) {
-    run.log.LogMessage("Opening PDF in default PDF viewer");
-    const int result = OpenInViewer(NativePath(fileName));
-    if (result == kViewerOpened) {
-      run.log.LogMessage("success");
-    } else {
-      run.log.LogMessage("failed, error=%d", result);
-    }
-  }
-  return 0;
-}
+int MakePdfInMemory(DocumentRun& run, std::string& pdf) { return MakeDocument(run, &pdf); }
 
 }  // namespace corvane

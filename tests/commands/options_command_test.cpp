@@ -42,7 +42,7 @@ TEST(OptionsCommandTest, AFileIncludingItselfStopsAtTheNestingLimit) {
   ASSERT_EQ(lines.size(), 32u + 1 + 2 * 32);
   EXPECT_EQ(lines[32], "ERROR: Options - files nested more than 32 deep, not opening [" + self + "]");
   EXPECT_EQ(lines[33], "ERROR: in [" + self + "] at line 1");
-  EXPECT_EQ(t.run.optionsDepth, 0);
+  EXPECT_EQ(t.commands.optionsDepth, 0);
 }
 
 }  // namespace

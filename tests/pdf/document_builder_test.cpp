@@ -41,7 +41,7 @@ class DocumentBuilderTest : public ::testing::Test {
 
   // Builds the PDF, which must succeed, and returns its bytes.
   std::string Build() {
-    EXPECT_EQ(MakePDF(t.run), 0) << ::testing::PrintToString(t.Lines());
+    EXPECT_EQ(MakePDF(t.document), 0) << ::testing::PrintToString(t.Lines());
     return ReadFile(Pdf());
   }
 
@@ -101,8 +101,7 @@ TEST_F(DocumentBuilderTest, BuildsIntoMemoryTheBytesItWouldSaveWithTheSameMessag
   const Lines lines = t.Lines();
   std::filesystem::remove(Pdf());
   std::string pdf;
-  t.run.pdfInMemory = &pdf;
-  EXPECT_EQ(MakePDF(t.run), 0);
+  EXPECT_EQ(MakePdfInMemory(t.document, pdf), 0);
   EXPECT_EQ(pdf, saved);
   EXPECT_FALSE(std::filesystem::exists(Pdf()));
   const Lines all = t.Lines();  // the first build's lines, then the second's
@@ -131,17 +130,17 @@ TEST_F(DocumentBuilderTest, EncryptsWithAUserPasswordAloneButNotWithTwoEqualOnes
   EXPECT_TRUE(Contains(testing::RunProcess("/usr/bin/pdfinfo", {"-upw", "secret", Pdf()}).out,
                        "Encrypted:       yes (print:yes copy:yes change:no addNotes:no algorithm:RC4)"));
   t.settings.UserPassword = "Corvane owner";  // our own owner password must then differ from it
-  EXPECT_EQ(MakePDF(t.run), 0);
+  EXPECT_EQ(MakePDF(t.document), 0);
 
   t.settings.OwnerPassword = t.settings.UserPassword = "same";  // refused by the library
-  EXPECT_EQ(MakePDF(t.run), 1);
+  EXPECT_EQ(MakePDF(t.document), 1);
   EXPECT_EQ(t.LastLine(), "PDF error 0x1011 (0) ENCRYPT_INVALID_PASSWORD");
   EXPECT_EQ(Errors(), "0x1011 (0) ENCRYPT_INVALID_PASSWORD\n");
 }
 
 TEST_F(DocumentBuilderTest, AFailedSaveKeepsThePreviousFileAndLeavesNoTemporaryOne) {
   t.settings.Output = dir.File("missing/chart");
-  EXPECT_EQ(MakePDF(t.run), 1);
+  EXPECT_EQ(MakePDF(t.document), 1);
   EXPECT_EQ(t.Lines(), (Lines{"Creating PDF structure in memory...",
                               "Saving PDF to [" + dir.File("missing/chart.pdf") + "]",
                               "PDF error 0x1017 (2) FILE_OPEN_ERROR"}));
@@ -157,7 +156,7 @@ TEST_F(DocumentBuilderTest, AFailedSaveKeepsThePreviousFileAndLeavesNoTemporaryO
     signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{1000, 1000};
     setrlimit(RLIMIT_FSIZE, &limit);
-    _exit(MakePDF(t.run));
+    _exit(MakePDF(t.document));
   }
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
