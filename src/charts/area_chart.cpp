@@ -4,7 +4,6 @@
 
 #include "charts/plot_frame.h"
 #include "charts/series_path.h"
-#include "render/color.h"
 
 namespace corvane {
 namespace {
@@ -16,22 +15,23 @@ FitSums DrawArea(const Canvas& canvas, const Plot& plot) {
   const int n = canvas.data.count;
   if (n < 2) return sums;
   const ChartSettings& s = canvas.settings;
-  const HPDF_Page page = canvas.page;
+  Surface& surface = canvas.surface;
   const std::vector<PathPoint> edge = SeriesPoints(canvas, plot, 0, sums);
   const PathShape shape = ShapeOfStyle(s.Chart.style);
 
-  SetFillColor(page, s.Area.fillColor);
-  PagePath path;
+  surface.SetFillColor(s.Area.fillColor);
+  Path path;
   AddLinePath(path, edge, plot.step, shape, StepRise::kHalfWay);
   path.LineTo(plot.area.right, plot.area.bottom);
   path.LineTo(plot.area.left, plot.area.bottom);
   path.LineTo(plot.area.left, edge[0].y);
-  path.Fill(page);
+  surface.FillPath(path);
 
-  SetStrokeColor(page, s.Area.lineColor);
-  HPDF_Page_SetLineWidth(page, static_cast<float>(s.Area.thickness));
+  surface.SetStrokeColor(s.Area.lineColor);
+  surface.SetLineWidth(s.Area.thickness);
+  path.clear();
   AddLinePath(path, edge, plot.step, shape, StepRise::kHalfWay);
-  path.Stroke(page);
+  surface.StrokePath(path);
   return sums;
 }
 

@@ -60,32 +60,31 @@ BarGeometry Geometry(int E, int n, int barSpacing, std::optional<int> barSize) {
 void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
   const ChartSettings& s = canvas.settings;
   const DataTable& data = canvas.data;
-  const HPDF_Page page = canvas.page;
   const BarLabelPosition position = s.BarLabel.position;
 
   if (s.AxesLabelX.size > 0) {
-    ApplyFont(canvas, s.AxesLabelX);
-    const double A = Ascent(page);
-    const double D = Descent(page);
+    const SizedFont font = ApplyFont(canvas, s.AxesLabelX);
+    const double A = font.Ascent();
+    const double D = font.Descent();
     if (vertical && LabelsAtAxis(position)) area.bottom += static_cast<int>(A + 3 * D);
     if (!vertical) area.bottom += static_cast<int>(A + 2 * D);
   }
 
   if (s.AxesLabelY.size > 0) {
-    ApplyFont(canvas, s.AxesLabelY);
-    const double S = SpaceWidth(page);
+    const SizedFont font = ApplyFont(canvas, s.AxesLabelY);
+    const double S = font.SpaceWidth();
     int w = 0;
     if (vertical) {
       // Measured on the maximum as a plain number, even for time data.
       const std::string text = PlainNumberText(s, data, canvas.scale.maximum);
-      w = static_cast<int>(TextWidth(page, text) + 2 * S);
+      w = static_cast<int>(font.Width(text) + 2 * S);
     } else if (LabelsAtAxis(position)) {
       const bool fullLabel = position == BarLabelPosition::kAxes;
       for (int i = 0; i < data.count; ++i) {
         const DataItem& item = data.items[i];
         const std::string& labelTemplate = fullLabel ? s.BarLabel.format : kLabelOnly;
         const std::string text = FormatLabel(s, data, item, item.values[0], labelTemplate);
-        const double X = TextWidth(page, text) + (fullLabel ? 2 * S : S);
+        const double X = font.Width(text) + (fullLabel ? 2 * S : S);
         if (w < X) w = static_cast<int>(X);
       }
     }
@@ -126,8 +125,7 @@ void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, i
                    double bi) {
   const ChartSettings& s = canvas.settings;
   const DataTable& data = canvas.data;
-  const HPDF_Page page = canvas.page;
-  const FontSpec& font = vertical ? s.AxesLabelX : s.AxesLabelY;
+  const FontSpec& labelFont = vertical ? s.AxesLabelX : s.AxesLabelY;
   const BarLabelPosition position = s.BarLabel.position;
   const DataItem& item = data.items[i];
   const double v = item.values[0];
@@ -136,12 +134,12 @@ void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, i
   const int passes = IsAxesAndPosition(position) ? 2 : 1;
   for (int q = 0; q < passes; ++q) {
     const std::string& labelTemplate = passes == 1 ? s.BarLabel.format : q == 0 ? kLabelOnly : kValueOnly;
-    ApplyFont(canvas, font);
-    const double A = Ascent(page);
-    const double D = Descent(page);
-    const double S = SpaceWidth(page);
+    const SizedFont font = ApplyFont(canvas, labelFont);
+    const double A = font.Ascent();
+    const double D = font.Descent();
+    const double S = font.SpaceWidth();
     const std::string text = FormatLabel(s, data, item, v, labelTemplate);
-    const double tw = static_cast<int>(TextWidth(page, text));
+    const double tw = static_cast<int>(font.Width(text));
 
     double angle = 0;
     double x = 0;
@@ -191,7 +189,7 @@ void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, i
     }
 
     // LabelSpacing thins everything but the value labels of the AxesAnd positions.
-    if (!s.LabelSpacing || i % *s.LabelSpacing == 0 || q == 1) WriteText(page, angle, x, y, text);
+    if (!s.LabelSpacing || i % *s.LabelSpacing == 0 || q == 1) canvas.surface.ShowText(x, y, angle, text);
   }
 }
 
@@ -199,7 +197,7 @@ void DrawBars(const Canvas& canvas, const ChartArea& area, bool vertical) {
   const ChartSettings& s = canvas.settings;
   const DataTable& data = canvas.data;
   const ScaleRange& scale = canvas.scale;
-  const HPDF_Page page = canvas.page;
+  Surface& surface = canvas.surface;
   const int n = data.count;
   if (n < 1) return;
 
@@ -221,19 +219,17 @@ void DrawBars(const Canvas& canvas, const ChartArea& area, bool vertical) {
     const Bar bar = vertical ? Bar{area.left + across, static_cast<double>(area.bottom), g.t, len, len}
                              : Bar{static_cast<double>(area.left), area.bottom + across, len, g.t, len};
 
-    SetFillColor(page, GradientColor(s.BarColor.fromColor[c], s.BarColor.toColor[c], scale.minimum,
-                                     scale.maximum, v));
+    surface.SetFillColor(GradientColor(s.BarColor.fromColor[c], s.BarColor.toColor[c], scale.minimum,
+                                       scale.maximum, v));
     if (++c == pairs) c = 0;
-    HPDF_Page_Rectangle(page, static_cast<float>(bar.x), static_cast<float>(bar.y),
-                        static_cast<float>(bar.width), static_cast<float>(bar.height));
-    HPDF_Page_Fill(page);
+    surface.Rectangle(bar.x, bar.y, bar.width, bar.height);
+    surface.Fill();
 
     if (s.BarBorder.width > 0) {
-      SetStrokeColor(page, s.BarBorder.color);
-      HPDF_Page_SetLineWidth(page, static_cast<float>(s.BarBorder.width));
-      HPDF_Page_Rectangle(page, static_cast<float>(bar.x + bi), static_cast<float>(bar.y + bi),
-                          static_cast<float>(bar.width - 2 * bi), static_cast<float>(bar.height - 2 * bi));
-      HPDF_Page_Stroke(page);
+      surface.SetStrokeColor(s.BarBorder.color);
+      surface.SetLineWidth(s.BarBorder.width);
+      surface.Rectangle(bar.x + bi, bar.y + bi, bar.width - 2 * bi, bar.height - 2 * bi);
+      surface.Stroke();
     }
 
     if (labels) DrawBarLabels(canvas, area, vertical, i, bar, bi);

@@ -7,16 +7,15 @@
 
 namespace corvane {
 
-void DrawChart(const Canvas& canvas, ChartArea& area) {
-  if (!canvas.settings.Chart.style) return;
+ChartOutcome DrawChart(const Canvas& canvas, ChartArea& area) {
+  if (!canvas.settings.Chart.style) return ChartOutcome::kDrawn;
   switch (*canvas.settings.Chart.style) {
     case ChartStyle::kBarVertical:
     case ChartStyle::kBarHorizontal:
       DrawBarChart(canvas, area);
       break;
     case ChartStyle::kPie:
-      DrawPieChart(canvas, area);
-      break;
+      return DrawPieChart(canvas, area);
     case ChartStyle::kLineStandard:
     case ChartStyle::kLineStepped:
     case ChartStyle::kLineCurved:
@@ -28,6 +27,7 @@ void DrawChart(const Canvas& canvas, ChartArea& area) {
       DrawAreaChart(canvas, area);
       break;
   }
+  return ChartOutcome::kDrawn;
 }
 
 }  // namespace corvane

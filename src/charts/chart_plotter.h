@@ -6,7 +6,14 @@
 
 namespace corvane {
 
+// How drawing a chart ended. A chart that is refused has had nothing drawn; the document is
+// abandoned.
+enum class ChartOutcome {
+  kDrawn,
+  kSliceRunsBackwards,  // a pie slice of a negative value
+};
+
 // Draws the chart of the run's style (Chart.style) into the area.
-void DrawChart(const Canvas& canvas, ChartArea& area);
+ChartOutcome DrawChart(const Canvas& canvas, ChartArea& area);
 
 }  // namespace corvane

@@ -24,7 +24,6 @@ double ItemStep(const ChartArea& plot, int n) {
 // the value axis; the area is the plot area afterwards.
 Plot DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
   const ChartSettings& s = canvas.settings;
-  const HPDF_Page page = canvas.page;
   const int entryBottom = area.bottom;
   const int entryLeft = area.left;
   const int entryRight = area.right;
@@ -32,18 +31,18 @@ Plot DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
   DrawSeriesLegend(canvas, area);
 
   if (s.AxesLabelX.size > 0) {
-    ApplyFont(canvas, s.AxesLabelX);
-    const double A = Ascent(page);
-    const double D = Descent(page);
+    const SizedFont font = ApplyFont(canvas, s.AxesLabelX);
+    const double A = font.Ascent();
+    const double D = font.Descent();
     area.bottom += static_cast<int>(A + 3 * D);
   }
 
   if (s.AxesLabelY.size > 0) {
-    ApplyFont(canvas, s.AxesLabelY);
+    const SizedFont font = ApplyFont(canvas, s.AxesLabelY);
     // Measured on the maximum as a plain number, also for time values.
     const std::string text = PlainNumberText(s, canvas.data, canvas.scale.maximum);
-    const double S = SpaceWidth(page);
-    const int room = static_cast<int>(2 * S + TextWidth(page, text));
+    const double S = font.SpaceWidth();
+    const int room = static_cast<int>(2 * S + font.Width(text));
     if (s.AxesLabelYPosition == YLabelPosition::kRight) {
       area.right -= room;
     } else {
@@ -61,16 +60,15 @@ Plot DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
 void DrawCategoryLabels(const Canvas& canvas, const Plot& plot) {
   const ChartSettings& s = canvas.settings;
   if (s.AxesLabelX.size <= 0) return;
-  const HPDF_Page page = canvas.page;
-  ApplyFont(canvas, s.AxesLabelX);
-  const double A = Ascent(page);
-  const double D = Descent(page);
+  const SizedFont font = ApplyFont(canvas, s.AxesLabelX);
+  const double A = font.Ascent();
+  const double D = font.Descent();
   for (int k = 0; k < canvas.data.count; ++k) {
     const DataItem& item = canvas.data.items[k];
     const std::string text = FormatLabel(s, canvas.data, item, item.values[0], "TTTT");
-    const int w = static_cast<int>(TextWidth(page, text));
+    const int w = static_cast<int>(font.Width(text));
     if (!s.LabelSpacing || k % *s.LabelSpacing == 0) {
-      WriteText(page, 0, plot.X(k) - w / 2.0, plot.area.bottom - A - D, text);
+      canvas.surface.ShowText(plot.X(k) - w / 2.0, plot.area.bottom - A - D, 0, text);
     }
   }
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/chart_settings.h"
-#include "render/page_path.h"
+#include "render/path.h"
 
 namespace corvane {
 
@@ -29,7 +29,7 @@ PathShape ShapeOfStyle(std::optional<ChartStyle> style);
 // Starts a path at the first point and runs it through the others. step is the distance
 // between two items: the stepped shape rises half of it before an item, and the curved
 // shape puts a virtual neighbour a third of it outside each end. Nothing for no points.
-void AddLinePath(PagePath& path, const std::vector<PathPoint>& points, double step, PathShape shape,
+void AddLinePath(Path& path, const std::vector<PathPoint>& points, double step, PathShape shape,
                  StepRise rise);
 
 }  // namespace corvane

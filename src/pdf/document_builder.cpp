@@ -13,10 +13,12 @@
 
 #include "charts/chart_plotter.h"
 #include "pdf/pdf_errors.h"
+#include "pdf/pdf_surface.h"
 #include "platform/compare.h"
 #include "platform/text_file.h"
 #include "platform/viewer.h"
-#include "render/text.h"
+#include "render/background.h"
+#include "render/headings.h"
 
 namespace corvane {
 namespace {
@@ -40,14 +42,11 @@ void ApplyEncryption(HPDF_Doc doc, const ChartSettings& s) {
 }
 
 // Only the fonts some command named, and Times-Roman, the font of every default FontSpec.
-LoadedFonts LoadFonts(HPDF_Doc doc, const ChartSettings& s) {
-  LoadedFonts fonts{};
+void LoadFonts(PdfFonts& fonts, const ChartSettings& s) {
   for (int n = 0; n < kFontCount; ++n) {
     const auto font = static_cast<StandardFont>(n);
-    if (!s.FontUsed[FontIndex(font)] && font != StandardFont::kTimesRoman) continue;
-    fonts[FontIndex(font)] = HPDF_GetFont(doc, StandardFontName(font), "WinAnsiEncoding");
+    if (s.FontUsed[FontIndex(font)] || font == StandardFont::kTimesRoman) fonts.Load(font);
   }
-  return fonts;
 }
 
 // Local time and UTC of one instant are at most a day apart, so comparing the dates tells
@@ -125,24 +124,6 @@ HPDF_Outline CreateOutlineRoot(HPDF_Doc doc, const ChartSettings& s) {
   HPDF_Outline_SetOpened(root, HPDF_TRUE);
   HPDF_SetPageMode(doc, HPDF_PAGE_MODE_USE_OUTLINE);
   return root;
-}
-
-void PaintBackground(HPDF_Page page, const ChartSettings& s) {
-  const RgbColor& c = s.Page.color;
-  if (c.red >= 1 && c.green >= 1 && c.blue >= 1) return;  // white paper needs no paint
-  HPDF_Page_SetRGBFill(page, c.red, c.green, c.blue);
-  HPDF_Page_Rectangle(page, 0, 0, static_cast<float>(s.Page.width), static_cast<float>(s.Page.height));
-  HPDF_Page_Fill(page);
-}
-
-// x of a text of width w on a page of width W, aligned by the heading's horizontal code.
-double HeadingX(HorizontalAlignment horizontal, double W, double w, double S) {
-  switch (horizontal) {
-    case HorizontalAlignment::kLeft: return S / 2;
-    case HorizontalAlignment::kCentre: return (W - w) / 2;
-    case HorizontalAlignment::kRight: return W - w - S / 2;
-  }
-  return S / 2;
 }
 
 // Deletes the file when the save does not get as far as keeping it.
@@ -230,7 +211,8 @@ void BuildAndSave(DocumentRun& run, HPDF_Doc doc, const std::string& fileName, s
   HPDF_SetCompressionMode(doc, HPDF_COMP_ALL);
   ApplyEncryption(doc, s);
   run.log.LogMessage("Creating PDF structure in memory...");
-  const LoadedFonts fonts = LoadFonts(doc, s);
+  PdfFonts fonts(doc);
+  LoadFonts(fonts, s);
   if (s.CreationDate) SetCreationDate(doc, run.clock.Now());
   ApplyViewerSettings(doc, s);
   ApplyInformation(doc, s);
@@ -245,12 +227,17 @@ void BuildAndSave(DocumentRun& run, HPDF_Doc doc, const std::string& fileName, s
     entry = HPDF_CreateOutline(doc, root, s.Title.c_str(), nullptr);
     destination = HPDF_Page_CreateDestination(page);
   }
-  PaintBackground(page, s);
+  PdfSurface surface(page, fonts);
+  DrawPageBackground(surface, s);
 
-  const Canvas canvas{page, fonts, s, run.data, run.scale};
+  const Canvas canvas{surface, s, run.data, run.scale};
   ChartArea area{0, s.Page.height, s.Page.width, 0};
   DrawHeadings(canvas, area);
-  DrawChart(canvas, area);
+  if (DrawChart(canvas, area) == ChartOutcome::kSliceRunsBackwards) {
+    // libharu refused an arc running backwards until 2.3.0 began to draw it; the run reports
+    // it as it always has.
+    PdfErrorHandler(HPDF_PAGE_OUT_OF_RANGE, 0, &run);
+  }
 
   if (entry != nullptr) {
     HPDF_Destination_SetXYZ(destination, 0, HPDF_Page_GetHeight(page), 1);
@@ -300,70 +287,6 @@ std::string PdfFileName(const std::string& output) {
   const bool hasExtension =
       output.size() > 4 && EqualsNoCase(std::string_view(output).substr(output.size() - 4), ".pdf");
   return hasExtension ? output : output + ".pdf";
-}
-
-void DrawHeadings(const Canvas& canvas, ChartArea& area) {
-  const ChartSettings& s = canvas.settings;
-  const HPDF_Page page = canvas.page;
-  const bool bottom = s.ChartHeading.vertical == VerticalAlignment::kBottom;
-  const double W = HPDF_Page_GetWidth(page);
-  const double H = HPDF_Page_GetHeight(page);
-  double y = 0;    // the heading's baseline
-  double sub = 0;  // how far below it the subheading's baseline lies
-
-  if (!s.Title.empty()) {
-    if (!s.Subject.empty()) {
-      HPDF_Page_SetFontAndSize(page, canvas.fonts[FontIndex(s.HeadingSubTitle.font)],
-                               static_cast<float>(s.HeadingSubTitle.size));
-      sub = Ascent(page) + Descent(page);
-    }
-    ApplyFont(canvas, s.HeadingTitle);
-    const double A = Ascent(page);
-    const double D = Descent(page);
-    const double S = SpaceWidth(page);
-    if (!s.Subject.empty()) sub += D;
-    const double w = TextWidth(page, s.Title);
-    if (bottom) {
-      y = 2 * D + sub;
-      area.bottom = static_cast<int>(A + y + 0.5 + 2 * D);
-      area.top -= static_cast<int>(D);
-    } else {
-      y = H - A - 2 * D;
-      area.top = static_cast<int>(y - 2 * D - 0.5 - sub);
-      area.bottom += static_cast<int>(D);
-    }
-    const double x = HeadingX(s.ChartHeading.horizontal, W, w, S);
-    area.left += static_cast<int>(S);
-    area.right -= static_cast<int>(S);
-    WriteText(page, 0, x, y, s.Title);
-  }
-
-  if (!s.Subject.empty()) {
-    ApplyFont(canvas, s.HeadingSubTitle);
-    const double A = Ascent(page);
-    const double D = Descent(page);
-    const double S = SpaceWidth(page);
-    const double w = TextWidth(page, s.Subject);
-    double offset = sub;
-    if (s.Title.empty()) {
-      offset = 0;
-      if (bottom) {
-        y = 2 * D;
-        area.bottom = static_cast<int>(A + 3 * D);
-        area.top -= static_cast<int>(D);
-      } else {
-        y = H - A - D;
-        area.top = static_cast<int>(y - 2 * D);
-        area.bottom += static_cast<int>(D);
-      }
-      area.left += static_cast<int>(S);
-      area.right -= static_cast<int>(S);
-    }
-    const double x = HeadingX(s.ChartHeading.horizontal, W, w, S);
-    WriteText(page, 0, x, y - offset, s.Subject);
-  }
-
-  if (s.Title.empty() && s.Subject.empty()) area = ChartArea{5, s.Page.height - 5, s.Page.width - 5, 5};
 }
 
 int MakePDF(DocumentRun& run) { return MakeDocument(run, nullptr); }

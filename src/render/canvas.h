@@ -1,23 +1,16 @@
-// What every drawing operation works on: the page, the fonts the document loaded, and the
-// run's settings, data and scale, which drawing only reads.
+// What every drawing operation works on: the surface, and the run's settings, data and scale,
+// which drawing only reads.
 #pragma once
-
-#include <hpdf.h>
-
-#include <array>
 
 #include "model/chart_settings.h"
 #include "model/data_table.h"
 #include "model/scale_range.h"
+#include "render/surface.h"
 
 namespace corvane {
 
-// One font handle per standard font, by FontIndex; null for fonts the document did not load.
-using LoadedFonts = std::array<HPDF_Font, kFontCount>;
-
 struct Canvas {
-  HPDF_Page page;
-  const LoadedFonts& fonts;
+  Surface& surface;
   const ChartSettings& settings;
   const DataTable& data;
   const ScaleRange& scale;

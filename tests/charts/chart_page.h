@@ -1,5 +1,6 @@
 // A chart of a few rows drawn on a test page, and what it wrote read back as text, so that
-// the chart tests compare whole operators with worked numbers.
+// the chart tests compare whole operators with worked numbers; or drawn on the recording
+// surface, whose calls state the geometry directly.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 
 #include "charts/chart_plotter.h"
 #include "support/pdf_page.h"
+#include "support/recording_surface.h"
 #include "support/test_run.h"
 
 namespace corvane::testing {
@@ -33,9 +35,11 @@ struct ChartPage {
     DrawChart(pdf.CanvasFor(t.run), area);
     return pdf.Ops();
   }
+  ChartOutcome Record() { return DrawChart(Canvas{recording, t.settings, t.data, t.run.scale}, area); }
 
   TestRun t;
   PdfPage pdf;
+  RecordingSurface recording;
   ChartArea area{100, 500, 500, 100};
 };
 

@@ -30,14 +30,16 @@ TEST(LineChartTest, ItemsSpreadOverThePlotUntilThereAreMoreItemsThanPoints) {
   }
 }
 
-// Two series of two items, each line one stroke; each series' marker is one form, placed
-// at every point of the series.
+// Two series of two items, each line one path; each series' marker is one stamp, placed at
+// every point of the series.
 TEST(LineChartTest, MarkersOfEverySeriesComeAfterAllLines) {
   testing::ChartPage page(ChartStyle::kLineStandard, {{1, 2}, {3, 1}});
   page.t.settings.LineMarker.on = true;
-  EXPECT_EQ(testing::Written(page.Draw(), "S cm Do"),
-            "S; S; 1 0 0 1 100 200 cm; /X1 Do; 1 0 0 1 500 400 cm; /X1 Do; "
-            "1 0 0 1 100 300 cm; /X2 Do; 1 0 0 1 500 200 cm; /X2 Do");
+  page.Record();
+  EXPECT_EQ(page.recording.Joined("stroke-path place"),
+            "stroke-path m 100 200, l 500 400; stroke-path m 100 300, l 500 200; "
+            "place 1 100 200; place 1 500 400; place 2 100 300; place 2 500 200");
+  EXPECT_EQ(page.recording.Calls("stamp").size(), 2u);
 }
 
 }  // namespace

@@ -65,11 +65,11 @@ TEST(DrawingTest, EveryChartDrawsItsGolden) {
 
 TEST(DrawingTest, NonFiniteNumbersAreFoundAsLibharuWritesThem) {
   testing::PdfPage pdf;
-  HPDF_Page_MoveTo(pdf.page, 10, 20);
-  HPDF_Page_LineTo(pdf.page, 10, INFINITY);
-  HPDF_Page_LineTo(pdf.page, -1e30f, 30);
-  HPDF_Page_LineTo(pdf.page, NAN, 20);
-  HPDF_Page_Stroke(pdf.page);
+  pdf.surface.MoveTo(10, 20);
+  pdf.surface.LineTo(10, INFINITY);
+  pdf.surface.LineTo(-1e30, 30);
+  pdf.surface.LineTo(NAN, 20);
+  pdf.surface.Stroke();
   const std::vector<std::string> found = testing::UnsoundNumbers(pdf.Content());
   ASSERT_GE(found.size(), 3u) << pdf.Content();
   EXPECT_EQ(found[0], "l 32767");
