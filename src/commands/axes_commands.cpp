@@ -40,16 +40,12 @@ const char* ReadLineWidthAndColor(CommandContext& run, const char* pos, const ch
 }
 
 // The integer formed by the token's leading digits after an optional sign, as in "15%";
-// no digits give 0. Saturates so that an absurdly long number still fails the range test.
+// no digits give 0. An absurdly long number still fails the range test.
 int LeadingInteger(const std::string& token) {
-  std::size_t i = 0;
-  const bool negative = i < token.size() && token[i] == '-';
-  if (i < token.size() && (token[i] == '-' || token[i] == '+')) ++i;
-  std::int64_t value = 0;
-  for (; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i) {
-    if (value < INT32_MAX) value = value * 10 + (token[i] - '0');
-  }
-  if (value > INT32_MAX) value = INT32_MAX;
+  const char* p = token.c_str();
+  const bool negative = *p == '-';
+  if (*p == '-' || *p == '+') ++p;
+  const std::int64_t value = ReadDigits(p, INT32_MAX - 1);
   return static_cast<int>(negative ? -value : value);
 }
 

@@ -17,6 +17,8 @@ inline constexpr char TooLongMarker[] = "\x01";
 // Blanks are the bytes 1..32 and 128..255; inside an unquoted token only the space ends it.
 inline bool IsBlank(char c) { return c != 0 && static_cast<signed char>(c) <= 32; }
 
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 inline const char* SkipBlanks(const char* p) {
   while (IsBlank(*p)) ++p;
   return p;

@@ -13,7 +13,7 @@ namespace {
 
 // Where a further line group may start: a decimal or a "#RRGGBB" colour. Anything else,
 // such as the '-' of the next command item, ends the list.
-bool StartsColor(char c) { return (c >= '0' && c <= '9') || c == '.' || c == '#'; }
+bool StartsColor(char c) { return IsDigit(c) || c == '.' || c == '#'; }
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 // from. Range checks belong to the handlers, which know their own messages.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "model/font_spec.h"
@@ -11,6 +12,17 @@
 namespace corvane {
 
 struct CommandContext;
+
+// The value of the decimal digits at p, which it moves past. A value above limit reads as
+// limit + 1, which a test against limit refuses, however many digits follow; limit must be
+// below a tenth of the largest 64-bit integer.
+std::int64_t ReadDigits(const char*& p, std::int64_t limit);
+
+// A real number as commands and data items write it: up to 15 characters of digits, '.' and,
+// unless signs is false, '+' and '-', which p moves past. Worth the longest leading part of
+// them that is a decimal number, as strtod reads it, or 0.0 when none is; decimal tells
+// whether they held a point.
+double ReadReal(const char*& p, bool& decimal, bool signs = true);
 
 // Never fails: a missing integer reads as 0 and a malformed one as -1 (the returned
 // position is then the offending character). Numbers too large for 32 bits read as a value
