@@ -18,20 +18,27 @@ constexpr std::size_t kMaxSeparatorLength = 11;
 // Dataset lines are read as with a 199-byte fgets buffer: 198 characters at a time.
 constexpr std::size_t kDatasetLineLimit = 199;
 
-// Logs the message for an item whose form disagrees with the table's; true when it did.
+// The message of an item whose form disagrees with the table's, of the two given: a format
+// for a time value after numbers, or for a number after time values. None when they agree.
 // The values are read all the same, in the table's form, which then fails on them.
-bool ReportFormMismatch(CommandContext& run, FormCheck check, const std::string& command) {
+const char* FormMismatch(FormCheck check, const char* timeAfterNumbers, const char* notTime) {
   switch (check) {
     case FormCheck::kAgrees:
-      return false;
+      return nullptr;
     case FormCheck::kTimeAfterNumbers:
-      run.log.LogMessage("ERROR: %s - time value used after non-time value", command.c_str());
-      return true;
+      return timeAfterNumbers;
     case FormCheck::kNotTime:
-      run.log.LogMessage("ERROR: %s - not time value", command.c_str());
-      return true;
+      return notTime;
   }
-  return true;
+  return nullptr;
+}
+
+// For the -Datum commands: logs the mismatch, if any; true when there was one.
+bool ReportFormMismatch(CommandContext& run, FormCheck check, const std::string& command) {
+  const char* message = FormMismatch(check, "ERROR: %s - time value used after non-time value",
+                                     "ERROR: %s - not time value");
+  if (message != nullptr) run.log.LogMessage(message, command.c_str());
+  return message != nullptr;
 }
 
 // Logs the failure of a dataset line and returns false.
@@ -65,26 +72,16 @@ bool ReadDatasetLine(CommandContext& run, const std::string& line, int lineNumbe
   }
   const char* p = line.c_str() + at + separator.size();
 
-  bool mismatch = false;
-  switch (CheckTimeForm(data, IsTimeForm(p), data.count == 0)) {
-    case FormCheck::kAgrees:
-      break;
-    case FormCheck::kTimeAfterNumbers:
-      run.log.LogMessage("ERROR: time value used after non-time value on line %d of dataset [%.300s]",
-                         lineNumber, name.c_str());
-      mismatch = true;
-      break;
-    case FormCheck::kNotTime:
-      run.log.LogMessage("ERROR: value not time value on line %d of dataset [%.300s]", lineNumber,
-                         name.c_str());
-      mismatch = true;
-      break;
-  }
+  const char* mismatch =
+      FormMismatch(CheckTimeForm(data, IsTimeForm(p), data.count == 0),
+                   "ERROR: time value used after non-time value on line %d of dataset [%.300s]",
+                   "ERROR: value not time value on line %d of dataset [%.300s]");
+  if (mismatch != nullptr) run.log.LogMessage(mismatch, lineNumber, name.c_str());
 
   SeriesValues values{};
   ValueError error = ReadItemValues(data, p, values);
   // A line holds one time value; a second one would otherwise be dropped unseen.
-  if (error == ValueError::kNone && (mismatch || !AtValuesEnd(p))) error = ValueError::kInvalid;
+  if (error == ValueError::kNone && (mismatch != nullptr || !AtValuesEnd(p))) error = ValueError::kInvalid;
   if (error != ValueError::kNone) return FailLine(run, error, lineNumber, name);
 
   DataItem& item = data.Append();

@@ -27,6 +27,13 @@ const char* ReadTokenOrFail(CommandContext& run, const char* pos, std::string& t
   return next;
 }
 
+const char* ReadTokenOrFail(CommandContext& run, const char* command, const char* pos, std::string& token,
+                            std::size_t maxLength, const char* missingFormat, const char* tooLongFormat) {
+  const char* next = ReadToken(pos, token, maxLength);
+  if (next == nullptr) return Fail(run, token == TooLongMarker ? tooLongFormat : missingFormat, command);
+  return next;
+}
+
 const char* ReadIntegerOrFail(CommandContext& run, const char* pos, int& target, int low, int high,
                               const char* outOfRangeMessage) {
   const char* next = ParseInteger(pos, target);

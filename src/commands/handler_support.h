@@ -23,6 +23,11 @@ const char* Fail(CommandContext& run, const char* format, ...) CORVANE_PRINTF(2,
 const char* ReadTokenOrFail(CommandContext& run, const char* pos, std::string& token, std::size_t maxLength,
                             const char* missingMessage, const char* tooLongMessage);
 
+// ReadTokenOrFail for a reader that serves several commands: the messages are formats that
+// take the command's name.
+const char* ReadTokenOrFail(CommandContext& run, const char* command, const char* pos, std::string& token,
+                            std::size_t maxLength, const char* missingFormat, const char* tooLongFormat);
+
 // Reads an integer straight into target, then tests it against low..high inclusive and logs
 // the message when it is outside. A missing integer reads as 0 and a malformed one as -1, so
 // the range test is what reports them.

@@ -26,6 +26,14 @@ const char* ReadColorAndThickness(CommandContext& run, const char* pos, const ch
   return p;
 }
 
+constexpr MarkerMessages kMovingAverageMarkerMessages{
+    "ERROR: MovingAverageMarker - unknown shape",
+    "ERROR: MovingAverageMarker - color is not valid",
+    "ERROR: MovingAverageMarker - no size",
+    "ERROR: MovingAverageMarker - size must be greater than 0.0 and less than or equal to 100.0",
+    "ERROR: MovingAverageMarker - no shape outline thickness",
+    "ERROR: MovingAverageMarker - outline thickness must be greater than 0.0 and less than or equal to 100.0"};
+
 // A label may be an empty pair of quotes, which means no label text.
 const char* ReadLabelOrFail(CommandContext& run, const char* pos, std::string& label, const char* command) {
   const char* p = ReadLabel(pos, label);
@@ -86,29 +94,9 @@ const char* MovingAverageMarkerCommand(CommandContext& run, const char* args) {
   const char* p = ReadTokenOrFail(run, args, word, 19, "ERROR: MovingAverageMarker - shape not specified",
                                   "ERROR: MovingAverageMarker - shape too long");
   if (p == nullptr) return nullptr;
-  const auto shape = LookupKeyword(MarkerShapeTable, word);
-  if (!shape) return Fail(run, "ERROR: MovingAverageMarker - unknown shape");
-  marker.shape = *shape;
-
-  p = ParseColor(p, marker.color);
-  if (!IsValidColor(marker.color)) return Fail(run, "ERROR: MovingAverageMarker - color is not valid");
-
-  p = ParseReal(p, marker.size);
-  if (p == nullptr) return Fail(run, "ERROR: MovingAverageMarker - no size");
-  if (!IsValidThickness(marker.size)) {
-    return Fail(run,
-                "ERROR: MovingAverageMarker - size must be greater than 0.0 and less than or equal to 100.0");
-  }
-
-  if (IsOutlineShape(marker.shape)) {
-    p = ParseReal(p, marker.outlineThickness);
-    if (p == nullptr) return Fail(run, "ERROR: MovingAverageMarker - no shape outline thickness");
-    if (!IsValidThickness(marker.outlineThickness)) {
-      return Fail(run,
-                  "ERROR: MovingAverageMarker - outline thickness must be greater than 0.0 and less than or "
-                  "equal to 100.0");
-    }
-  }
+  const MarkerFields fields{marker.shape, marker.color, marker.size, marker.outlineThickness};
+  p = ReadMarker(run, word, p, fields, kMovingAverageMarkerMessages, 1);
+  if (p == nullptr) return nullptr;
   marker.on = true;
   return p;
 }
