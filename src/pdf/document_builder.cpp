@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <hpdf.h>
-#include <hpdf_objects.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +11,7 @@
 #include <tuple>
 
 #include "charts/chart_plotter.h"
+#include "pdf/libharu_internals.h"
 #include "pdf/pdf_errors.h"
 #include "pdf/pdf_surface.h"
 #include "platform/compare.h"
@@ -116,11 +116,7 @@ void ApplyInformation(HPDF_Doc doc, const ChartSettings& s) {
 HPDF_Outline CreateOutlineRoot(HPDF_Doc doc, const ChartSettings& s) {
   if (!s.Outline) return nullptr;
   HPDF_Outline root = HPDF_CreateOutline(doc, nullptr, "OutlineRoot", nullptr);
-  if (!s.OutlineTitle.empty()) {
-    // The library has no call that retitles an entry: its Title string is replaced.
-    HPDF_String title = HPDF_String_New(root->mmgr, s.OutlineTitle.c_str(), nullptr);
-    if (HPDF_Dict_Add(root, "Title", title) != HPDF_OK) HPDF_CheckError(root->error);
-  }
+  if (!s.OutlineTitle.empty()) RetitleOutline(root, s.OutlineTitle);
   HPDF_Outline_SetOpened(root, HPDF_TRUE);
   HPDF_SetPageMode(doc, HPDF_PAGE_MODE_USE_OUTLINE);
   return root;

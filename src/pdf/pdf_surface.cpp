@@ -1,27 +1,16 @@
 #include "pdf/pdf_surface.h"
 
-#include <hpdf_pages.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
 
+#include "pdf/libharu_internals.h"
+
 namespace corvane {
 namespace {
 
 constexpr float kLimit = 32767;
-
-// Appends bytes to the content of a page, or of a form: a form carries its own stream, a
-// page's content stream is kept among its attributes.
-void WriteToContent(HPDF_Dict target, const char* bytes, std::size_t size) {
-  const HPDF_Stream stream =
-      target->stream != nullptr ? target->stream : static_cast<HPDF_PageAttr>(target->attr)->stream;
-  if (HPDF_Stream_Write(stream, reinterpret_cast<const HPDF_BYTE*>(bytes), static_cast<HPDF_UINT>(size)) !=
-      HPDF_OK) {
-    HPDF_CheckError(target->error);
-  }
-}
 
 // The operators libharu writes for the path, with numbers to a hundredth.
 void AppendPath(std::string& text, const Path& path) {
@@ -72,7 +61,7 @@ class PdfStamp final : public Stamp {
     line += " cm /";
     line += name_;
     line += " Do Q\n";
-    WriteToContent(page_, line.data(), line.size());
+    WriteToPage(page_, line.data(), line.size());
   }
 
  private:
@@ -233,40 +222,31 @@ void PdfSurface::Clip() {
   HPDF_Page_EndPath(page_);
 }
 
-// The path goes into the content stream together with its paint, which leaves libharu's idea
+// The path's operators with its paint, which is written with them: that leaves libharu's idea
 // of the page state (no path open) true.
-void PdfSurface::WritePath(HPDF_Dict target, const Path& path, const char* paint) {
-  if (path.empty()) return;
+const std::string& PdfSurface::PathText(const Path& path, const char* paint) {
   text_.clear();
   AppendPath(text_, path);
   text_ += paint;
-  WriteToContent(target, text_.data(), text_.size());
+  return text_;
 }
 
-void PdfSurface::FillPath(const Path& path) { WritePath(page_, path, "f\n"); }
+void PdfSurface::FillPath(const Path& path) {
+  if (path.empty()) return;
+  const std::string& text = PathText(path, "f\n");
+  WriteToPage(page_, text.data(), text.size());
+}
 
-void PdfSurface::StrokePath(const Path& path) { WritePath(page_, path, "S\n"); }
+void PdfSurface::StrokePath(const Path& path) {
+  if (path.empty()) return;
+  const std::string& text = PathText(path, "S\n");
+  WriteToPage(page_, text.data(), text.size());
+}
 
 std::unique_ptr<Stamp> PdfSurface::MakeStamp(const Path& shape, Paint paint, double reach) {
   if (shape.empty()) return std::make_unique<PdfStamp>(page_, nullptr);
-  const auto attr = static_cast<HPDF_PageAttr>(page_->attr);
-  HPDF_Dict form = HPDF_DictStream_New(page_->mmgr, attr->xref);
-  if (form == nullptr) {
-    HPDF_CheckError(page_->error);
-    return std::make_unique<PdfStamp>(page_, nullptr);
-  }
-  if (attr->compression_mode & HPDF_COMP_TEXT) form->filter = HPDF_STREAM_FILTER_FLATE_DECODE;
-  HPDF_Dict_AddName(form, "Type", "XObject");
-  HPDF_Dict_AddName(form, "Subtype", "Form");
-  // A form clips to its box.
-  const auto half = static_cast<float>(reach);
-  HPDF_Array box = HPDF_Array_New(page_->mmgr);
-  HPDF_Dict_Add(form, "BBox", box);
-  for (const float edge : {-half, -half, half, half}) HPDF_Array_AddReal(box, edge);
-  WritePath(form, shape, paint == Paint::kFill ? "f\n" : "S\n");
-  const char* name = HPDF_Page_GetXObjectName(page_, form);
-  HPDF_CheckError(page_->error);
-  return std::make_unique<PdfStamp>(page_, name);
+  const std::string& content = PathText(shape, paint == Paint::kFill ? "f\n" : "S\n");
+  return std::make_unique<PdfStamp>(page_, AddForm(page_, static_cast<float>(reach), content));
 }
 
 const Font& PdfSurface::FontFor(StandardFont font) { return fonts_.Load(font); }

@@ -86,7 +86,7 @@ class PdfSurface final : public Surface {
 
  private:
   void WriteClose();
-  void WritePath(HPDF_Dict target, const Path& path, const char* paint);
+  const std::string& PathText(const Path& path, const char* paint);
 
   HPDF_Page page_;
   PdfFonts& fonts_;
