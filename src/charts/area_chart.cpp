@@ -37,8 +37,8 @@ FitSums DrawArea(const Canvas& canvas, const Plot& plot) {
 
 }  // namespace
 
-void DrawAreaChart(const Canvas& canvas, ChartArea& area) {
-  DrawPlotAroundData(canvas, area, 1, [&canvas](const Plot& plot) { return DrawArea(canvas, plot); });
+ChartOutcome DrawAreaChart(const Canvas& canvas, ChartArea& area) {
+  return DrawPlotAroundData(canvas, area, 1, [&canvas](const Plot& plot) { return DrawArea(canvas, plot); });
 }
 
 }  // namespace corvane

@@ -238,7 +238,7 @@ void DrawBars(const Canvas& canvas, const ChartArea& area, bool vertical) {
 
 }  // namespace
 
-void DrawBarChart(const Canvas& canvas, ChartArea& area) {
+ChartOutcome DrawBarChart(const Canvas& canvas, ChartArea& area) {
   const bool vertical = canvas.settings.Chart.style != ChartStyle::kBarHorizontal;
   const int entryBottom = area.bottom;
   const int entryLeft = area.left;
@@ -247,10 +247,12 @@ void DrawBarChart(const Canvas& canvas, ChartArea& area) {
   DrawSeriesLegend(canvas, area);
   TakeLabelRoom(canvas, area, vertical);
   DrawAxisCaptions(canvas, area, entryBottom, entryLeft, entryRight);
+  if (!HasRoom(area)) return NoRoom(canvas, area);
   DrawPlotBackground(canvas, area);
   DrawValueAxis(canvas, area);
   DrawBars(canvas, area, vertical);
   DrawAxisLines(canvas, area);
+  return ChartOutcome::kDrawn;
 }
 
 }  // namespace corvane

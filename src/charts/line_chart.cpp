@@ -46,8 +46,8 @@ void DrawLineMarkers(const Canvas& canvas, const Plot& plot) {
 
 }  // namespace
 
-void DrawLineChart(const Canvas& canvas, ChartArea& area) {
-  DrawPlotAroundData(canvas, area, canvas.data.SeriesToDraw(), [&canvas](const Plot& plot) {
+ChartOutcome DrawLineChart(const Canvas& canvas, ChartArea& area) {
+  return DrawPlotAroundData(canvas, area, canvas.data.SeriesToDraw(), [&canvas](const Plot& plot) {
     const FitSums sums = DrawSeriesLines(canvas, plot);
     DrawLineMarkers(canvas, plot);
     return sums;

@@ -205,6 +205,7 @@ ChartOutcome DrawPieChart(const Canvas& canvas, ChartArea& area) {
   if (position == PieLabelPosition::kOutside) TakeOutsideLabelRoom(canvas, area, a, font, f);
 
   const PieDisc disc = PieCircle(s, area);
+  if (!(disc.r > 0)) return NoRoom(canvas, area);
   const float cx = disc.cx;
   const float cy = disc.cy;
   const float r = disc.r;

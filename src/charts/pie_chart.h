@@ -33,7 +33,8 @@ PiePoint SliceMidPoint(float cx, float cy, float r, float a0, float a1);
 
 // Draws the item legend, makes room for Outside labels, then the slices and their labels.
 // A slice running backwards (from a negative value) refuses the chart before anything is
-// drawn; a sum of values of 0 leaves every slice empty.
+// drawn, and so does a pie left with no radius once the legend and the labels have their
+// room; a sum of values of 0 leaves every slice empty.
 ChartOutcome DrawPieChart(const Canvas& canvas, ChartArea& area);
 
 }  // namespace corvane

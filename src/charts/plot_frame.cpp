@@ -1,5 +1,6 @@
 #include "charts/plot_frame.h"
 
+#include <optional>
 #include <string>
 
 #include "charts/reference_lines.h"
@@ -21,8 +22,8 @@ double ItemStep(const ChartArea& plot, int n) {
 }
 
 // Takes the legend's and the labels' room, writes the captions and draws the background and
-// the value axis; the area is the plot area afterwards.
-Plot DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
+// the value axis; the area is the plot area afterwards. None when no room is left for it.
+std::optional<Plot> DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
   const ChartSettings& s = canvas.settings;
   const int entryBottom = area.bottom;
   const int entryLeft = area.left;
@@ -51,6 +52,7 @@ Plot DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
   }
 
   DrawAxisCaptions(canvas, area, entryBottom, entryLeft, entryRight);
+  if (!HasRoom(area)) return std::nullopt;
   DrawPlotBackground(canvas, area);
   DrawValueAxis(canvas, area);
   return Plot{area, ItemStep(area, canvas.data.count), canvas.scale.minimum, canvas.scale.range};
@@ -86,9 +88,11 @@ std::vector<PathPoint> SeriesPoints(const Canvas& canvas, const Plot& plot, int 
   return points;
 }
 
-void DrawPlotAroundData(const Canvas& canvas, ChartArea& area, int seriesMeasured,
-                        const DataDrawing& drawData) {
-  const Plot plot = DrawPlotFrame(canvas, area);
+ChartOutcome DrawPlotAroundData(const Canvas& canvas, ChartArea& area, int seriesMeasured,
+                                const DataDrawing& drawData) {
+  const std::optional<Plot> frame = DrawPlotFrame(canvas, area);
+  if (!frame) return NoRoom(canvas, area);
+  const Plot& plot = *frame;
   DrawAverageLine(canvas, plot, seriesMeasured);
   DrawTargetLine(canvas, plot);
   const FitSums sums = drawData(plot);
@@ -96,6 +100,7 @@ void DrawPlotAroundData(const Canvas& canvas, ChartArea& area, int seriesMeasure
   DrawBestFitLine(canvas, plot, sums, seriesMeasured);
   DrawCategoryLabels(canvas, plot);
   DrawAxisLines(canvas, area);
+  return ChartOutcome::kDrawn;
 }
 
 }  // namespace corvane

@@ -201,8 +201,8 @@ void SaveToMemory(HPDF_Doc doc, std::string& pdf) {
 }
 
 // Everything between creating and freeing the document. Library failures leave it by the
-// exception of PdfErrorHandler.
-void BuildAndSave(DocumentRun& run, HPDF_Doc doc, const std::string& fileName, std::string* pdfInMemory) {
+// exception of PdfErrorHandler; a chart with no room returns false, logged, and saves nothing.
+bool BuildAndSave(DocumentRun& run, HPDF_Doc doc, const std::string& fileName, std::string* pdfInMemory) {
   const ChartSettings& s = run.settings;
   HPDF_SetCompressionMode(doc, HPDF_COMP_ALL);
   ApplyEncryption(doc, s);
@@ -226,13 +226,18 @@ void BuildAndSave(DocumentRun& run, HPDF_Doc doc, const std::string& fileName, s
   PdfSurface surface(page, fonts);
   DrawPageBackground(surface, s);
 
-  const Canvas canvas{surface, s, run.data, run.scale};
+  const Canvas canvas{surface, s, run.data, run.scale, run.log};
   ChartArea area{0, s.Page.height, s.Page.width, 0};
   DrawHeadings(canvas, area);
-  if (DrawChart(canvas, area) == ChartOutcome::kSliceRunsBackwards) {
-    // libharu refused an arc running backwards until 2.3.0 began to draw it; the run reports
-    // it as it always has.
-    PdfErrorHandler(HPDF_PAGE_OUT_OF_RANGE, 0, &run);
+  switch (DrawChart(canvas, area)) {
+    case ChartOutcome::kDrawn:
+      break;
+    case ChartOutcome::kSliceRunsBackwards:
+      // libharu refused an arc running backwards until 2.3.0 began to draw it; the run
+      // reports it as it always has.
+      PdfErrorHandler(HPDF_PAGE_OUT_OF_RANGE, 0, &run);
+    case ChartOutcome::kNoRoom:  // the chart has said why
+      return false;
   }
 
   if (entry != nullptr) {
@@ -246,6 +251,7 @@ void BuildAndSave(DocumentRun& run, HPDF_Doc doc, const std::string& fileName, s
     SaveReplacing(run, doc, NativePath(fileName));
   }
   run.log.LogMessage("Save complete");
+  return true;
 }
 
 // MakePDF, with the document kept in pdfInMemory instead of saved when that is given.
@@ -257,13 +263,13 @@ int MakeDocument(DocumentRun& run, std::string* pdfInMemory) {
     run.log.ErrorsOnly("Could not create object HPDF_Doc");
     return 1;
   }
+  bool built = false;
   try {
-    BuildAndSave(run, doc, fileName, pdfInMemory);
+    built = BuildAndSave(run, doc, fileName, pdfInMemory);
   } catch (const PdfBuildAbandoned&) {
-    HPDF_Free(doc);
-    return 1;
   }
   HPDF_Free(doc);
+  if (!built) return 1;
 
   if (run.settings.OpenPDF) {
     run.log.LogMessage("Opening PDF in default PDF viewer");

@@ -1,10 +1,11 @@
-// What every drawing operation works on: the surface, and the run's settings, data and scale,
-// which drawing only reads.
+// What every drawing operation works on: the surface, the run's settings, data and scale,
+// which drawing only reads, and the log a chart that cannot be drawn reports to.
 #pragma once
 
 #include "model/chart_settings.h"
 #include "model/data_table.h"
 #include "model/scale_range.h"
+#include "platform/log.h"
 #include "render/surface.h"
 
 namespace corvane {
@@ -14,6 +15,7 @@ struct Canvas {
   const ChartSettings& settings;
   const DataTable& data;
   const ScaleRange& scale;
+  Log& log;
 };
 
 // The rectangle, in whole page points with the origin at the bottom left, that a chart is

@@ -35,7 +35,7 @@ struct ChartPage {
     DrawChart(pdf.CanvasFor(t.run), area);
     return pdf.Ops();
   }
-  ChartOutcome Record() { return DrawChart(Canvas{recording, t.settings, t.data, t.run.scale}, area); }
+  ChartOutcome Record() { return DrawChart(Canvas{recording, t.settings, t.data, t.run.scale, t.run.log}, area); }
 
   TestRun t;
   PdfPage pdf;

@@ -24,7 +24,7 @@ TEST(TextTest, ApplyFontSetsRenderingAndColoursByStyle) {
     testing::TestRun t;
     testing::RecordingSurface surface;
     const FontSpec spec{12, StandardFont::kHelveticaBold, {1, 0, 0}, style, stroke};
-    const SizedFont font = ApplyFont(Canvas{surface, t.settings, t.data, t.run.scale}, spec);
+    const SizedFont font = ApplyFont(Canvas{surface, t.settings, t.data, t.run.scale, t.run.log}, spec);
     EXPECT_EQ(surface.Joined(), expected);
     EXPECT_EQ(font.Width("abc"), 18);  // what the text drawn next is measured with
   }

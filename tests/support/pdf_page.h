@@ -22,7 +22,7 @@ class PdfPage {
   PdfPage& operator=(const PdfPage&) = delete;
 
   // A canvas on this page for the run's settings, data and scale.
-  Canvas CanvasFor(const Run& run) { return Canvas{surface, run.settings, run.data, run.scale}; }
+  Canvas CanvasFor(Run& run) { return Canvas{surface, run.settings, run.data, run.scale, run.log}; }
 
   // The document as it would be saved, and the page's content stream as written so far, and
   // its operators.
