@@ -19,19 +19,18 @@ FitSums DrawArea(const Canvas& canvas, const Plot& plot) {
   const std::vector<PathPoint> edge = SeriesPoints(canvas, plot, 0, sums);
   const PathShape shape = ShapeOfStyle(s.Chart.style);
 
+  Path line;
+  AddLinePath(line, edge, plot.step, shape, StepRise::kHalfWay);
+  Path fill = line;
+  fill.LineTo(plot.area.right, plot.area.bottom);
+  fill.LineTo(plot.area.left, plot.area.bottom);
+  fill.LineTo(plot.area.left, edge[0].y);
   surface.SetFillColor(s.Area.fillColor);
-  Path path;
-  AddLinePath(path, edge, plot.step, shape, StepRise::kHalfWay);
-  path.LineTo(plot.area.right, plot.area.bottom);
-  path.LineTo(plot.area.left, plot.area.bottom);
-  path.LineTo(plot.area.left, edge[0].y);
-  surface.FillPath(path);
+  surface.FillPath(fill);
 
   surface.SetStrokeColor(s.Area.lineColor);
   surface.SetLineWidth(s.Area.thickness);
-  path.clear();
-  AddLinePath(path, edge, plot.step, shape, StepRise::kHalfWay);
-  surface.StrokePath(path);
+  surface.StrokePath(line);
   return sums;
 }
 

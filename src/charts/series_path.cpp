@@ -41,6 +41,8 @@ void AddLinePath(Path& path, const std::vector<PathPoint>& points, double step, 
                  StepRise rise) {
   if (points.empty()) return;
   const std::size_t n = points.size();
+  // At most two lines or one curve a point, and a flat run at the end.
+  path.reserve(path.ops().size() + 2 * n + 1, path.numbers().size() + 6 * n + 2);
   path.MoveTo(points[0].x, points[0].y);
   switch (shape) {
     case PathShape::kStandard:

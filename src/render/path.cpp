@@ -13,9 +13,15 @@ void Path::Add(Op op, std::initializer_list<float> numbers) {
   numbers_.insert(numbers_.end(), numbers);
 }
 
-void Path::MoveTo(double x, double y) { Add(Op::kMoveTo, {static_cast<float>(x), static_cast<float>(y)}); }
+void Path::AddPoint(Op op, double x, double y) {
+  ops_.push_back(op);
+  numbers_.push_back(static_cast<float>(x));
+  numbers_.push_back(static_cast<float>(y));
+}
 
-void Path::LineTo(double x, double y) { Add(Op::kLineTo, {static_cast<float>(x), static_cast<float>(y)}); }
+void Path::MoveTo(double x, double y) { AddPoint(Op::kMoveTo, x, y); }
+
+void Path::LineTo(double x, double y) { AddPoint(Op::kLineTo, x, y); }
 
 void Path::CurveTo(double x1, double y1, double x2, double y2, double x3, double y3) {
   Add(Op::kCurveTo, {static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
@@ -42,6 +48,11 @@ void Path::Circle(double xd, double yd, double radius) {
 void Path::clear() {
   ops_.clear();
   numbers_.clear();
+}
+
+void Path::reserve(std::size_t ops, std::size_t numbers) {
+  ops_.reserve(ops);
+  numbers_.reserve(numbers);
 }
 
 }  // namespace corvane

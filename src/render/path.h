@@ -3,6 +3,7 @@
 // of thousands of segments; a surface takes each path in one call and may write it in bulk.
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <vector>
 
@@ -29,6 +30,8 @@ class Path {
 
   bool empty() const { return ops_.empty(); }
   void clear();
+  // Room for that many operations and numbers, for a path whose length is known.
+  void reserve(std::size_t ops, std::size_t numbers);
 
   // The operations in order, and their numbers one after another (2, 2, 6 and 4 of them).
   const std::vector<Op>& ops() const { return ops_; }
@@ -36,6 +39,7 @@ class Path {
 
  private:
   void Add(Op op, std::initializer_list<float> numbers);
+  void AddPoint(Op op, double x, double y);
 
   std::vector<Op> ops_;
   std::vector<float> numbers_;
