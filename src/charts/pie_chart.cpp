@@ -15,7 +15,7 @@ namespace {
 double Radians(double degrees) { return degrees * 3.141592653589793 / 180; }
 
 // The label work fields of one slice: where its label starts and the angle it runs at
-// (degrees anticlockwise from the x axis, as PlaceText takes it).
+// (degrees anticlockwise from the x axis, as Surface::ShowText takes it).
 struct SliceLabel {
   float labelX = 0;
   float labelY = 0;
