@@ -9,6 +9,7 @@
 
 #include "app/run.h"
 #include "fuzz_entry.h"
+#include "pdf/document_builder.h"
 #include "platform/clock.h"
 #include "run_folder.h"
 
@@ -24,8 +25,10 @@ extern "C" int CORVANE_FUZZ_ENTRY(FuzzWholeRun)(const std::uint8_t* data, std::s
   static std::FILE* const devNull = std::fopen("/dev/null", "w");
   const corvane::SystemClock clock;
   corvane::Run run(clock, devNull);
+  if (corvane::PrepareChart(run, std::string(text)) != 0) return 0;
+  // The run sequence's last step, with the PDF built into memory.
+  corvane::DocumentRun document = run.Document();
   std::string pdf;
-  run.pdfInMemory = &pdf;
-  if (corvane::RunSequence(run, std::string(text)) == 0 && !IsWholePdf(pdf)) __builtin_trap();
+  if (corvane::MakePdfInMemory(document, pdf) == 0 && !IsWholePdf(pdf)) __builtin_trap();
   return 0;
 }

@@ -1,5 +1,6 @@
 // Process entry: turns the arguments into the command text of one run.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "app/run.h"
@@ -46,5 +47,7 @@ int main(int argc, char** argv) {
   }
   const corvane::SystemClock clock;
   corvane::Run run(clock, stdout);
+  // The test suite names a file in which each run it starts keeps the error messages it logged.
+  if (const char* trace = std::getenv("CORVANE_MESSAGE_TRACE")) run.log.TraceErrorsTo(trace);
   return corvane::RunArguments(run, argc, argv);
 }

@@ -1,5 +1,6 @@
 #include "app/run.h"
 
+#include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "model/scale.h"
 #include "pdf/document_builder.h"
@@ -8,14 +9,21 @@
 namespace corvane {
 
 int RunSequence(Run& run, std::string commandLine, std::span<const std::size_t> argumentStarts) {
-  if (ProcessCommands(run, commandLine.data(), argumentStarts) != 0) return 1;
+  if (PrepareChart(run, std::move(commandLine), argumentStarts) != 0) return 1;
+  DocumentRun document = run.Document();
+  return MakePDF(document);
+}
+
+int PrepareChart(Run& run, std::string commandLine, std::span<const std::size_t> argumentStarts) {
+  CommandContext commands{run.settings, run.data, run.log};
+  if (ProcessCommands(commands, commandLine.data(), argumentStarts) != 0) return 1;
 
   const ChartSettings& s = run.settings;
-  if (s.Chart.type == 0) {
+  if (!s.Chart.type) {
     run.log.LogMessage("ERROR: No Chart Type specified");
     return 1;
   }
-  if (s.Chart.style == 0) {
+  if (!s.Chart.style) {
     run.log.LogMessage("ERROR: No Chart Style specified");
     return 1;
   }
@@ -27,14 +35,15 @@ int RunSequence(Run& run, std::string commandLine, std::span<const std::size_t> 
     run.log.LogMessage("ERROR: No PDF output file specified");
     return 1;
   }
-  if ((s.Chart.style == kStyleBarVertical || s.Chart.style == kStyleBarHorizontal) && s.BarColor.count == 0) {
+  const bool bars = s.Chart.style == ChartStyle::kBarVertical || s.Chart.style == ChartStyle::kBarHorizontal;
+  if (bars && s.BarColor.count == 0) {
     run.log.LogMessage("ERROR: No bar colors specified");
     return 1;
   }
   run.log.LogMessage("Data items in chart: %d", run.data.count);
   SortData(run.data);
   run.scale = ComputeScale(run.settings, run.data);
-  return MakePDF(run);
+  return 0;
 }
 
 int RunArguments(Run& run, int argc, const char* const* argv) {

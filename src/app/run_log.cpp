@@ -1,7 +1,6 @@
 #include "app/run_log.h"
 
 #include <cstdarg>
-#include <cstdlib>
 
 #include "platform/compare.h"
 #include "platform/encoding.h"
@@ -10,9 +9,7 @@
 
 namespace corvane {
 
-RunLog::RunLog(const Clock& clock, std::FILE* out) : clock_(clock), out_(out) {
-  if (const char* trace = std::getenv("CORVANE_MESSAGE_TRACE")) traceFile_ = trace;
-}
+RunLog::RunLog(const Clock& clock, std::FILE* out) : clock_(clock), out_(out) {}
 
 void RunLog::LogMessage(const char* format, ...) {
   std::va_list args;

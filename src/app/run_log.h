@@ -7,29 +7,30 @@
 #include <string>
 
 #include "platform/clock.h"
-
-#define CORVANE_PRINTF(fmt, args) __attribute__((format(printf, fmt, args)))
+#include "platform/log.h"
 
 namespace corvane {
 
-inline constexpr char kVersion[] = "v1.4";
-inline constexpr std::size_t kMaxFileNameLength = 260;
-
-class RunLog {
+class RunLog final : public Log {
  public:
-  // Lines for standard output go to out, converted to UTF-8. When the environment names a
-  // file in CORVANE_MESSAGE_TRACE, every error message is appended to it as well: the test
-  // suite learns from it which messages its tests produce.
+  // Lines for standard output go to out, converted to UTF-8.
   RunLog(const Clock& clock, std::FILE* out);
 
   // Stamps the message with the local time and writes it to standard output and the log
   // file; a message beginning with "ERROR:" is also written, unstamped, to the errors file.
   // Control characters in it (from a file name, an argument, a file's line) are written as
   // escapes, so that no text can forge a line or reach a terminal as a control.
-  void LogMessage(const char* format, ...) CORVANE_PRINTF(2, 3);
+  void LogMessage(const char* format, ...) override CORVANE_PRINTF(2, 3);
 
   // Writes the message, unstamped, to the errors file only.
-  void ErrorsOnly(const char* format, ...) CORVANE_PRINTF(2, 3);
+  void ErrorsOnly(const char* format, ...) override CORVANE_PRINTF(2, 3);
+
+  void SetLogFile(const std::string& name) override { logFile = name; }
+  void SetErrorsFile(const std::string& name) override { errorsFile = name; }
+
+  // For the test suite, which learns from the trace which messages its tests produce: every
+  // error message is appended to the file as well.
+  void TraceErrorsTo(const std::string& file) { traceFile_ = file; }
 
   // The clock the stamps are read from; the document's creation date uses the same one.
   const Clock& clock() const { return clock_; }

@@ -4,7 +4,6 @@
 
 #include "charts/plot_frame.h"
 #include "charts/series_path.h"
-#include "render/color.h"
 
 namespace corvane {
 namespace {
@@ -16,29 +15,29 @@ FitSums DrawArea(const Canvas& canvas, const Plot& plot) {
   const int n = canvas.data.count;
   if (n < 2) return sums;
   const ChartSettings& s = canvas.settings;
-  const HPDF_Page page = canvas.page;
+  Surface& surface = canvas.surface;
   const std::vector<PathPoint> edge = SeriesPoints(canvas, plot, 0, sums);
   const PathShape shape = ShapeOfStyle(s.Chart.style);
 
-  SetFillColor(page, s.Area.fillColor);
-  PagePath path;
-  AddLinePath(path, edge, plot.step, shape, StepRise::kHalfWay);
-  path.LineTo(plot.area.right, plot.area.bottom);
-  path.LineTo(plot.area.left, plot.area.bottom);
-  path.LineTo(plot.area.left, edge[0].y);
-  path.Fill(page);
+  Path line;
+  AddLinePath(line, edge, plot.step, shape, StepRise::kHalfWay);
+  Path fill = line;
+  fill.LineTo(plot.area.right, plot.area.bottom);
+  fill.LineTo(plot.area.left, plot.area.bottom);
+  fill.LineTo(plot.area.left, edge[0].y);
+  surface.SetFillColor(s.Area.fillColor);
+  surface.FillPath(fill);
 
-  SetStrokeColor(page, s.Area.lineColor);
-  HPDF_Page_SetLineWidth(page, static_cast<float>(s.Area.thickness));
-  AddLinePath(path, edge, plot.step, shape, StepRise::kHalfWay);
-  path.Stroke(page);
+  surface.SetStrokeColor(s.Area.lineColor);
+  surface.SetLineWidth(s.Area.thickness);
+  surface.StrokePath(line);
   return sums;
 }
 
 }  // namespace
 
-void DrawAreaChart(const Canvas& canvas, ChartArea& area) {
-  DrawPlotAroundData(canvas, area, 1, [&canvas](const Plot& plot) { return DrawArea(canvas, plot); });
+ChartOutcome DrawAreaChart(const Canvas& canvas, ChartArea& area) {
+  return DrawPlotAroundData(canvas, area, 1, [&canvas](const Plot& plot) { return DrawArea(canvas, plot); });
 }
 
 }  // namespace corvane

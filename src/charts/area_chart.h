@@ -4,11 +4,13 @@
 // count only in the moving average.
 #pragma once
 
+#include "charts/chart_plotter.h"
 #include "render/canvas.h"
 
 namespace corvane {
 
-// Draws the whole chart into the area and leaves the area narrowed to the plot area.
-void DrawAreaChart(const Canvas& canvas, ChartArea& area);
+// Draws the whole chart into the area and leaves the area narrowed to the plot area; with no
+// room left for it the chart is refused.
+ChartOutcome DrawAreaChart(const Canvas& canvas, ChartArea& area);
 
 }  // namespace corvane

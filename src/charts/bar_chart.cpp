@@ -16,11 +16,8 @@ namespace {
 const std::string kLabelOnly = "TTTT";
 const std::string kValueOnly = "VVVV";
 
-bool LabelsAtAxis(int position) { return position >= kBarLabelAxes && position <= kBarLabelAxesAndCenter; }
-
-// Positions 5 to 7 write the item's label at the axis and the value at the bar.
-bool LabelsInTwoPasses(int position) {
-  return position >= kBarLabelAxesAndStart && position <= kBarLabelAxesAndCenter;
+bool LabelsAtAxis(BarLabelPosition position) {
+  return position == BarLabelPosition::kAxes || IsAxesAndPosition(position);
 }
 
 // Across the bars: each bar's thickness t, the gap between neighbours, and where the first
@@ -33,20 +30,20 @@ struct BarGeometry {
 
 // The bars fill E exactly, the first touching the start edge and the last the far edge;
 // every bar is at least one point thick, so many bars on a short extent overlap (gap < 0).
-BarGeometry Geometry(int E, int n, int barSpacing, int barSize) {
+BarGeometry Geometry(int E, int n, int barSpacing, std::optional<int> barSize) {
   BarGeometry g;
   if (n == 1) {
     // There is no gap to share out: the single bar fills the extent, or a bar of BarSize, no
     // wider than the extent, stands in its middle.
-    g.t = barSize == 0 ? std::max(E, 1) : std::min(barSize, std::max(E, 1));
+    g.t = !barSize ? std::max(E, 1) : std::min(*barSize, std::max(E, 1));
     g.first = (E - g.t) / 2;
     return g;
   }
-  if (barSize == 0) {
+  if (!barSize) {
     g.t = static_cast<double>(std::max(E - (n - 1) * barSpacing, n)) / n;
     g.gap = (E - n * g.t) / (n - 1);
   } else {
-    g.gap = static_cast<double>(std::max(E - barSize * n, n)) / (n - 1);
+    g.gap = static_cast<double>(std::max(E - *barSize * n, n)) / (n - 1);
     g.t = (E - (n - 1) * g.gap) / n;
     // With more bars than points that rule leaves a negative thickness: keep bars one point
     // thick and let them overlap, as bars of derived size do.
@@ -63,36 +60,35 @@ BarGeometry Geometry(int E, int n, int barSpacing, int barSize) {
 void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
   const ChartSettings& s = canvas.settings;
   const DataTable& data = canvas.data;
-  const HPDF_Page page = canvas.page;
-  const int position = s.BarLabel.position;
+  const BarLabelPosition position = s.BarLabel.position;
 
   if (s.AxesLabelX.size > 0) {
-    ApplyFont(canvas, s.AxesLabelX);
-    const double A = Ascent(page);
-    const double D = Descent(page);
+    const SizedFont font = ApplyFont(canvas, s.AxesLabelX);
+    const double A = font.Ascent();
+    const double D = font.Descent();
     if (vertical && LabelsAtAxis(position)) area.bottom += static_cast<int>(A + 3 * D);
     if (!vertical) area.bottom += static_cast<int>(A + 2 * D);
   }
 
   if (s.AxesLabelY.size > 0) {
-    ApplyFont(canvas, s.AxesLabelY);
-    const double S = SpaceWidth(page);
+    const SizedFont font = ApplyFont(canvas, s.AxesLabelY);
+    const double S = font.SpaceWidth();
     int w = 0;
     if (vertical) {
       // Measured on the maximum as a plain number, even for time data.
       const std::string text = PlainNumberText(s, data, canvas.scale.maximum);
-      w = static_cast<int>(TextWidth(page, text) + 2 * S);
+      w = static_cast<int>(font.Width(text) + 2 * S);
     } else if (LabelsAtAxis(position)) {
-      const bool fullLabel = position == kBarLabelAxes;
+      const bool fullLabel = position == BarLabelPosition::kAxes;
       for (int i = 0; i < data.count; ++i) {
         const DataItem& item = data.items[i];
         const std::string& labelTemplate = fullLabel ? s.BarLabel.format : kLabelOnly;
         const std::string text = FormatLabel(s, data, item, item.values[0], labelTemplate);
-        const double X = TextWidth(page, text) + (fullLabel ? 2 * S : S);
+        const double X = font.Width(text) + (fullLabel ? 2 * S : S);
         if (w < X) w = static_cast<int>(X);
       }
     }
-    if (s.AxesLabelYPosition == kLabelsRight) {
+    if (s.AxesLabelYPosition == YLabelPosition::kRight) {
       area.right -= w;
     } else {
       area.left += w;
@@ -107,38 +103,48 @@ struct Bar {
   double len;
 };
 
-// Pass 0 writes at BarLabel.position itself, where 4 to 7 all mean the axis; pass 1 (only
-// for 5 to 7) writes the value at the bar's start, end or centre.
-int PositionInPass(int position, int q) {
-  if (q == 1) return position - kBarLabelAxesAndStart + kBarLabelStart;
-  return LabelsAtAxis(position) ? kBarLabelAxes : position;
+// Where a label is written: at the bar's start, end or centre, or at the category axis.
+enum class Place { kStart, kEnd, kCenter, kAxis };
+
+// Pass 0 writes at BarLabel.position itself, where Axes and the AxesAnd positions all mean the
+// axis; pass 1 (only for the AxesAnd positions) writes the value at the bar's start, end or centre.
+Place PlaceInPass(BarLabelPosition position, int q) {
+  switch (position) {
+    case BarLabelPosition::kStart: return Place::kStart;
+    case BarLabelPosition::kEnd: return Place::kEnd;
+    case BarLabelPosition::kCenter: return Place::kCenter;
+    case BarLabelPosition::kAxes: return Place::kAxis;
+    case BarLabelPosition::kAxesAndStart: return q == 1 ? Place::kStart : Place::kAxis;
+    case BarLabelPosition::kAxesAndEnd: return q == 1 ? Place::kEnd : Place::kAxis;
+    case BarLabelPosition::kAxesAndCenter: return q == 1 ? Place::kCenter : Place::kAxis;
+  }
+  return Place::kAxis;
 }
 
 void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, int i, const Bar& bar,
                    double bi) {
   const ChartSettings& s = canvas.settings;
   const DataTable& data = canvas.data;
-  const HPDF_Page page = canvas.page;
-  const FontSpec& font = vertical ? s.AxesLabelX : s.AxesLabelY;
-  const int position = s.BarLabel.position;
+  const FontSpec& labelFont = vertical ? s.AxesLabelX : s.AxesLabelY;
+  const BarLabelPosition position = s.BarLabel.position;
   const DataItem& item = data.items[i];
   const double v = item.values[0];
   const double len = bar.len;
 
-  const int passes = LabelsInTwoPasses(position) ? 2 : 1;
+  const int passes = IsAxesAndPosition(position) ? 2 : 1;
   for (int q = 0; q < passes; ++q) {
     const std::string& labelTemplate = passes == 1 ? s.BarLabel.format : q == 0 ? kLabelOnly : kValueOnly;
-    ApplyFont(canvas, font);
-    const double A = Ascent(page);
-    const double D = Descent(page);
-    const double S = SpaceWidth(page);
+    const SizedFont font = ApplyFont(canvas, labelFont);
+    const double A = font.Ascent();
+    const double D = font.Descent();
+    const double S = font.SpaceWidth();
     const std::string text = FormatLabel(s, data, item, v, labelTemplate);
-    const double tw = static_cast<int>(TextWidth(page, text));
+    const double tw = static_cast<int>(font.Width(text));
 
     double angle = 0;
     double x = 0;
     double y = 0;
-    const int at = PositionInPass(position, q);
+    const Place at = PlaceInPass(position, q);
     if (vertical) {
       // Labels in the bar read upwards, centred on its middle line; End and Centre labels never
       // start below minY, so a short bar's label runs on past its end.
@@ -148,46 +154,42 @@ void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, i
       angle = 90;
       x = xr;
       switch (at) {
-        case kBarLabelStart:
+        case Place::kStart:
           y = area.bottom + 2 * D + 2 * bi;
           break;
-        case kBarLabelEnd:
+        case Place::kEnd:
           y = std::max(area.bottom + len - tw - S - 2 * bi, minY);
           break;
-        case kBarLabelCenter:
+        case Place::kCenter:
           y = std::max(area.bottom + len / 2 - tw / 2, minY);
           break;
-        case kBarLabelAxes:
+        case Place::kAxis:
           angle = 0;
           x = xc - tw / 2;
           y = area.bottom - A - D;
           break;
-        default:
-          continue;
       }
     } else {
       const double minX = area.left + S + 2 * bi;
       y = bar.y + bar.height / 2 - (A - D) / 2;
       switch (at) {
-        case kBarLabelStart:
+        case Place::kStart:
           x = area.left + S + 2 * bi;
           break;
-        case kBarLabelEnd:
+        case Place::kEnd:
           x = std::max(area.left + len - tw - S - 2 * bi, minX);
           break;
-        case kBarLabelCenter:
+        case Place::kCenter:
           x = std::max(area.left + len / 2 - tw / 2, minX);
           break;
-        case kBarLabelAxes:
-          x = s.AxesLabelYPosition == kLabelsRight ? area.right + 2 * S : area.left - (S + tw);
+        case Place::kAxis:
+          x = s.AxesLabelYPosition == YLabelPosition::kRight ? area.right + 2 * S : area.left - (S + tw);
           break;
-        default:
-          continue;
       }
     }
 
-    // LabelSpacing thins everything but the value labels of positions 5 to 7.
-    if (s.LabelSpacing == 0 || i % s.LabelSpacing == 0 || q == 1) WriteText(page, angle, x, y, text);
+    // LabelSpacing thins everything but the value labels of the AxesAnd positions.
+    if (!s.LabelSpacing || i % *s.LabelSpacing == 0 || q == 1) canvas.surface.ShowText(x, y, angle, text);
   }
 }
 
@@ -195,7 +197,7 @@ void DrawBars(const Canvas& canvas, const ChartArea& area, bool vertical) {
   const ChartSettings& s = canvas.settings;
   const DataTable& data = canvas.data;
   const ScaleRange& scale = canvas.scale;
-  const HPDF_Page page = canvas.page;
+  Surface& surface = canvas.surface;
   const int n = data.count;
   if (n < 1) return;
 
@@ -217,19 +219,17 @@ void DrawBars(const Canvas& canvas, const ChartArea& area, bool vertical) {
     const Bar bar = vertical ? Bar{area.left + across, static_cast<double>(area.bottom), g.t, len, len}
                              : Bar{static_cast<double>(area.left), area.bottom + across, len, g.t, len};
 
-    SetFillColor(page, GradientColor(s.BarColor.fromColor[c], s.BarColor.toColor[c], scale.minimum,
-                                     scale.maximum, v));
+    surface.SetFillColor(GradientColor(s.BarColor.fromColor[c], s.BarColor.toColor[c], scale.minimum,
+                                       scale.maximum, v));
     if (++c == pairs) c = 0;
-    HPDF_Page_Rectangle(page, static_cast<float>(bar.x), static_cast<float>(bar.y),
-                        static_cast<float>(bar.width), static_cast<float>(bar.height));
-    HPDF_Page_Fill(page);
+    surface.Rectangle(bar.x, bar.y, bar.width, bar.height);
+    surface.Fill();
 
     if (s.BarBorder.width > 0) {
-      SetStrokeColor(page, s.BarBorder.color);
-      HPDF_Page_SetLineWidth(page, static_cast<float>(s.BarBorder.width));
-      HPDF_Page_Rectangle(page, static_cast<float>(bar.x + bi), static_cast<float>(bar.y + bi),
-                          static_cast<float>(bar.width - 2 * bi), static_cast<float>(bar.height - 2 * bi));
-      HPDF_Page_Stroke(page);
+      surface.SetStrokeColor(s.BarBorder.color);
+      surface.SetLineWidth(s.BarBorder.width);
+      surface.Rectangle(bar.x + bi, bar.y + bi, bar.width - 2 * bi, bar.height - 2 * bi);
+      surface.Stroke();
     }
 
     if (labels) DrawBarLabels(canvas, area, vertical, i, bar, bi);
@@ -238,8 +238,8 @@ void DrawBars(const Canvas& canvas, const ChartArea& area, bool vertical) {
 
 }  // namespace
 
-void DrawBarChart(const Canvas& canvas, ChartArea& area) {
-  const bool vertical = canvas.settings.Chart.style != kStyleBarHorizontal;
+ChartOutcome DrawBarChart(const Canvas& canvas, ChartArea& area) {
+  const bool vertical = canvas.settings.Chart.style != ChartStyle::kBarHorizontal;
   const int entryBottom = area.bottom;
   const int entryLeft = area.left;
   const int entryRight = area.right;
@@ -247,10 +247,12 @@ void DrawBarChart(const Canvas& canvas, ChartArea& area) {
   DrawSeriesLegend(canvas, area);
   TakeLabelRoom(canvas, area, vertical);
   DrawAxisCaptions(canvas, area, entryBottom, entryLeft, entryRight);
+  if (!HasRoom(area)) return NoRoom(canvas, area);
   DrawPlotBackground(canvas, area);
   DrawValueAxis(canvas, area);
   DrawBars(canvas, area, vertical);
   DrawAxisLines(canvas, area);
+  return ChartOutcome::kDrawn;
 }
 
 }  // namespace corvane

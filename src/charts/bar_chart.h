@@ -5,24 +5,15 @@
 // the category axis.
 #pragma once
 
+#include "charts/chart_plotter.h"
 #include "render/canvas.h"
 
 namespace corvane {
 
-// BarLabel.position.
-enum BarLabelPosition : int {
-  kBarLabelStart = 1,
-  kBarLabelEnd = 2,
-  kBarLabelCenter = 3,
-  kBarLabelAxes = 4,
-  kBarLabelAxesAndStart = 5,
-  kBarLabelAxesAndEnd = 6,
-  kBarLabelAxesAndCenter = 7,
-};
-
 // Draws the series legend, takes the room for the category and scale labels, draws the
 // captions, background, grid and scale labels, then the bars with their labels, and the axis
-// lines last. The area is left narrowed to the plot area.
-void DrawBarChart(const Canvas& canvas, ChartArea& area);
+// lines last. The area is left narrowed to the plot area; with no room left for it the chart
+// is refused.
+ChartOutcome DrawBarChart(const Canvas& canvas, ChartArea& area);
 
 }  // namespace corvane

@@ -4,7 +4,6 @@
 
 #include "charts/plot_frame.h"
 #include "charts/series_path.h"
-#include "render/color.h"
 #include "render/markers.h"
 
 namespace corvane {
@@ -17,14 +16,15 @@ FitSums DrawSeriesLines(const Canvas& canvas, const Plot& plot) {
   const int n = canvas.data.count;
   if (n < 2) return sums;
   const ChartSettings& s = canvas.settings;
-  const HPDF_Page page = canvas.page;
+  Surface& surface = canvas.surface;
   const PathShape shape = ShapeOfStyle(s.Chart.style);
+  Path path;
   for (int series = 0; series < canvas.data.SeriesToDraw(); ++series) {
-    SetStrokeColor(page, s.Line.color[series]);
-    HPDF_Page_SetLineWidth(page, static_cast<float>(s.Line.thickness[series]));
-    PagePath path;
+    surface.SetStrokeColor(s.Line.color[series]);
+    surface.SetLineWidth(s.Line.thickness[series]);
+    path.clear();
     AddLinePath(path, SeriesPoints(canvas, plot, series, sums), plot.step, shape, StepRise::kHalfWay);
-    path.Stroke(page);
+    surface.StrokePath(path);
   }
   return sums;
 }
@@ -33,20 +33,21 @@ FitSums DrawSeriesLines(const Canvas& canvas, const Plot& plot) {
 void DrawLineMarkers(const Canvas& canvas, const Plot& plot) {
   const auto& marker = canvas.settings.LineMarker;
   if (!marker.on) return;
-  const HPDF_Page page = canvas.page;
+  Surface& surface = canvas.surface;
   for (int series = 0; series < canvas.data.SeriesToDraw(); ++series) {
-    SetMarkerPen(marker.shape[series], page, marker.color[series], marker.outlineThickness[series]);
-    MarkerStamp stamp(page, marker.shape[series], marker.size[series], marker.outlineThickness[series]);
+    SetMarkerPen(surface, marker.shape[series], marker.color[series], marker.outlineThickness[series]);
+    const auto stamp =
+        MakeMarkerStamp(surface, marker.shape[series], marker.size[series], marker.outlineThickness[series]);
     for (int k = 0; k < canvas.data.count; ++k) {
-      stamp.DrawAt(plot.X(k), plot.Y(canvas.data.items[k].values[series]));
+      stamp->DrawAt(plot.X(k), plot.Y(canvas.data.items[k].values[series]));
     }
   }
 }
 
 }  // namespace
 
-void DrawLineChart(const Canvas& canvas, ChartArea& area) {
-  DrawPlotAroundData(canvas, area, canvas.data.SeriesToDraw(), [&canvas](const Plot& plot) {
+ChartOutcome DrawLineChart(const Canvas& canvas, ChartArea& area) {
+  return DrawPlotAroundData(canvas, area, canvas.data.SeriesToDraw(), [&canvas](const Plot& plot) {
     const FitSums sums = DrawSeriesLines(canvas, plot);
     DrawLineMarkers(canvas, plot);
     return sums;

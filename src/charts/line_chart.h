@@ -3,11 +3,13 @@
 // lines around them.
 #pragma once
 
+#include "charts/chart_plotter.h"
 #include "render/canvas.h"
 
 namespace corvane {
 
-// Draws the whole chart into the area and leaves the area narrowed to the plot area.
-void DrawLineChart(const Canvas& canvas, ChartArea& area);
+// Draws the whole chart into the area and leaves the area narrowed to the plot area; with no
+// room left for it the chart is refused.
+ChartOutcome DrawLineChart(const Canvas& canvas, ChartArea& area);
 
 }  // namespace corvane

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "render/color.h"
 #include "render/labels.h"
 #include "render/legends.h"
 #include "render/text.h"
@@ -16,7 +15,7 @@ namespace {
 double Radians(double degrees) { return degrees * 3.141592653589793 / 180; }
 
 // The label work fields of one slice: where its label starts and the angle it runs at
-// (degrees anticlockwise from the x axis, as PlaceText takes it).
+// (degrees anticlockwise from the x axis, as Surface::ShowText takes it).
 struct SliceLabel {
   float labelX = 0;
   float labelY = 0;
@@ -47,13 +46,6 @@ std::vector<float> SliceAngles(const DataTable& data, int n) {
 }
 
 float MiddleAngle(const std::vector<float>& a, int k) { return a[k] + (a[k + 1] - a[k]) * 0.5f; }
-
-// libharu 2.3.0 draws an arc whose end comes before its start, running it backwards, where
-// earlier versions refused it. Corvane relies on the refusal: a slice running backwards (a
-// negative value) must end the document as a library error. This raises it the way libharu's
-// own page operations do: through the page's error record, which calls the error handler the
-// document was created with.
-void RaiseArcOutOfRange(HPDF_Page page) { HPDF_RaiseError(page->error, HPDF_PAGE_OUT_OF_RANGE, 0); }
 
 // Inside: the label is pulled toward the centre by its own size, the more the further round
 // the rim it stands, so that at 12, 3, 6 and 9 o'clock it sits under, before, over and after
@@ -133,7 +125,7 @@ SliceLabel SpokeLabel(const PieDisc& disc, float a0, float a1, float m, double w
 // bottom, and its sides move in by as much as a label would stick out of the area. The labels
 // are measured once, against the pie before the sides move.
 void TakeOutsideLabelRoom(const Canvas& canvas, ChartArea& area, const std::vector<float>& a,
-                          const LabelMetrics& f) {
+                          const SizedFont& font, const LabelMetrics& f) {
   const ChartSettings& s = canvas.settings;
   const DataTable& data = canvas.data;
   double Lo = area.left;
@@ -143,7 +135,7 @@ void TakeOutsideLabelRoom(const Canvas& canvas, ChartArea& area, const std::vect
   const PieDisc disc = PieCircle(s, area);
   for (int k = 0; k + 1 < static_cast<int>(a.size()); ++k) {
     const DataItem& item = data.items[k];
-    const double w = TextWidth(canvas.page, FormatLabel(s, data, item, item.values[0], s.PieLabel.format));
+    const double w = font.Width(FormatLabel(s, data, item, item.values[0], s.PieLabel.format));
     const PiePoint P = SliceMidPoint(disc.cx, disc.cy, disc.r + f.H / 2, a[k], a[k + 1]);
     if (MiddleAngle(a, k) > 180) {
       Lo = std::min(Lo, P.x - w);
@@ -153,14 +145,6 @@ void TakeOutsideLabelRoom(const Canvas& canvas, ChartArea& area, const std::vect
   }
   if (Lo < area.left) area.left = 2 * area.left - static_cast<int>(Lo);
   if (Ro > area.right) area.right = 2 * area.right - static_cast<int>(Ro);
-}
-
-void MoveTo(HPDF_Page page, double x, double y) {
-  HPDF_Page_MoveTo(page, static_cast<float>(x), static_cast<float>(y));
-}
-
-void LineTo(HPDF_Page page, double x, double y) {
-  HPDF_Page_LineTo(page, static_cast<float>(x), static_cast<float>(y));
 }
 
 }  // namespace
@@ -192,83 +176,82 @@ PiePoint SliceMidPoint(float cx, float cy, float r, float a0, float a1) {
                   static_cast<float>(cy + r * std::cos(Radians(m)))};
 }
 
-void DrawPieChart(const Canvas& canvas, ChartArea& area) {
+ChartOutcome DrawPieChart(const Canvas& canvas, ChartArea& area) {
   const ChartSettings& s = canvas.settings;
   const DataTable& data = canvas.data;
-  const HPDF_Page page = canvas.page;
+  Surface& surface = canvas.surface;
   const int n = std::clamp(data.count, 0, kMaxItems);
   const std::vector<float> a = SliceAngles(data, n);
-  // No slice can run backwards: the document fails before anything is drawn into it.
+  // No slice can run backwards: the chart is refused before anything is drawn.
   for (int k = 0; k < n; ++k) {
-    if (a[k + 1] < a[k]) {
-      RaiseArcOutOfRange(page);
-      return;
-    }
+    if (a[k + 1] < a[k]) return ChartOutcome::kSliceRunsBackwards;
   }
 
   DrawItemLegend(canvas, area);
 
-  const int position = s.PieLabel.position;
-  const bool labelsOn =
-      position == kPieLabelInside || position == kPieLabelOutside || position == kPieLabelSpoke;
+  const std::optional<PieLabelPosition> position = s.PieLabel.position;
+  const bool labelsOn = position.has_value();
+  const SizedFont font = FontOf(canvas, s.PieLabel.font);
   LabelMetrics f;
   if (labelsOn) {
     ApplyFont(canvas, s.PieLabel.font);
-    f.A = static_cast<float>(Ascent(page));
-    f.D = static_cast<float>(Descent(page));
+    f.A = static_cast<float>(font.Ascent());
+    f.D = static_cast<float>(font.Descent());
     f.H = f.A + f.D;
   }
   auto labelText = [&](int k) {
     return FormatLabel(s, data, data.items[k], data.items[k].values[0], s.PieLabel.format);
   };
-  if (position == kPieLabelOutside) TakeOutsideLabelRoom(canvas, area, a, f);
+  if (position == PieLabelPosition::kOutside) TakeOutsideLabelRoom(canvas, area, a, font, f);
 
   const PieDisc disc = PieCircle(s, area);
+  if (!(disc.r > 0)) return NoRoom(canvas, area);
   const float cx = disc.cx;
   const float cy = disc.cy;
   const float r = disc.r;
   if (s.PieOutlineColor.on) {
-    SetStrokeColor(page, s.PieOutlineColor.color);
-    HPDF_Page_SetLineWidth(page, static_cast<float>(s.PieOutlineColor.width));
+    surface.SetStrokeColor(s.PieOutlineColor.color);
+    surface.SetLineWidth(s.PieOutlineColor.width);
   }
 
   // Each slice is one path: from the centre a line to where the previous arc ended (of length
   // 0 for the first slice), the slice's arc, and back to the centre.
   std::vector<SliceLabel> labels(n);
-  HPDF_Point E{cx, cy};
+  Point E{cx, cy};
   for (int k = 0; k < n; ++k) {
     // Without any PieColor every slice is black.
-    SetFillColor(page, PieSliceColor(s, k));
+    surface.SetFillColor(PieSliceColor(s, k));
     if (a[k + 1] - a[k] >= 360) {
-      // A whole turn is the whole disc, without a seam from the centre. libharu refuses an arc
-      // of 360 degrees or more, so the circle is drawn in two halves.
-      HPDF_Page_Arc(page, cx, cy, r, a[k], a[k] + 180);
-      HPDF_Page_Arc(page, cx, cy, r, a[k] + 180, a[k + 1]);
-      E = HPDF_Page_GetCurrentPos(page);
+      // A whole turn is the whole disc, without a seam from the centre. An arc cannot make a
+      // whole turn, so the circle is drawn in two halves.
+      surface.Arc(cx, cy, r, a[k], a[k] + 180);
+      surface.Arc(cx, cy, r, a[k] + 180, a[k + 1]);
+      E = surface.CurrentPoint();
       if (s.PieOutlineColor.on) {
-        HPDF_Page_ClosePathFillStroke(page);
+        surface.ClosePath();
+        surface.FillAndStroke();
       } else {
-        HPDF_Page_Fill(page);
+        surface.Fill();
       }
     } else {
-      MoveTo(page, cx, cy);
-      LineTo(page, E.x, E.y);
-      if (a[k + 1] != a[k]) HPDF_Page_Arc(page, cx, cy, r, a[k], a[k + 1]);
-      E = HPDF_Page_GetCurrentPos(page);
-      LineTo(page, cx, cy);
+      surface.MoveTo(cx, cy);
+      surface.LineTo(E.x, E.y);
+      if (a[k + 1] != a[k]) surface.Arc(cx, cy, r, a[k], a[k + 1]);
+      E = surface.CurrentPoint();
+      surface.LineTo(cx, cy);
       if (s.PieOutlineColor.on) {
-        HPDF_Page_FillStroke(page);
+        surface.FillAndStroke();
       } else {
-        HPDF_Page_Fill(page);
+        surface.Fill();
       }
     }
 
     if (labelsOn) {
-      const double w = TextWidth(page, labelText(k));
+      const double w = font.Width(labelText(k));
       const float m = MiddleAngle(a, k);
-      if (position == kPieLabelInside) {
+      if (position == PieLabelPosition::kInside) {
         labels[k] = InsideLabel(SliceMidPoint(cx, cy, r - f.H / 2, a[k], a[k + 1]), m, w, f);
-      } else if (position == kPieLabelOutside) {
+      } else if (position == PieLabelPosition::kOutside) {
         labels[k] = OutsideLabel(SliceMidPoint(cx, cy, r + f.H / 2, a[k], a[k + 1]), m, w, f);
       } else {
         labels[k] = SpokeLabel(disc, a[k], a[k + 1], m, w, f);
@@ -280,9 +263,10 @@ void DrawPieChart(const Canvas& canvas, ChartArea& area) {
   if (labelsOn) {
     ApplyFont(canvas, s.PieLabel.font);
     for (int k = 0; k < n; ++k) {
-      WriteText(page, labels[k].labelAngle, labels[k].labelX, labels[k].labelY, labelText(k));
+      surface.ShowText(labels[k].labelX, labels[k].labelY, labels[k].labelAngle, labelText(k));
     }
   }
+  return ChartOutcome::kDrawn;
 }
 
 }  // namespace corvane

@@ -1,22 +1,15 @@
 // The pie chart: one slice per data item, its share of the sum of the first series values,
 // running clockwise from twelve o'clock, with the item legend and optional slice labels
 // inside the slices, outside the rim or along each slice's middle line. Angles are degrees
-// as HPDF_Page_Arc takes them: 0 points straight up and angles grow clockwise, so the point
+// as Surface::Arc takes them: 0 points straight up and angles grow clockwise, so the point
 // at angle a and distance r from (cx, cy) is (cx + r sin a, cy + r cos a). Like every angle
 // of the pie they are single precision.
 #pragma once
 
+#include "charts/chart_plotter.h"
 #include "render/canvas.h"
 
 namespace corvane {
-
-// PieLabel.position.
-enum PieLabelPosition : int {
-  kPieLabelNone = 0,
-  kPieLabelInside = 8,
-  kPieLabelOutside = 9,
-  kPieLabelSpoke = 10,
-};
 
 struct PieDisc {
   float cx = 0;
@@ -39,8 +32,9 @@ PieDisc PieCircle(const ChartSettings& settings, const ChartArea& area);
 PiePoint SliceMidPoint(float cx, float cy, float r, float a0, float a1);
 
 // Draws the item legend, makes room for Outside labels, then the slices and their labels.
-// A slice running backwards (from a negative value) fails the document with the library
-// error PAGE_OUT_OF_RANGE; a sum of values of 0 leaves every slice empty.
-void DrawPieChart(const Canvas& canvas, ChartArea& area);
+// A slice running backwards (from a negative value) refuses the chart before anything is
+// drawn, and so does a pie left with no radius once the legend and the labels have their
+// room; a sum of values of 0 leaves every slice empty.
+ChartOutcome DrawPieChart(const Canvas& canvas, ChartArea& area);
 
 }  // namespace corvane

@@ -1,5 +1,6 @@
 #include "charts/plot_frame.h"
 
+#include <optional>
 #include <string>
 
 #include "charts/reference_lines.h"
@@ -21,10 +22,9 @@ double ItemStep(const ChartArea& plot, int n) {
 }
 
 // Takes the legend's and the labels' room, writes the captions and draws the background and
-// the value axis; the area is the plot area afterwards.
-Plot DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
+// the value axis; the area is the plot area afterwards. None when no room is left for it.
+std::optional<Plot> DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
   const ChartSettings& s = canvas.settings;
-  const HPDF_Page page = canvas.page;
   const int entryBottom = area.bottom;
   const int entryLeft = area.left;
   const int entryRight = area.right;
@@ -32,19 +32,19 @@ Plot DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
   DrawSeriesLegend(canvas, area);
 
   if (s.AxesLabelX.size > 0) {
-    ApplyFont(canvas, s.AxesLabelX);
-    const double A = Ascent(page);
-    const double D = Descent(page);
+    const SizedFont font = ApplyFont(canvas, s.AxesLabelX);
+    const double A = font.Ascent();
+    const double D = font.Descent();
     area.bottom += static_cast<int>(A + 3 * D);
   }
 
   if (s.AxesLabelY.size > 0) {
-    ApplyFont(canvas, s.AxesLabelY);
+    const SizedFont font = ApplyFont(canvas, s.AxesLabelY);
     // Measured on the maximum as a plain number, also for time values.
     const std::string text = PlainNumberText(s, canvas.data, canvas.scale.maximum);
-    const double S = SpaceWidth(page);
-    const int room = static_cast<int>(2 * S + TextWidth(page, text));
-    if (s.AxesLabelYPosition == kLabelsRight) {
+    const double S = font.SpaceWidth();
+    const int room = static_cast<int>(2 * S + font.Width(text));
+    if (s.AxesLabelYPosition == YLabelPosition::kRight) {
       area.right -= room;
     } else {
       area.left += room;
@@ -52,6 +52,7 @@ Plot DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
   }
 
   DrawAxisCaptions(canvas, area, entryBottom, entryLeft, entryRight);
+  if (!HasRoom(area)) return std::nullopt;
   DrawPlotBackground(canvas, area);
   DrawValueAxis(canvas, area);
   return Plot{area, ItemStep(area, canvas.data.count), canvas.scale.minimum, canvas.scale.range};
@@ -61,16 +62,15 @@ Plot DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
 void DrawCategoryLabels(const Canvas& canvas, const Plot& plot) {
   const ChartSettings& s = canvas.settings;
   if (s.AxesLabelX.size <= 0) return;
-  const HPDF_Page page = canvas.page;
-  ApplyFont(canvas, s.AxesLabelX);
-  const double A = Ascent(page);
-  const double D = Descent(page);
+  const SizedFont font = ApplyFont(canvas, s.AxesLabelX);
+  const double A = font.Ascent();
+  const double D = font.Descent();
   for (int k = 0; k < canvas.data.count; ++k) {
     const DataItem& item = canvas.data.items[k];
     const std::string text = FormatLabel(s, canvas.data, item, item.values[0], "TTTT");
-    const int w = static_cast<int>(TextWidth(page, text));
-    if (s.LabelSpacing == 0 || k % s.LabelSpacing == 0) {
-      WriteText(page, 0, plot.X(k) - w / 2.0, plot.area.bottom - A - D, text);
+    const int w = static_cast<int>(font.Width(text));
+    if (!s.LabelSpacing || k % *s.LabelSpacing == 0) {
+      canvas.surface.ShowText(plot.X(k) - w / 2.0, plot.area.bottom - A - D, 0, text);
     }
   }
 }
@@ -88,9 +88,11 @@ std::vector<PathPoint> SeriesPoints(const Canvas& canvas, const Plot& plot, int 
   return points;
 }
 
-void DrawPlotAroundData(const Canvas& canvas, ChartArea& area, int seriesMeasured,
-                        const DataDrawing& drawData) {
-  const Plot plot = DrawPlotFrame(canvas, area);
+ChartOutcome DrawPlotAroundData(const Canvas& canvas, ChartArea& area, int seriesMeasured,
+                                const DataDrawing& drawData) {
+  const std::optional<Plot> frame = DrawPlotFrame(canvas, area);
+  if (!frame) return NoRoom(canvas, area);
+  const Plot& plot = *frame;
   DrawAverageLine(canvas, plot, seriesMeasured);
   DrawTargetLine(canvas, plot);
   const FitSums sums = drawData(plot);
@@ -98,6 +100,7 @@ void DrawPlotAroundData(const Canvas& canvas, ChartArea& area, int seriesMeasure
   DrawBestFitLine(canvas, plot, sums, seriesMeasured);
   DrawCategoryLabels(canvas, plot);
   DrawAxisLines(canvas, area);
+  return ChartOutcome::kDrawn;
 }
 
 }  // namespace corvane

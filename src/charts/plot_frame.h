@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "charts/chart_plotter.h"
 #include "charts/series_path.h"
 #include "render/canvas.h"
 
@@ -38,10 +39,11 @@ std::vector<PathPoint> SeriesPoints(const Canvas& canvas, const Plot& plot, int 
 // average; it returns the sums of the points it drew.
 using DataDrawing = std::function<FitSums(const Plot&)>;
 
-// Draws the whole chart around drawData and leaves the area narrowed to the plot area.
-// seriesMeasured is the number of series the average line and the line of best fit are
-// taken over: every series of a line chart, only the first (the drawn one) of an area chart.
-void DrawPlotAroundData(const Canvas& canvas, ChartArea& area, int seriesMeasured,
-                        const DataDrawing& drawData);
+// Draws the whole chart around drawData and leaves the area narrowed to the plot area; with
+// no room left for it the chart is refused. seriesMeasured is the number of series the
+// average line and the line of best fit are taken over: every series of a line chart, only
+// the first (the drawn one) of an area chart.
+ChartOutcome DrawPlotAroundData(const Canvas& canvas, ChartArea& area, int seriesMeasured,
+                                const DataDrawing& drawData);
 
 }  // namespace corvane

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "charts/series_path.h"
-#include "render/color.h"
 #include "render/markers.h"
 #include "render/text.h"
 
@@ -14,19 +13,19 @@ namespace {
 // A line across the plot at height y, labelled above its left end in the scale labels' font
 // drawn in the line's colour. The label needs that font: at size 0 it is left out.
 void DrawHorizontalLine(const Canvas& canvas, const Plot& plot, double y, const LabelledLineSettings& line) {
-  const HPDF_Page page = canvas.page;
-  SetStrokeColor(page, line.color);
-  HPDF_Page_SetLineWidth(page, static_cast<float>(line.thickness));
-  PagePath path;
+  Surface& surface = canvas.surface;
+  surface.SetStrokeColor(line.color);
+  surface.SetLineWidth(line.thickness);
+  Path path;
   path.MoveTo(plot.area.left, y);
   path.LineTo(plot.area.right, y);
-  path.Stroke(page);
+  surface.StrokePath(path);
 
   if (line.label.empty() || canvas.settings.AxesLabelY.size <= 0) return;
   FontSpec font = canvas.settings.AxesLabelY;
   font.fillColor = line.color;
   ApplyFont(canvas, font);
-  WriteText(page, 0, plot.area.left + 2, y + 2 * line.thickness, line.label);
+  surface.ShowText(plot.area.left + 2, y + 2 * line.thickness, 0, line.label);
 }
 
 // The mean of the item's values over its first `series` series.
@@ -63,9 +62,9 @@ void DrawMovingAverage(const Canvas& canvas, const Plot& plot) {
   const int N = s.MovingAverageLine.samples;
   const int S = canvas.data.SeriesToDraw();
   if (!s.MovingAverageLine.on || N < 1 || n <= N || S < 1) return;
-  const HPDF_Page page = canvas.page;
-  SetStrokeColor(page, s.MovingAverageLine.color);
-  HPDF_Page_SetLineWidth(page, static_cast<float>(s.MovingAverageLine.thickness));
+  Surface& surface = canvas.surface;
+  surface.SetStrokeColor(s.MovingAverageLine.color);
+  surface.SetLineWidth(s.MovingAverageLine.thickness);
 
   // A running sum over the last N items' means: add the newest, and once the first N are in,
   // take off the oldest after each point.
@@ -78,15 +77,15 @@ void DrawMovingAverage(const Canvas& canvas, const Plot& plot) {
       sum -= ItemMean(canvas.data.items[k - N + 1], S);
     }
   }
-  PagePath path;
+  Path path;
   AddLinePath(path, points, plot.step, ShapeOfStyle(s.Chart.style), StepRise::kAtItem);
-  path.Stroke(page);
+  surface.StrokePath(path);
 
   if (!s.MovingAverageMarker.on) return;
   const auto& marker = s.MovingAverageMarker;
-  SetMarkerPen(marker.shape, page, marker.color, marker.outlineThickness);
-  MarkerStamp stamp(page, marker.shape, marker.size, marker.outlineThickness);
-  for (const PathPoint& q : points) stamp.DrawAt(q.x, q.y);
+  SetMarkerPen(surface, marker.shape, marker.color, marker.outlineThickness);
+  const auto stamp = MakeMarkerStamp(surface, marker.shape, marker.size, marker.outlineThickness);
+  for (const PathPoint& q : points) stamp->DrawAt(q.x, q.y);
 }
 
 void DrawBestFitLine(const Canvas& canvas, const Plot& plot, const FitSums& sums, int seriesMeasured) {
@@ -107,13 +106,13 @@ void DrawBestFitLine(const Canvas& canvas, const Plot& plot, const FitSums& sums
   const double b = Sxy / Sxx;
   const double a = ybar - b * xbar;
 
-  const HPDF_Page page = canvas.page;
-  SetStrokeColor(page, s.LineOfBestFit.color);
-  HPDF_Page_SetLineWidth(page, static_cast<float>(s.LineOfBestFit.thickness));
-  PagePath path;
+  Surface& surface = canvas.surface;
+  surface.SetStrokeColor(s.LineOfBestFit.color);
+  surface.SetLineWidth(s.LineOfBestFit.thickness);
+  Path path;
   path.MoveTo(plot.area.left, plot.Y(a));
   path.LineTo(plot.area.right, plot.Y(a + b * (n - 1)));
-  path.Stroke(page);
+  surface.StrokePath(path);
 }
 
 }  // namespace corvane

@@ -11,7 +11,7 @@ namespace {
 // The two control points of the cubic Bézier from P1 to P2, given their neighbours P0 and P3:
 // the curve leaves P1 parallel to P0-P2 and reaches P2 parallel to P1-P3, with handles in
 // proportion to the lengths of the neighbouring segments.
-void CurveBetween(PagePath& path, PathPoint P0, PathPoint P1, PathPoint P2, PathPoint P3) {
+void CurveBetween(Path& path, PathPoint P0, PathPoint P1, PathPoint P2, PathPoint P3) {
   const PathPoint M1{(P0.x + P1.x) / 2, (P0.y + P1.y) / 2};
   const PathPoint M2{(P1.x + P2.x) / 2, (P1.y + P2.y) / 2};
   const PathPoint M3{(P2.x + P3.x) / 2, (P2.y + P3.y) / 2};
@@ -31,23 +31,18 @@ void CurveBetween(PagePath& path, PathPoint P0, PathPoint P1, PathPoint P2, Path
 
 }  // namespace
 
-PathShape ShapeOfStyle(int style) {
-  switch (style) {
-    case kStyleLineStepped:
-    case kStyleAreaStepped:
-      return PathShape::kStepped;
-    case kStyleLineCurved:
-    case kStyleAreaCurved:
-      return PathShape::kCurved;
-    default:
-      return PathShape::kStandard;
-  }
+PathShape ShapeOfStyle(std::optional<ChartStyle> style) {
+  if (style == ChartStyle::kLineStepped || style == ChartStyle::kAreaStepped) return PathShape::kStepped;
+  if (style == ChartStyle::kLineCurved || style == ChartStyle::kAreaCurved) return PathShape::kCurved;
+  return PathShape::kStandard;
 }
 
-void AddLinePath(PagePath& path, const std::vector<PathPoint>& points, double step, PathShape shape,
+void AddLinePath(Path& path, const std::vector<PathPoint>& points, double step, PathShape shape,
                  StepRise rise) {
   if (points.empty()) return;
   const std::size_t n = points.size();
+  // At most two lines or one curve a point, and a flat run at the end.
+  path.reserve(path.ops().size() + 2 * n + 1, path.numbers().size() + 6 * n + 2);
   path.MoveTo(points[0].x, points[0].y);
   switch (shape) {
     case PathShape::kStandard:

@@ -3,9 +3,11 @@
 // through here, so that their shapes agree; painting the path is left to the caller.
 #pragma once
 
+#include <optional>
 #include <vector>
 
-#include "render/page_path.h"
+#include "model/chart_settings.h"
+#include "render/path.h"
 
 namespace corvane {
 
@@ -21,13 +23,13 @@ enum class PathShape { kStandard, kStepped, kCurved };
 // item itself (the moving average, which ends at its last point).
 enum class StepRise { kHalfWay, kAtItem };
 
-// The shape of Chart.style: 4 and 7 Standard, 5 and 8 Stepped, 6 and 9 Curved.
-PathShape ShapeOfStyle(int style);
+// The shape of a line or area chart style.
+PathShape ShapeOfStyle(std::optional<ChartStyle> style);
 
 // Starts a path at the first point and runs it through the others. step is the distance
 // between two items: the stepped shape rises half of it before an item, and the curved
 // shape puts a virtual neighbour a third of it outside each end. Nothing for no points.
-void AddLinePath(PagePath& path, const std::vector<PathPoint>& points, double step, PathShape shape,
+void AddLinePath(Path& path, const std::vector<PathPoint>& points, double step, PathShape shape,
                  StepRise rise);
 
 }  // namespace corvane

@@ -3,17 +3,13 @@
 #include <cstdint>
 #include <string>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
 #include "commands/value_parsers.h"
 
 namespace corvane {
 namespace {
-
-constexpr int kFormatFull = 2;  // AxesLineFormatTable's value for a full frame
-
-enum ScaleMode : int { kFromZero = 1, kUnderLowestValue = 2, kRange = 3, kEitherSide = 4 };
 
 // The two percentage modes ask for their token in their own words.
 struct PercentMessages {
@@ -31,7 +27,7 @@ constexpr PercentMessages kEitherSideMessages{"ERROR: AxesScale - percent either
                                               "ERROR: AxesScale - percent either side value invalid"};
 
 // Axis lines and grid lines take the same width and colour, each under its own name.
-const char* ReadLineWidthAndColor(Run& run, const char* pos, const char* command, double& width,
+const char* ReadLineWidthAndColor(CommandContext& run, const char* pos, const char* command, double& width,
                                   RgbColor& color) {
   const char* p = ParseReal(pos, width);
   if (p == nullptr) return Fail(run, "ERROR: %s - no width", command);
@@ -44,20 +40,16 @@ const char* ReadLineWidthAndColor(Run& run, const char* pos, const char* command
 }
 
 // The integer formed by the token's leading digits after an optional sign, as in "15%";
-// no digits give 0. Saturates so that an absurdly long number still fails the range test.
+// no digits give 0. An absurdly long number still fails the range test.
 int LeadingInteger(const std::string& token) {
-  std::size_t i = 0;
-  const bool negative = i < token.size() && token[i] == '-';
-  if (i < token.size() && (token[i] == '-' || token[i] == '+')) ++i;
-  std::int64_t value = 0;
-  for (; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i) {
-    if (value < INT32_MAX) value = value * 10 + (token[i] - '0');
-  }
-  if (value > INT32_MAX) value = INT32_MAX;
+  const char* p = token.c_str();
+  const bool negative = *p == '-';
+  if (*p == '-' || *p == '+') ++p;
+  const std::int64_t value = ReadDigits(p, INT32_MAX - 1);
   return static_cast<int>(negative ? -value : value);
 }
 
-const char* ReadPercent(Run& run, const char* pos, int& percent, const PercentMessages& messages) {
+const char* ReadPercent(CommandContext& run, const char* pos, int& percent, const PercentMessages& messages) {
   std::string token;
   const char* p = ReadTokenOrFail(run, pos, token, 20, messages.missing, messages.tooLong);
   if (p == nullptr) return nullptr;
@@ -69,7 +61,7 @@ const char* ReadPercent(Run& run, const char* pos, int& percent, const PercentMe
 
 }  // namespace
 
-const char* AxesLineCommand(Run& run, const char* args) {
+const char* AxesLineCommand(CommandContext& run, const char* args) {
   auto& axesLine = run.settings.AxesLine;
   const char* p = ReadLineWidthAndColor(run, args, "AxesLine", axesLine.width, axesLine.color);
   if (p == nullptr) return nullptr;
@@ -77,55 +69,56 @@ const char* AxesLineCommand(Run& run, const char* args) {
   std::string word;
   p = ReadTokenOrFail(run, p, word, 20, "ERROR: AxesLine - no format", "ERROR: AxesLine - format too long");
   if (p == nullptr) return nullptr;
-  const int format = LookupKeyword(AxesLineFormatTable, word);
-  if (format == NotFound) return Fail(run, "ERROR: AxesLine - unknown format");
-  // The setting is a flag for the full frame, not the table's value.
-  axesLine.format = format == kFormatFull ? 1 : 0;
+  const auto format = LookupKeyword(AxesLineFormatTable, word);
+  if (!format) return Fail(run, "ERROR: AxesLine - unknown format");
+  axesLine.format = *format;
   return p;
 }
 
-const char* AxesScaleCommand(Run& run, const char* args) {
+const char* AxesScaleCommand(CommandContext& run, const char* args) {
   auto& scale = run.settings.AxesScale;
   std::string word;
   const char* p = ReadTokenOrFail(run, args, word, 20, "ERROR: AxesScale - not specified",
                                   "ERROR: AxesScale - scale too long");
   if (p == nullptr) return nullptr;
-  scale.mode = LookupKeyword(AxesScaleTable, word);
-  if (scale.mode == NotFound) return Fail(run, "ERROR: AxesScale - unknown format");
+  const auto mode = LookupKeyword(AxesScaleTable, word);
+  if (!mode) return Fail(run, "ERROR: AxesScale - unknown format");
+  scale.mode = *mode;
 
   switch (scale.mode) {
-    case kUnderLowestValue:
+    case ScaleMode::kUnderLowestValue:
       return ReadPercent(run, p, scale.percent, kUnderLowestValueMessages);
-    case kEitherSide:
+    case ScaleMode::kEitherSide:
       return ReadPercent(run, p, scale.percent, kEitherSideMessages);
-    case kRange:
+    case ScaleMode::kRange:
       // The ends are not compared: the scale only ever widens the data's extent with them.
       p = ParseReal(p, scale.rangeFrom);
       if (p == nullptr) return Fail(run, "ERROR: AxesScale - no range from");
       p = ParseReal(p, scale.rangeTo);
       if (p == nullptr) return Fail(run, "ERROR: AxesScale - no range to");
       return p;
-    default:  // FromZero takes nothing more
+    case ScaleMode::kFromZero:  // takes nothing more
       return p;
   }
+  return p;
 }
 
-const char* AxesDivisionsCommand(Run& run, const char* args) {
+const char* AxesDivisionsCommand(CommandContext& run, const char* args) {
   return ReadIntegerOrFail(run, args, run.settings.AxesDivisions, 1, 100,
                            "ERROR: AxesDivisions - between 1-100 inclusive");
 }
 
-const char* LabelSpacingCommand(Run& run, const char* args) {
+const char* LabelSpacingCommand(CommandContext& run, const char* args) {
   return ReadIntegerOrFail(run, args, run.settings.LabelSpacing, 1, 50,
                            "ERROR: LabelSpacing - between 1-50 inclusive");
 }
 
-const char* DecimalPointsCommand(Run& run, const char* args) {
+const char* DecimalPointsCommand(CommandContext& run, const char* args) {
   return ReadIntegerOrFail(run, args, run.settings.DecimalPoints, 0, 9,
                            "ERROR: DecimalPoints - between 0-9 inclusive");
 }
 
-const char* AxesGridLineStyleCommand(Run& run, const char* args) {
+const char* AxesGridLineStyleCommand(CommandContext& run, const char* args) {
   auto& style = run.settings.AxesGridLineStyle;
   const char* p = ParseInteger(args, style.dashOn);
   p = ParseInteger(p, style.dashOff);
@@ -137,7 +130,7 @@ const char* AxesGridLineStyleCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* AxesGridLineCommand(Run& run, const char* args) {
+const char* AxesGridLineCommand(CommandContext& run, const char* args) {
   auto& gridLine = run.settings.AxesGridLine;
   return ReadLineWidthAndColor(run, args, "AxesGridLine", gridLine.width, gridLine.color);
 }

@@ -4,14 +4,14 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
 
-const char* AxesLineCommand(Run& run, const char* args);
-const char* AxesScaleCommand(Run& run, const char* args);
-const char* AxesDivisionsCommand(Run& run, const char* args);
-const char* LabelSpacingCommand(Run& run, const char* args);
-const char* DecimalPointsCommand(Run& run, const char* args);
-const char* AxesGridLineStyleCommand(Run& run, const char* args);
-const char* AxesGridLineCommand(Run& run, const char* args);
+const char* AxesLineCommand(CommandContext& run, const char* args);
+const char* AxesScaleCommand(CommandContext& run, const char* args);
+const char* AxesDivisionsCommand(CommandContext& run, const char* args);
+const char* LabelSpacingCommand(CommandContext& run, const char* args);
+const char* DecimalPointsCommand(CommandContext& run, const char* args);
+const char* AxesGridLineStyleCommand(CommandContext& run, const char* args);
+const char* AxesGridLineCommand(CommandContext& run, const char* args);
 
 }  // namespace corvane

@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
 #include "commands/value_parsers.h"
 
 namespace corvane {
 
-const char* BarColorCommand(Run& run, const char* args) {
+const char* BarColorCommand(CommandContext& run, const char* args) {
   auto& barColor = run.settings.BarColor;
   if (barColor.count == kMaxBarColors) {
     return Fail(run, "ERROR: BarColor - maximum number of bar colors (%d) reached", kMaxBarColors);
@@ -25,36 +25,37 @@ const char* BarColorCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* BarSpacingCommand(Run& run, const char* args) {
+const char* BarSpacingCommand(CommandContext& run, const char* args) {
   // Whichever of barspacing and barsize comes last decides how bars are sized.
-  run.settings.BarSize = 0;
+  run.settings.BarSize.reset();
   return ReadIntegerOrFail(run, args, run.settings.BarSpacing, 0, 500,
                            "ERROR: BarSpacing - between 0-500 inclusive");
 }
 
-const char* BarSizeCommand(Run& run, const char* args) {
+const char* BarSizeCommand(CommandContext& run, const char* args) {
   return ReadIntegerOrFail(run, args, run.settings.BarSize, 1, 500,
                            "ERROR: BarSize - between 1-500 inclusive");
 }
 
-const char* BarLabelCommand(Run& run, const char* args) {
+const char* BarLabelCommand(CommandContext& run, const char* args) {
   auto& barLabel = run.settings.BarLabel;
   std::string word;
   const char* p = ReadTokenOrFail(run, args, word, 20, "ERROR: BarLabel - position not specified",
                                   "ERROR: BarLabel - position too long");
   if (p == nullptr) return nullptr;
-  barLabel.position = LookupKeyword(LabelPositionTable, word);
-  if (barLabel.position == NotFound) return Fail(run, "ERROR: BarLabel - unknown position");
+  const auto position = LookupKeyword(LabelPositionTable, word);
+  if (!position) return Fail(run, "ERROR: BarLabel - unknown position");
+  barLabel.position = *position;
 
-  // Start, End, Center and Axes (1 to 4) take a format; the AxesAnd positions keep the one they have.
-  if (barLabel.position <= 4) {
+  // Start, End, Center and Axes take a format; the AxesAnd positions keep the one they have.
+  if (!IsAxesAndPosition(barLabel.position)) {
     p = ReadTokenOrFail(run, p, barLabel.format, 21, "ERROR: BarLabel - format not specified",
                         "ERROR: BarLabel - format too long");
   }
   return p;
 }
 
-const char* BarBorderCommand(Run& run, const char* args) {
+const char* BarBorderCommand(CommandContext& run, const char* args) {
   auto& border = run.settings.BarBorder;
   const char* p = ParseReal(args, border.width);
   if (p == nullptr) return Fail(run, "ERROR: BarBorder - no width");

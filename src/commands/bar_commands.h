@@ -4,12 +4,12 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
 
-const char* BarColorCommand(Run& run, const char* args);
-const char* BarSpacingCommand(Run& run, const char* args);
-const char* BarSizeCommand(Run& run, const char* args);
-const char* BarLabelCommand(Run& run, const char* args);
-const char* BarBorderCommand(Run& run, const char* args);
+const char* BarColorCommand(CommandContext& run, const char* args);
+const char* BarSpacingCommand(CommandContext& run, const char* args);
+const char* BarSizeCommand(CommandContext& run, const char* args);
+const char* BarLabelCommand(CommandContext& run, const char* args);
+const char* BarBorderCommand(CommandContext& run, const char* args);
 
 }  // namespace corvane

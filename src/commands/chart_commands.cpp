@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
@@ -19,14 +19,15 @@ constexpr std::size_t kMaxAlignmentLength = 20;
 constexpr int kMinPageSize = 100;
 constexpr int kMaxPageSize = 10000;
 
-// Each chart type has its own style words; the style codes are unique across types.
-KeywordTable StyleTableOf(int chartType) {
+// Each chart type has its own style words.
+KeywordTable<ChartStyle> StyleTableOf(ChartType chartType) {
   switch (chartType) {
-    case 1: return BarStyleTable;
-    case 2: return PieStyleTable;
-    case 3: return LineStyleTable;
-    default: return AreaStyleTable;
+    case ChartType::kBar: return BarStyleTable;
+    case ChartType::kPie: return PieStyleTable;
+    case ChartType::kLine: return LineStyleTable;
+    case ChartType::kArea: return AreaStyleTable;
   }
+  return AreaStyleTable;
 }
 
 // Paper sizes in points, held in single precision as the page takes them.
@@ -60,45 +61,45 @@ bool IsPageSize(int points) { return points >= kMinPageSize && points <= kMaxPag
 
 }  // namespace
 
-const char* ChartCommand(Run& run, const char* args) {
+const char* ChartCommand(CommandContext& run, const char* args) {
   auto& chart = run.settings.Chart;
-  if (chart.type != 0) return Fail(run, "ERROR: Chart - type already specified");
+  if (chart.type) return Fail(run, "ERROR: Chart - type already specified");
 
   std::string type;
   const char* p = ReadTokenOrFail(run, args, type, kMaxChartWordLength, "ERROR: Chart - type not specified",
                                   "ERROR: Chart - type too long");
   if (p == nullptr) return nullptr;
   chart.type = LookupKeyword(ChartTypeTable, type);
-  if (chart.type == NotFound) return Fail(run, "ERROR: Chart - unknown chart type");
+  if (!chart.type) return Fail(run, "ERROR: Chart - unknown chart type");
 
   std::string style;
   p = ReadTokenOrFail(run, p, style, kMaxChartWordLength, "ERROR: Chart - style not specified",
                       "ERROR: Chart - style too long");
   if (p == nullptr) return nullptr;
-  chart.style = LookupKeyword(StyleTableOf(chart.type), style);
-  if (chart.style == NotFound) return Fail(run, "ERROR: Style - unknown chart style");
+  chart.style = LookupKeyword(StyleTableOf(*chart.type), style);
+  if (!chart.style) return Fail(run, "ERROR: Style - unknown chart style");
 
   run.log.LogMessage("Chart type: %s %s", type.c_str(), style.c_str());
   return p;
 }
 
-const char* ChartBackgroundCommand(Run& run, const char* args) {
-  auto& background = run.settings.ChartBackground;
+const char* ChartBackgroundCommand(CommandContext& run, const char* args) {
   // The colour reader leaves an unreadable colour as it was; the preset makes that invalid.
-  background.fromColor = kColorNotSet;
-  background.toColor = kColorNotSet;
+  RgbColor from = kColorNotSet;
+  RgbColor to = kColorNotSet;
 
-  const char* p = ParseColor(args, background.fromColor);
-  if (!IsValidColor(background.fromColor)) {
+  const char* p = ParseColor(args, from);
+  if (!IsValidColor(from)) {
     return Fail(run, "ERROR: ChartBackground - from color is not valid");
   }
 
-  p = ParseColor(p, background.toColor);
-  if (!IsValidColor(background.toColor)) return Fail(run, "ERROR: ChartBackground - to color is not valid");
+  p = ParseColor(p, to);
+  if (!IsValidColor(to)) return Fail(run, "ERROR: ChartBackground - to color is not valid");
+  run.settings.ChartBackground = {from, to};
   return p;
 }
 
-const char* PageCommand(Run& run, const char* args) {
+const char* PageCommand(CommandContext& run, const char* args) {
   auto& page = run.settings.Page;
   // Preset so that a missing colour fails the colour check.
   page.width = -1;
@@ -129,23 +130,27 @@ const char* PageCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* ChartHeadingCommand(Run& run, const char* args) {
+const char* ChartHeadingCommand(CommandContext& run, const char* args) {
   auto& heading = run.settings.ChartHeading;
   std::string word;
   const char* p = ReadTokenOrFail(run, args, word, kMaxAlignmentLength,
                                   "ERROR: ChartHeading - no vertical alignment",
                                   "ERROR: ChartHeading - vertical alignment too long");
   if (p == nullptr) return nullptr;
-  heading.vertical = LookupKeyword(VerticalAlignmentTable, word);
-  if (heading.vertical == NotFound) return Fail(run, "ERROR: ChartHeading - unknown vertical alignment");
+  const auto vertical = LookupKeyword(VerticalAlignmentTable, word);
+  if (!vertical) return Fail(run, "ERROR: ChartHeading - unknown vertical alignment");
   // The heading goes above or below the chart, never beside its middle.
-  if (heading.vertical == 2) return Fail(run, "ERROR: ChartHeading - this vertical alignment not allowed");
+  if (vertical == VerticalAlignment::kMiddle) {
+    return Fail(run, "ERROR: ChartHeading - this vertical alignment not allowed");
+  }
+  heading.vertical = *vertical;
 
   p = ReadTokenOrFail(run, p, word, kMaxAlignmentLength, "ERROR: ChartHeading - no horizontal alignment",
                       "ERROR: ChartHeading - horizontal alignment too long");
   if (p == nullptr) return nullptr;
-  heading.horizontal = LookupKeyword(HorizontalAlignmentTable, word);
-  if (heading.horizontal == NotFound) return Fail(run, "ERROR: ChartHeading - unknown horizontal alignment");
+  const auto horizontal = LookupKeyword(HorizontalAlignmentTable, word);
+  if (!horizontal) return Fail(run, "ERROR: ChartHeading - unknown horizontal alignment");
+  heading.horizontal = *horizontal;
   return p;
 }
 

@@ -4,11 +4,11 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
 
-const char* ChartCommand(Run& run, const char* args);
-const char* ChartBackgroundCommand(Run& run, const char* args);
-const char* PageCommand(Run& run, const char* args);
-const char* ChartHeadingCommand(Run& run, const char* args);
+const char* ChartCommand(CommandContext& run, const char* args);
+const char* ChartBackgroundCommand(CommandContext& run, const char* args);
+const char* PageCommand(CommandContext& run, const char* args);
+const char* ChartHeadingCommand(CommandContext& run, const char* args);
 
 }  // namespace corvane

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/command_table.h"
 
 namespace corvane {
@@ -47,7 +47,7 @@ const char* ReadLabel(const char* pos, std::string& buffer) {
   return token.next;
 }
 
-int ProcessCommands(Run& run, char* text, std::span<const std::size_t> argumentStarts) {
+int ProcessCommands(CommandContext& run, char* text, std::span<const std::size_t> argumentStarts) {
   char* p = text;
   for (;;) {
     while (IsBlank(*p)) ++p;

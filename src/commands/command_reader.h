@@ -9,7 +9,7 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
 
 // What a token reader leaves in the buffer when the token is longer than allowed, so a
 // handler can tell a token that is too long from one that is missing.
@@ -17,6 +17,8 @@ inline constexpr char TooLongMarker[] = "\x01";
 
 // Blanks are the bytes 1..32 and 128..255; inside an unquoted token only the space ends it.
 inline bool IsBlank(char c) { return c != 0 && static_cast<signed char>(c) <= 32; }
+
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 inline const char* SkipBlanks(const char* p) {
   while (IsBlank(*p)) ++p;
@@ -35,6 +37,6 @@ const char* ReadLabel(const char* pos, std::string& buffer);
 // argument begins in the text: an item (a command or a comment) may begin only there, so that
 // a reader stopping inside an argument (after the six digits of "#000000-OpenPDF") never lets
 // the rest of a user's text be read as commands.
-int ProcessCommands(Run& run, char* text, std::span<const std::size_t> argumentStarts = {});
+int ProcessCommands(CommandContext& run, char* text, std::span<const std::size_t> argumentStarts = {});
 
 }  // namespace corvane

@@ -5,11 +5,11 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
 
 // Reads the command's arguments from args onward and stores them. Returns the position
 // after the last thing it read, or null after logging why it failed.
-using CommandHandler = const char* (*)(Run& run, const char* args);
+using CommandHandler = const char* (*)(CommandContext& run, const char* args);
 
 // The handler of the command word (letter case ignored), or null for an unknown word.
 CommandHandler FindCommand(std::string_view word);

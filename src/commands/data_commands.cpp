@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/data_values.h"
 #include "commands/handler_support.h"
@@ -18,24 +18,31 @@ constexpr std::size_t kMaxSeparatorLength = 11;
 // Dataset lines are read as with a 199-byte fgets buffer: 198 characters at a time.
 constexpr std::size_t kDatasetLineLimit = 199;
 
-// Logs the message for an item whose form disagrees with the table's; true when it did.
+// The message of an item whose form disagrees with the table's, of the two given: a format
+// for a time value after numbers, or for a number after time values. None when they agree.
 // The values are read all the same, in the table's form, which then fails on them.
-bool ReportFormMismatch(Run& run, FormCheck check, const std::string& command) {
+const char* FormMismatch(FormCheck check, const char* timeAfterNumbers, const char* notTime) {
   switch (check) {
     case FormCheck::kAgrees:
-      return false;
+      return nullptr;
     case FormCheck::kTimeAfterNumbers:
-      run.log.LogMessage("ERROR: %s - time value used after non-time value", command.c_str());
-      return true;
+      return timeAfterNumbers;
     case FormCheck::kNotTime:
-      run.log.LogMessage("ERROR: %s - not time value", command.c_str());
-      return true;
+      return notTime;
   }
-  return true;
+  return nullptr;
+}
+
+// For the -Datum commands: logs the mismatch, if any; true when there was one.
+bool ReportFormMismatch(CommandContext& run, FormCheck check, const std::string& command) {
+  const char* message = FormMismatch(check, "ERROR: %s - time value used after non-time value",
+                                     "ERROR: %s - not time value");
+  if (message != nullptr) run.log.LogMessage(message, command.c_str());
+  return message != nullptr;
 }
 
 // Logs the failure of a dataset line and returns false.
-bool FailLine(Run& run, ValueError error, int lineNumber, const std::string& name) {
+bool FailLine(CommandContext& run, ValueError error, int lineNumber, const std::string& name) {
   const char* file = name.c_str();
   switch (error) {
     case ValueError::kTooMany:
@@ -55,7 +62,7 @@ bool FailLine(Run& run, ValueError error, int lineNumber, const std::string& nam
 
 // Appends the item of one dataset line (the line end already removed, not empty); returns
 // false after logging why it could not.
-bool ReadDatasetLine(Run& run, const std::string& line, int lineNumber, const std::string& name) {
+bool ReadDatasetLine(CommandContext& run, const std::string& line, int lineNumber, const std::string& name) {
   DataTable& data = run.data;
   const std::string& separator = run.settings.DataSeparator;
   const std::size_t at = line.find(separator);
@@ -65,26 +72,16 @@ bool ReadDatasetLine(Run& run, const std::string& line, int lineNumber, const st
   }
   const char* p = line.c_str() + at + separator.size();
 
-  bool mismatch = false;
-  switch (CheckTimeForm(data, IsTimeForm(p), data.count == 0)) {
-    case FormCheck::kAgrees:
-      break;
-    case FormCheck::kTimeAfterNumbers:
-      run.log.LogMessage("ERROR: time value used after non-time value on line %d of dataset [%.300s]",
-                         lineNumber, name.c_str());
-      mismatch = true;
-      break;
-    case FormCheck::kNotTime:
-      run.log.LogMessage("ERROR: value not time value on line %d of dataset [%.300s]", lineNumber,
-                         name.c_str());
-      mismatch = true;
-      break;
-  }
+  const char* mismatch =
+      FormMismatch(CheckTimeForm(data, IsTimeForm(p), data.count == 0),
+                   "ERROR: time value used after non-time value on line %d of dataset [%.300s]",
+                   "ERROR: value not time value on line %d of dataset [%.300s]");
+  if (mismatch != nullptr) run.log.LogMessage(mismatch, lineNumber, name.c_str());
 
   SeriesValues values{};
   ValueError error = ReadItemValues(data, p, values);
   // A line holds one time value; a second one would otherwise be dropped unseen.
-  if (error == ValueError::kNone && (mismatch || !AtValuesEnd(p))) error = ValueError::kInvalid;
+  if (error == ValueError::kNone && (mismatch != nullptr || !AtValuesEnd(p))) error = ValueError::kInvalid;
   if (error != ValueError::kNone) return FailLine(run, error, lineNumber, name);
 
   DataItem& item = data.Append();
@@ -94,7 +91,7 @@ bool ReadDatasetLine(Run& run, const std::string& line, int lineNumber, const st
 }
 
 // Reads the file's lines into the table until it ends or the table is full.
-bool ReadDataset(Run& run, TextFileReader& file, const std::string& name) {
+bool ReadDataset(CommandContext& run, TextFileReader& file, const std::string& name) {
   DataTable& data = run.data;
   // A table that is already full takes nothing more, and that is no error.
   if (data.count == kMaxItems) return true;
@@ -126,25 +123,25 @@ bool ReadDataset(Run& run, TextFileReader& file, const std::string& name) {
 
 }  // namespace
 
-const char* DataSortCommand(Run& run, const char* args) {
+const char* DataSortCommand(CommandContext& run, const char* args) {
   std::string word;
   const char* p = ReadTokenOrFail(run, args, word, kMaxKeywordLength, "ERROR: DataSort - field not specified",
                                   "ERROR: DataSort - field too long");
   if (p == nullptr) return nullptr;
-  const int field = LookupKeyword(SortFieldTable, word);
-  if (field == NotFound) return Fail(run, "ERROR: DataSort - unknown field");
+  const auto field = LookupKeyword(SortFieldTable, word);
+  if (!field) return Fail(run, "ERROR: DataSort - unknown field");
   run.data.DataSort.field = field;
 
   p = ReadTokenOrFail(run, p, word, kMaxKeywordLength, "ERROR: DataSort - sort order not specified",
                       "ERROR: DataSort - sort order too long");
   if (p == nullptr) return nullptr;
-  const int order = LookupKeyword(SortOrderTable, word);
-  if (order == NotFound) return Fail(run, "ERROR: DataSort - unknown sort order");
-  run.data.DataSort.order = order;
+  const auto order = LookupKeyword(SortOrderTable, word);
+  if (!order) return Fail(run, "ERROR: DataSort - unknown sort order");
+  run.data.DataSort.order = *order;
   return p;
 }
 
-const char* DataSeparatorCommand(Run& run, const char* args) {
+const char* DataSeparatorCommand(CommandContext& run, const char* args) {
   std::string separator;
   const char* p = ReadTokenOrFail(run, args, separator, kMaxSeparatorLength,
                                   "ERROR: DataSeparator - not specified", "ERROR: DataSeparator - too long");
@@ -153,7 +150,7 @@ const char* DataSeparatorCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* DatumCommand(Run& run, const char* args) {
+const char* DatumCommand(CommandContext& run, const char* args) {
   DataTable& data = run.data;
   if (data.count == kMaxItems) return Fail(run, "ERROR: Datum - too many");
   std::string label;
@@ -182,7 +179,7 @@ const char* DatumCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* DatumSeriesCommand(Run& run, const char* args, int series) {
+const char* DatumSeriesCommand(CommandContext& run, const char* args, int series) {
   DataTable& data = run.data;
   if (data.count == 0) return Fail(run, "ERROR: Datum%d - cannot set until -Datum has been used", series);
   // From now on every item carries this many values.
@@ -206,12 +203,12 @@ const char* DatumSeriesCommand(Run& run, const char* args, int series) {
   return p;
 }
 
-const char* DatasetCommand(Run& run, const char* args) {
+const char* DatasetCommand(CommandContext& run, const char* args) {
   std::string name;
   const char* next = ReadTokenOrFail(run, args, name, kMaxFileNameLength, "ERROR: Dataset - no filename",
                                      "ERROR: Dataset - filename too long");
   if (next == nullptr) return nullptr;
-  if (run.settings.Chart.style == 0) return Fail(run, "ERROR: Dataset - Type and/or Style not specified");
+  if (!run.settings.Chart.style) return Fail(run, "ERROR: Dataset - Type and/or Style not specified");
   int error = 0;
   auto file = TextFileReader::Open(name, error);
   if (!file) return Fail(run, "ERROR: Dataset - could not open [%s], error=%d", name.c_str(), error);

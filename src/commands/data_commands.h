@@ -5,18 +5,18 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
 
-const char* DataSortCommand(Run& run, const char* args);
-const char* DataSeparatorCommand(Run& run, const char* args);
-const char* DatumCommand(Run& run, const char* args);
-const char* DatasetCommand(Run& run, const char* args);
+const char* DataSortCommand(CommandContext& run, const char* args);
+const char* DataSeparatorCommand(CommandContext& run, const char* args);
+const char* DatumCommand(CommandContext& run, const char* args);
+const char* DatasetCommand(CommandContext& run, const char* args);
 
 // Sets series 2..10 of the item the last -Datum appended.
-const char* DatumSeriesCommand(Run& run, const char* args, int series);
+const char* DatumSeriesCommand(CommandContext& run, const char* args, int series);
 
 template <int Series>
-const char* DatumNCommand(Run& run, const char* args) {
+const char* DatumNCommand(CommandContext& run, const char* args) {
   static_assert(Series >= 2 && Series <= 10);
   return DatumSeriesCommand(run, args, Series);
 }

@@ -1,20 +1,16 @@
 #include "commands/data_values.h"
 
-#include <charconv>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "commands/command_reader.h"
+#include "commands/value_parsers.h"
 
 namespace corvane {
 namespace {
 
 constexpr std::size_t kMaxValueLength = 15;
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool IsNumberChar(char c) { return IsDigit(c) || c == '.' || c == '+' || c == '-'; }
 
 bool IsTimeChar(char c) { return IsDigit(c) || c == '.' || c == ':'; }
 
@@ -22,29 +18,11 @@ bool EndsValue(char c) { return c == 0 || IsBlank(c); }
 
 // A field of a time value: one or more digits, within max. Returns false when it is empty,
 // holds anything else, or is beyond max (which also keeps the sum below from overflowing).
-bool ReadTimeField(std::string_view text, std::int64_t max, std::int64_t& value) {
-  if (text.empty()) return false;
-  value = 0;
-  for (char c : text) {
-    if (!IsDigit(c)) return false;
-    if (__builtin_mul_overflow(value, 10, &value) || __builtin_add_overflow(value, c - '0', &value)) {
-      return false;
-    }
-  }
-  return value <= max;
-}
-
-// The number at the start of text (digits, points and signs only), read as strtod reads it:
-// the longest prefix that is a number, and 0 when there is none. from_chars does the same
-// work in a fraction of the time but takes no leading plus.
-double LeadingNumber(std::string_view text) {
-  if (!text.empty() && text[0] == '+') {
-    text.remove_prefix(1);
-    if (!text.empty() && text[0] == '-') return 0.0;
-  }
-  double value = 0.0;
-  if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc()) return 0.0;
-  return value;
+// The field lies in a text where a non-digit or the end follows it.
+bool ReadTimeField(std::string_view field, std::int64_t max, std::int64_t& value) {
+  const char* p = field.data();
+  value = ReadDigits(p, max);
+  return !field.empty() && p == field.data() + field.size() && value <= max;
 }
 
 }  // namespace
@@ -78,11 +56,11 @@ FormCheck CheckTimeForm(DataTable& table, bool timeForm, bool firstItem) {
 ValueError ReadNumber(const char*& pos, double& value, bool& decimal) {
   if (AtValuesEnd(pos)) return ValueError::kMissing;
   const char* p = SkipBlanks(pos);
-  std::string text;
-  while (text.size() < kMaxValueLength && IsNumberChar(*p)) text += *p++;
+  bool point = false;
+  const double number = ReadReal(p, point);
   if (!EndsValue(*p)) return ValueError::kInvalid;
-  value = LeadingNumber(text);
-  decimal = text.find('.') != std::string::npos;
+  value = number;
+  decimal = point;
   pos = p;
   return ValueError::kNone;
 }

@@ -1,8 +1,6 @@
 #include "commands/document_commands.h"
 
-#include <hpdf.h>
-
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/handler_support.h"
 
 namespace corvane {
@@ -40,7 +38,7 @@ constexpr TextSetting kOwnerPassword{&ChartSettings::OwnerPassword, kMaxPassword
 constexpr TextSetting kUserPassword{&ChartSettings::UserPassword, kMaxPassword,
                                     "ERROR: UserPassword - no string", "ERROR: UserPassword - too long"};
 
-const char* StoreText(Run& run, const char* args, const TextSetting& text) {
+const char* StoreText(CommandContext& run, const char* args, const TextSetting& text) {
   std::string value;
   const char* next =
       ReadTokenOrFail(run, args, value, text.maxLength, text.missingMessage, text.tooLongMessage);
@@ -50,12 +48,13 @@ const char* StoreText(Run& run, const char* args, const TextSetting& text) {
 }
 
 // The commands without arguments go on reading right behind their word.
-const char* Store(Run& run, const char* args, int ChartSettings::*setting, int value) {
+template <typename Value>
+const char* Store(CommandContext& run, const char* args, Value ChartSettings::*setting, Value value) {
   run.settings.*setting = value;
   return args;
 }
 
-const char* AddBit(Run& run, const char* args, int ChartSettings::*setting, int bit) {
+const char* AddBit(CommandContext& run, const char* args, int ChartSettings::*setting, int bit) {
   run.settings.*setting |= bit;
   return args;
 }
@@ -70,75 +69,74 @@ constexpr auto kPageLayout = &ChartSettings::PageLayout;
 
 }  // namespace
 
-const char* OutputCommand(Run& run, const char* args) { return StoreText(run, args, kOutput); }
-const char* ProducerCommand(Run& run, const char* args) { return StoreText(run, args, kProducer); }
-const char* CreatorCommand(Run& run, const char* args) { return StoreText(run, args, kCreator); }
-const char* AuthorCommand(Run& run, const char* args) { return StoreText(run, args, kAuthor); }
-const char* TitleCommand(Run& run, const char* args) { return StoreText(run, args, kTitle); }
-const char* SubjectCommand(Run& run, const char* args) { return StoreText(run, args, kSubject); }
-const char* KeywordsCommand(Run& run, const char* args) { return StoreText(run, args, kKeywords); }
-const char* OutlineTitleCommand(Run& run, const char* args) { return StoreText(run, args, kOutlineTitle); }
-const char* OwnerPasswordCommand(Run& run, const char* args) { return StoreText(run, args, kOwnerPassword); }
-const char* UserPasswordCommand(Run& run, const char* args) { return StoreText(run, args, kUserPassword); }
+const char* OutputCommand(CommandContext& run, const char* args) { return StoreText(run, args, kOutput); }
+const char* ProducerCommand(CommandContext& run, const char* args) { return StoreText(run, args, kProducer); }
+const char* CreatorCommand(CommandContext& run, const char* args) { return StoreText(run, args, kCreator); }
+const char* AuthorCommand(CommandContext& run, const char* args) { return StoreText(run, args, kAuthor); }
+const char* TitleCommand(CommandContext& run, const char* args) { return StoreText(run, args, kTitle); }
+const char* SubjectCommand(CommandContext& run, const char* args) { return StoreText(run, args, kSubject); }
+const char* KeywordsCommand(CommandContext& run, const char* args) { return StoreText(run, args, kKeywords); }
+const char* OutlineTitleCommand(CommandContext& run, const char* args) { return StoreText(run, args, kOutlineTitle); }
+const char* OwnerPasswordCommand(CommandContext& run, const char* args) { return StoreText(run, args, kOwnerPassword); }
+const char* UserPasswordCommand(CommandContext& run, const char* args) { return StoreText(run, args, kUserPassword); }
 
-// The bits and values are the PDF library's own, so the builder hands them over unchanged.
-const char* OpenPdfCommand(Run& run, const char* args) { return Store(run, args, kOpenPdf, 1); }
-const char* CreationDateCommand(Run& run, const char* args) { return Store(run, args, kCreationDate, 1); }
-const char* OutlineCommand(Run& run, const char* args) { return Store(run, args, kOutline, 1); }
+const char* OpenPdfCommand(CommandContext& run, const char* args) { return Store(run, args, kOpenPdf, true); }
+const char* CreationDateCommand(CommandContext& run, const char* args) { return Store(run, args, kCreationDate, true); }
+const char* OutlineCommand(CommandContext& run, const char* args) { return Store(run, args, kOutline, true); }
 
-const char* PrintCommand(Run& run, const char* args) {
-  return AddBit(run, args, kPermissions, HPDF_ENABLE_PRINT);
+const char* PrintCommand(CommandContext& run, const char* args) {
+  return AddBit(run, args, kPermissions, kPermitPrint);
 }
-const char* EditExtraCommand(Run& run, const char* args) {
-  return AddBit(run, args, kPermissions, HPDF_ENABLE_EDIT_ALL);
+const char* EditExtraCommand(CommandContext& run, const char* args) {
+  return AddBit(run, args, kPermissions, kPermitEditAll);
 }
-const char* CopyCommand(Run& run, const char* args) {
-  return AddBit(run, args, kPermissions, HPDF_ENABLE_COPY);
+const char* CopyCommand(CommandContext& run, const char* args) {
+  return AddBit(run, args, kPermissions, kPermitCopy);
 }
-const char* EditCommand(Run& run, const char* args) {
-  return AddBit(run, args, kPermissions, HPDF_ENABLE_EDIT);
-}
-
-const char* HideToolbarCommand(Run& run, const char* args) {
-  return AddBit(run, args, kViewerPreferences, HPDF_HIDE_TOOLBAR);
-}
-const char* HideMenubarCommand(Run& run, const char* args) {
-  return AddBit(run, args, kViewerPreferences, HPDF_HIDE_MENUBAR);
-}
-const char* HideWindowUiCommand(Run& run, const char* args) {
-  return AddBit(run, args, kViewerPreferences, HPDF_HIDE_WINDOW_UI);
-}
-const char* FitWindowCommand(Run& run, const char* args) {
-  return AddBit(run, args, kViewerPreferences, HPDF_FIT_WINDOW);
-}
-const char* CenterWindowCommand(Run& run, const char* args) {
-  return AddBit(run, args, kViewerPreferences, HPDF_CENTER_WINDOW);
+const char* EditCommand(CommandContext& run, const char* args) {
+  return AddBit(run, args, kPermissions, kPermitEdit);
 }
 
-const char* PageModeUseNoneCommand(Run& run, const char* args) {
-  return Store(run, args, kPageMode, HPDF_PAGE_MODE_USE_NONE);
+const char* HideToolbarCommand(CommandContext& run, const char* args) {
+  return AddBit(run, args, kViewerPreferences, kHideToolbar);
 }
-const char* PageModeOutlinesCommand(Run& run, const char* args) {
-  return Store(run, args, kPageMode, HPDF_PAGE_MODE_USE_OUTLINE);
+const char* HideMenubarCommand(CommandContext& run, const char* args) {
+  return AddBit(run, args, kViewerPreferences, kHideMenubar);
 }
-const char* PageModeUseThumbsCommand(Run& run, const char* args) {
-  return Store(run, args, kPageMode, HPDF_PAGE_MODE_USE_THUMBS);
+const char* HideWindowUiCommand(CommandContext& run, const char* args) {
+  return AddBit(run, args, kViewerPreferences, kHideWindowUi);
 }
-const char* PageModeFullScreenCommand(Run& run, const char* args) {
-  return Store(run, args, kPageMode, HPDF_PAGE_MODE_FULL_SCREEN);
+const char* FitWindowCommand(CommandContext& run, const char* args) {
+  return AddBit(run, args, kViewerPreferences, kFitWindow);
+}
+const char* CenterWindowCommand(CommandContext& run, const char* args) {
+  return AddBit(run, args, kViewerPreferences, kCenterWindow);
 }
 
-const char* PageLayoutSinglePageCommand(Run& run, const char* args) {
-  return Store(run, args, kPageLayout, HPDF_PAGE_LAYOUT_SINGLE);
+const char* PageModeUseNoneCommand(CommandContext& run, const char* args) {
+  return Store(run, args, kPageMode, PageMode::kUseNone);
 }
-const char* PageLayoutOneColumnCommand(Run& run, const char* args) {
-  return Store(run, args, kPageLayout, HPDF_PAGE_LAYOUT_ONE_COLUMN);
+const char* PageModeOutlinesCommand(CommandContext& run, const char* args) {
+  return Store(run, args, kPageMode, PageMode::kUseOutlines);
 }
-const char* PageLayoutTwoColumnLeftCommand(Run& run, const char* args) {
-  return Store(run, args, kPageLayout, HPDF_PAGE_LAYOUT_TWO_COLUMN_LEFT);
+const char* PageModeUseThumbsCommand(CommandContext& run, const char* args) {
+  return Store(run, args, kPageMode, PageMode::kUseThumbs);
 }
-const char* PageLayoutTwoColumnRightCommand(Run& run, const char* args) {
-  return Store(run, args, kPageLayout, HPDF_PAGE_LAYOUT_TWO_COLUMN_RIGHT);
+const char* PageModeFullScreenCommand(CommandContext& run, const char* args) {
+  return Store(run, args, kPageMode, PageMode::kFullScreen);
+}
+
+const char* PageLayoutSinglePageCommand(CommandContext& run, const char* args) {
+  return Store(run, args, kPageLayout, PageLayout::kSinglePage);
+}
+const char* PageLayoutOneColumnCommand(CommandContext& run, const char* args) {
+  return Store(run, args, kPageLayout, PageLayout::kOneColumn);
+}
+const char* PageLayoutTwoColumnLeftCommand(CommandContext& run, const char* args) {
+  return Store(run, args, kPageLayout, PageLayout::kTwoColumnLeft);
+}
+const char* PageLayoutTwoColumnRightCommand(CommandContext& run, const char* args) {
+  return Store(run, args, kPageLayout, PageLayout::kTwoColumnRight);
 }
 
 }  // namespace corvane

@@ -5,40 +5,40 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
 
 // One text argument each.
-const char* OutputCommand(Run& run, const char* args);
-const char* ProducerCommand(Run& run, const char* args);
-const char* CreatorCommand(Run& run, const char* args);
-const char* AuthorCommand(Run& run, const char* args);
-const char* TitleCommand(Run& run, const char* args);
-const char* SubjectCommand(Run& run, const char* args);
-const char* KeywordsCommand(Run& run, const char* args);
-const char* OutlineTitleCommand(Run& run, const char* args);
-const char* OwnerPasswordCommand(Run& run, const char* args);
-const char* UserPasswordCommand(Run& run, const char* args);
+const char* OutputCommand(CommandContext& run, const char* args);
+const char* ProducerCommand(CommandContext& run, const char* args);
+const char* CreatorCommand(CommandContext& run, const char* args);
+const char* AuthorCommand(CommandContext& run, const char* args);
+const char* TitleCommand(CommandContext& run, const char* args);
+const char* SubjectCommand(CommandContext& run, const char* args);
+const char* KeywordsCommand(CommandContext& run, const char* args);
+const char* OutlineTitleCommand(CommandContext& run, const char* args);
+const char* OwnerPasswordCommand(CommandContext& run, const char* args);
+const char* UserPasswordCommand(CommandContext& run, const char* args);
 
 // No argument: each sets a flag, adds a bit or stores a value.
-const char* OpenPdfCommand(Run& run, const char* args);
-const char* CreationDateCommand(Run& run, const char* args);
-const char* OutlineCommand(Run& run, const char* args);
-const char* PrintCommand(Run& run, const char* args);
-const char* EditExtraCommand(Run& run, const char* args);
-const char* CopyCommand(Run& run, const char* args);
-const char* EditCommand(Run& run, const char* args);
-const char* HideToolbarCommand(Run& run, const char* args);
-const char* HideMenubarCommand(Run& run, const char* args);
-const char* HideWindowUiCommand(Run& run, const char* args);
-const char* FitWindowCommand(Run& run, const char* args);
-const char* CenterWindowCommand(Run& run, const char* args);
-const char* PageModeUseNoneCommand(Run& run, const char* args);
-const char* PageModeOutlinesCommand(Run& run, const char* args);
-const char* PageModeUseThumbsCommand(Run& run, const char* args);
-const char* PageModeFullScreenCommand(Run& run, const char* args);
-const char* PageLayoutSinglePageCommand(Run& run, const char* args);
-const char* PageLayoutOneColumnCommand(Run& run, const char* args);
-const char* PageLayoutTwoColumnLeftCommand(Run& run, const char* args);
-const char* PageLayoutTwoColumnRightCommand(Run& run, const char* args);
+const char* OpenPdfCommand(CommandContext& run, const char* args);
+const char* CreationDateCommand(CommandContext& run, const char* args);
+const char* OutlineCommand(CommandContext& run, const char* args);
+const char* PrintCommand(CommandContext& run, const char* args);
+const char* EditExtraCommand(CommandContext& run, const char* args);
+const char* CopyCommand(CommandContext& run, const char* args);
+const char* EditCommand(CommandContext& run, const char* args);
+const char* HideToolbarCommand(CommandContext& run, const char* args);
+const char* HideMenubarCommand(CommandContext& run, const char* args);
+const char* HideWindowUiCommand(CommandContext& run, const char* args);
+const char* FitWindowCommand(CommandContext& run, const char* args);
+const char* CenterWindowCommand(CommandContext& run, const char* args);
+const char* PageModeUseNoneCommand(CommandContext& run, const char* args);
+const char* PageModeOutlinesCommand(CommandContext& run, const char* args);
+const char* PageModeUseThumbsCommand(CommandContext& run, const char* args);
+const char* PageModeFullScreenCommand(CommandContext& run, const char* args);
+const char* PageLayoutSinglePageCommand(CommandContext& run, const char* args);
+const char* PageLayoutOneColumnCommand(CommandContext& run, const char* args);
+const char* PageLayoutTwoColumnLeftCommand(CommandContext& run, const char* args);
+const char* PageLayoutTwoColumnRightCommand(CommandContext& run, const char* args);
 
 }  // namespace corvane

@@ -2,14 +2,14 @@
 
 #include <cstdarg>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/value_parsers.h"
 #include "platform/format.h"
 
 namespace corvane {
 
-const char* Fail(Run& run, const char* format, ...) {
+const char* Fail(CommandContext& run, const char* format, ...) {
   std::va_list args;
   va_start(args, format);
   const std::string message = FormatText(format, args);
@@ -18,7 +18,7 @@ const char* Fail(Run& run, const char* format, ...) {
   return nullptr;
 }
 
-const char* ReadTokenOrFail(Run& run, const char* pos, std::string& token, std::size_t maxLength,
+const char* ReadTokenOrFail(CommandContext& run, const char* pos, std::string& token, std::size_t maxLength,
                             const char* missingMessage, const char* tooLongMessage) {
   const char* next = ReadToken(pos, token, maxLength);
   if (next == nullptr) {
@@ -27,10 +27,25 @@ const char* ReadTokenOrFail(Run& run, const char* pos, std::string& token, std::
   return next;
 }
 
-const char* ReadIntegerOrFail(Run& run, const char* pos, int& target, int low, int high,
+const char* ReadTokenOrFail(CommandContext& run, const char* command, const char* pos, std::string& token,
+                            std::size_t maxLength, const char* missingFormat, const char* tooLongFormat) {
+  const char* next = ReadToken(pos, token, maxLength);
+  if (next == nullptr) return Fail(run, token == TooLongMarker ? tooLongFormat : missingFormat, command);
+  return next;
+}
+
+const char* ReadIntegerOrFail(CommandContext& run, const char* pos, int& target, int low, int high,
                               const char* outOfRangeMessage) {
   const char* next = ParseInteger(pos, target);
   if (target < low || target > high) return Fail(run, "%s", outOfRangeMessage);
+  return next;
+}
+
+const char* ReadIntegerOrFail(CommandContext& run, const char* pos, std::optional<int>& target, int low, int high,
+                              const char* outOfRangeMessage) {
+  int value = 0;
+  const char* next = ReadIntegerOrFail(run, pos, value, low, high, outOfRangeMessage);
+  if (next != nullptr) target = value;
   return next;
 }
 

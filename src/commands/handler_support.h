@@ -3,26 +3,40 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
-#include "app/run_log.h"
+#include "platform/log.h"
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
+
+// File names are read as tokens of at most this many characters.
+inline constexpr std::size_t kMaxFileNameLength = 260;
 
 // Logs the message and returns null, so a handler can end with `return Fail(run, ...)`.
-const char* Fail(Run& run, const char* format, ...) CORVANE_PRINTF(2, 3);
+const char* Fail(CommandContext& run, const char* format, ...) CORVANE_PRINTF(2, 3);
 
 // Reads a token of at most maxLength characters. When it is missing or too long, logs the
 // matching message and returns null.
-const char* ReadTokenOrFail(Run& run, const char* pos, std::string& token, std::size_t maxLength,
+const char* ReadTokenOrFail(CommandContext& run, const char* pos, std::string& token, std::size_t maxLength,
                             const char* missingMessage, const char* tooLongMessage);
+
+// ReadTokenOrFail for a reader that serves several commands: the messages are formats that
+// take the command's name.
+const char* ReadTokenOrFail(CommandContext& run, const char* command, const char* pos, std::string& token,
+                            std::size_t maxLength, const char* missingFormat, const char* tooLongFormat);
 
 // Reads an integer straight into target, then tests it against low..high inclusive and logs
 // the message when it is outside. A missing integer reads as 0 and a malformed one as -1, so
 // the range test is what reports them.
-const char* ReadIntegerOrFail(Run& run, const char* pos, int& target, int low, int high,
+const char* ReadIntegerOrFail(CommandContext& run, const char* pos, int& target, int low, int high,
+                              const char* outOfRangeMessage);
+
+// The same for a setting that has no value until its command gives one: it gets the integer
+// only when it is in range.
+const char* ReadIntegerOrFail(CommandContext& run, const char* pos, std::optional<int>& target, int low, int high,
                               const char* outOfRangeMessage);
 
 }  // namespace corvane

@@ -1,73 +1,101 @@
 #include "commands/keyword_tables.h"
 
-#include "platform/compare.h"
+#include <array>
 
 namespace corvane {
-
-int LookupKeyword(KeywordTable table, std::string_view word) {
-  for (const Keyword& row : table) {
-    if (EqualsNoCase(word, row.keyword)) return row.value;
-  }
-  return NotFound;
-}
-
 namespace {
 
-constexpr Keyword kTextStyle[] = {{"Normal", 1}, {"Stroke", 2}};
-constexpr Keyword kVerticalAlignment[] = {{"Top", 1},    {"T", 1},      {"Middle", 2},
-                                          {"M", 2},      {"Bottom", 3}, {"B", 3}};
-constexpr Keyword kChartType[] = {{"Bar", 1}, {"Pie", 2}, {"Line", 3}, {"Area", 4}};
-constexpr Keyword kHorizontalAlignment[] = {{"Left", 1},  {"L", 1},     {"Centre", 2}, {"Center", 2},
-                                            {"C", 2},     {"Right", 3}, {"R", 3}};
-constexpr Keyword kFont[] = {
-    {"Courier", 1},         {"Courier-Bold", 2},      {"Courier-BoldOblique", 3},
-    {"Courier-Oblique", 4}, {"Helvetica", 5},         {"Helvetica-Bold", 6},
-    {"Helvetica-BoldOblique", 7}, {"Helvetica-Oblique", 8}, {"Times-Roman", 9},
-    {"Times-Bold", 10},     {"Times-Italic", 11},     {"Times-BoldItalic", 12},
-    {"Symbol", 13},         {"ZapfDingbats", 14}};
-constexpr Keyword kBarStyle[] = {{"Vertical", 1}, {"V", 1}, {"Horizontal", 2}, {"H", 2}};
-constexpr Keyword kPieStyle[] = {{"2D", 3}};
-constexpr Keyword kLineStyle[] = {{"Standard", 4}, {"Stepped", 5}, {"Curved", 6}};
-constexpr Keyword kAreaStyle[] = {{"Standard", 7}, {"Stepped", 8}, {"Curved", 9}};
-constexpr Keyword kAxesLineFormat[] = {{"XY", 1}, {"Full", 2}};
-constexpr Keyword kAxesScale[] = {{"FromZero", 1}, {"UnderLowestValue", 2}, {"Range", 3}, {"EitherSide", 4}};
-constexpr Keyword kLabelPosition[] = {
-    {"Start", 1},        {"S", 1},          {"End", 2},           {"E", 2},
-    {"Center", 3},       {"Centre", 3},     {"C", 3},             {"Axes", 4},
-    {"A", 4},            {"AxesAndStart", 5}, {"AS", 5},          {"AxesAndEnd", 6},
-    {"AE", 6},           {"AxesAndCenter", 7}, {"AxesAndCentre", 7}, {"AC", 7}};
-constexpr Keyword kLegendPosition[] = {{"Above", 1}, {"Below", 2}, {"Left", 3}, {"Right", 4}};
-constexpr Keyword kPieLabelPosition[] = {{"Inside", 8}, {"I", 8},  {"Outside", 9},
-                                         {"O", 9},      {"Spoke", 10}, {"S", 10}};
-constexpr Keyword kYLabelPosition[] = {{"Left", 1}, {"Right", 2}};
-constexpr Keyword kMarkerShape[] = {{"FilledCircle", 1},  {"OutlineCircle", 2}, {"FilledSquare", 3},
-                                    {"OutlineSquare", 4}, {"Cross", 5},         {"FilledDiamond", 6},
-                                    {"OutlineDiamond", 7}};
-constexpr Keyword kSortField[] = {{"First", 1}, {"1st", 1}, {"F", 1}, {"Second", 2}, {"2nd", 2}, {"S", 2}};
-constexpr Keyword kSortOrder[] = {{"Ascending", 1},  {"Asc", 1},  {"A", 1},
-                                  {"Descending", 2}, {"Desc", 2}, {"D", 2}};
+using enum ChartStyle;
+
+constexpr Keyword<TextStyle> kTextStyle[] = {{"Normal", TextStyle::kNormal}, {"Stroke", TextStyle::kStroke}};
+constexpr Keyword<VerticalAlignment> kVerticalAlignment[] = {
+    {"Top", VerticalAlignment::kTop},       {"T", VerticalAlignment::kTop},
+    {"Middle", VerticalAlignment::kMiddle}, {"M", VerticalAlignment::kMiddle},
+    {"Bottom", VerticalAlignment::kBottom}, {"B", VerticalAlignment::kBottom}};
+constexpr Keyword<ChartType> kChartType[] = {
+    {"Bar", ChartType::kBar}, {"Pie", ChartType::kPie}, {"Line", ChartType::kLine}, {"Area", ChartType::kArea}};
+constexpr Keyword<HorizontalAlignment> kHorizontalAlignment[] = {
+    {"Left", HorizontalAlignment::kLeft},     {"L", HorizontalAlignment::kLeft},
+    {"Centre", HorizontalAlignment::kCentre}, {"Center", HorizontalAlignment::kCentre},
+    {"C", HorizontalAlignment::kCentre},      {"Right", HorizontalAlignment::kRight},
+    {"R", HorizontalAlignment::kRight}};
+// The standard fonts by their own names, in table order.
+constexpr auto kFont = [] {
+  std::array<Keyword<StandardFont>, kFontCount> rows{};
+  for (int n = 0; n < kFontCount; ++n) rows[n] = {kStandardFontNames[n], static_cast<StandardFont>(n)};
+  return rows;
+}();
+constexpr Keyword<ChartStyle> kBarStyle[] = {
+    {"Vertical", kBarVertical}, {"V", kBarVertical}, {"Horizontal", kBarHorizontal}, {"H", kBarHorizontal}};
+constexpr Keyword<ChartStyle> kPieStyle[] = {{"2D", kPie}};
+constexpr Keyword<ChartStyle> kLineStyle[] = {
+    {"Standard", kLineStandard}, {"Stepped", kLineStepped}, {"Curved", kLineCurved}};
+constexpr Keyword<ChartStyle> kAreaStyle[] = {
+    {"Standard", kAreaStandard}, {"Stepped", kAreaStepped}, {"Curved", kAreaCurved}};
+constexpr Keyword<AxesLineFormat> kAxesLineFormat[] = {{"XY", AxesLineFormat::kXY},
+                                                      {"Full", AxesLineFormat::kFull}};
+constexpr Keyword<ScaleMode> kAxesScale[] = {{"FromZero", ScaleMode::kFromZero},
+                                            {"UnderLowestValue", ScaleMode::kUnderLowestValue},
+                                            {"Range", ScaleMode::kRange},
+                                            {"EitherSide", ScaleMode::kEitherSide}};
+constexpr Keyword<BarLabelPosition> kLabelPosition[] = {
+    {"Start", BarLabelPosition::kStart},
+    {"S", BarLabelPosition::kStart},
+    {"End", BarLabelPosition::kEnd},
+    {"E", BarLabelPosition::kEnd},
+    {"Center", BarLabelPosition::kCenter},
+    {"Centre", BarLabelPosition::kCenter},
+    {"C", BarLabelPosition::kCenter},
+    {"Axes", BarLabelPosition::kAxes},
+    {"A", BarLabelPosition::kAxes},
+    {"AxesAndStart", BarLabelPosition::kAxesAndStart},
+    {"AS", BarLabelPosition::kAxesAndStart},
+    {"AxesAndEnd", BarLabelPosition::kAxesAndEnd},
+    {"AE", BarLabelPosition::kAxesAndEnd},
+    {"AxesAndCenter", BarLabelPosition::kAxesAndCenter},
+    {"AxesAndCentre", BarLabelPosition::kAxesAndCenter},
+    {"AC", BarLabelPosition::kAxesAndCenter}};
+constexpr Keyword<LegendPosition> kLegendPosition[] = {{"Above", LegendPosition::kAbove},
+                                                      {"Below", LegendPosition::kBelow},
+                                                      {"Left", LegendPosition::kLeft},
+                                                      {"Right", LegendPosition::kRight}};
+constexpr Keyword<PieLabelPosition> kPieLabelPosition[] = {
+    {"Inside", PieLabelPosition::kInside},   {"I", PieLabelPosition::kInside},
+    {"Outside", PieLabelPosition::kOutside}, {"O", PieLabelPosition::kOutside},
+    {"Spoke", PieLabelPosition::kSpoke},     {"S", PieLabelPosition::kSpoke}};
+constexpr Keyword<YLabelPosition> kYLabelPosition[] = {{"Left", YLabelPosition::kLeft},
+                                                      {"Right", YLabelPosition::kRight}};
+constexpr Keyword<MarkerShape> kMarkerShape[] = {
+    {"FilledCircle", MarkerShape::kFilledCircle},   {"OutlineCircle", MarkerShape::kOutlineCircle},
+    {"FilledSquare", MarkerShape::kFilledSquare},   {"OutlineSquare", MarkerShape::kOutlineSquare},
+    {"Cross", MarkerShape::kCross},                 {"FilledDiamond", MarkerShape::kFilledDiamond},
+    {"OutlineDiamond", MarkerShape::kOutlineDiamond}};
+constexpr Keyword<SortField> kSortField[] = {{"First", SortField::kFirst},   {"1st", SortField::kFirst},
+                                            {"F", SortField::kFirst},       {"Second", SortField::kSecond},
+                                            {"2nd", SortField::kSecond},    {"S", SortField::kSecond}};
+constexpr Keyword<SortOrder> kSortOrder[] = {
+    {"Ascending", SortOrder::kAscending},   {"Asc", SortOrder::kAscending},   {"A", SortOrder::kAscending},
+    {"Descending", SortOrder::kDescending}, {"Desc", SortOrder::kDescending}, {"D", SortOrder::kDescending}};
 
 }  // namespace
 
-const KeywordTable TextStyleTable{kTextStyle};
-const KeywordTable VerticalAlignmentTable{kVerticalAlignment};
-const KeywordTable ChartTypeTable{kChartType};
-const KeywordTable HorizontalAlignmentTable{kHorizontalAlignment};
-const KeywordTable FontTable{kFont};
-const KeywordTable BarStyleTable{kBarStyle};
-const KeywordTable PieStyleTable{kPieStyle};
-const KeywordTable LineStyleTable{kLineStyle};
-const KeywordTable AreaStyleTable{kAreaStyle};
-const KeywordTable AxesLineFormatTable{kAxesLineFormat};
-const KeywordTable AxesScaleTable{kAxesScale};
-const KeywordTable LabelPositionTable{kLabelPosition};
-const KeywordTable LegendPositionTable{kLegendPosition};
-const KeywordTable PieLabelPositionTable{kPieLabelPosition};
-const KeywordTable YLabelPositionTable{kYLabelPosition};
-const KeywordTable MarkerShapeTable{kMarkerShape};
-const KeywordTable SortFieldTable{kSortField};
-const KeywordTable SortOrderTable{kSortOrder};
-
-const char* FontName(int font) { return kFont[font - 1].keyword; }
+const KeywordTable<TextStyle> TextStyleTable{kTextStyle};
+const KeywordTable<VerticalAlignment> VerticalAlignmentTable{kVerticalAlignment};
+const KeywordTable<ChartType> ChartTypeTable{kChartType};
+const KeywordTable<HorizontalAlignment> HorizontalAlignmentTable{kHorizontalAlignment};
+const KeywordTable<StandardFont> FontTable{kFont};
+const KeywordTable<ChartStyle> BarStyleTable{kBarStyle};
+const KeywordTable<ChartStyle> PieStyleTable{kPieStyle};
+const KeywordTable<ChartStyle> LineStyleTable{kLineStyle};
+const KeywordTable<ChartStyle> AreaStyleTable{kAreaStyle};
+const KeywordTable<AxesLineFormat> AxesLineFormatTable{kAxesLineFormat};
+const KeywordTable<ScaleMode> AxesScaleTable{kAxesScale};
+const KeywordTable<BarLabelPosition> LabelPositionTable{kLabelPosition};
+const KeywordTable<LegendPosition> LegendPositionTable{kLegendPosition};
+const KeywordTable<PieLabelPosition> PieLabelPositionTable{kPieLabelPosition};
+const KeywordTable<YLabelPosition> YLabelPositionTable{kYLabelPosition};
+const KeywordTable<MarkerShape> MarkerShapeTable{kMarkerShape};
+const KeywordTable<SortField> SortFieldTable{kSortField};
+const KeywordTable<SortOrder> SortOrderTable{kSortOrder};
 
 }  // namespace corvane

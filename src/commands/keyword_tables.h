@@ -2,44 +2,53 @@
 // several keywords may carry the same value. Looked up without regard to letter case.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string_view>
 
+#include "model/chart_settings.h"
+#include "model/data_table.h"
+#include "model/font_spec.h"
+#include "platform/compare.h"
+
 namespace corvane {
 
+template <typename Value>
 struct Keyword {
   const char* keyword;
-  int value;
+  Value value;
 };
 
-using KeywordTable = std::span<const Keyword>;
+template <typename Value>
+using KeywordTable = std::span<const Keyword<Value>>;
 
-// The result of a lookup that matches no row.
-inline constexpr int NotFound = 999999999;
+// The value of the first row whose keyword equals the word, letter case ignored; none when
+// no row does.
+template <typename Value>
+std::optional<Value> LookupKeyword(KeywordTable<Value> table, std::string_view word) {
+  for (const Keyword<Value>& row : table) {
+    if (EqualsNoCase(word, row.keyword)) return row.value;
+  }
+  return std::nullopt;
+}
 
-// The value of the first row whose keyword equals the word, letter case ignored.
-int LookupKeyword(KeywordTable table, std::string_view word);
-
-extern const KeywordTable TextStyleTable;
-extern const KeywordTable VerticalAlignmentTable;
-extern const KeywordTable ChartTypeTable;
-extern const KeywordTable HorizontalAlignmentTable;
-extern const KeywordTable FontTable;
-extern const KeywordTable BarStyleTable;
-extern const KeywordTable PieStyleTable;
-extern const KeywordTable LineStyleTable;
-extern const KeywordTable AreaStyleTable;
-extern const KeywordTable AxesLineFormatTable;
-extern const KeywordTable AxesScaleTable;
-extern const KeywordTable LabelPositionTable;
-extern const KeywordTable LegendPositionTable;
-extern const KeywordTable PieLabelPositionTable;
-extern const KeywordTable YLabelPositionTable;
-extern const KeywordTable MarkerShapeTable;
-extern const KeywordTable SortFieldTable;
-extern const KeywordTable SortOrderTable;
-
-// The name of standard font number 1..14, the row of FontTable with that value.
-const char* FontName(int font);
+extern const KeywordTable<TextStyle> TextStyleTable;
+extern const KeywordTable<VerticalAlignment> VerticalAlignmentTable;
+extern const KeywordTable<ChartType> ChartTypeTable;
+extern const KeywordTable<HorizontalAlignment> HorizontalAlignmentTable;
+extern const KeywordTable<StandardFont> FontTable;
+extern const KeywordTable<ChartStyle> BarStyleTable;
+extern const KeywordTable<ChartStyle> PieStyleTable;
+extern const KeywordTable<ChartStyle> LineStyleTable;
+extern const KeywordTable<ChartStyle> AreaStyleTable;
+extern const KeywordTable<AxesLineFormat> AxesLineFormatTable;
+extern const KeywordTable<ScaleMode> AxesScaleTable;
+extern const KeywordTable<BarLabelPosition> LabelPositionTable;
+extern const KeywordTable<LegendPosition> LegendPositionTable;
+extern const KeywordTable<PieLabelPosition> PieLabelPositionTable;
+extern const KeywordTable<YLabelPosition> YLabelPositionTable;
+extern const KeywordTable<MarkerShape> MarkerShapeTable;
+extern const KeywordTable<SortField> SortFieldTable;
+extern const KeywordTable<SortOrder> SortOrderTable;
 
 }  // namespace corvane

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
@@ -13,15 +13,42 @@ namespace {
 
 // Where a further line group may start: a decimal or a "#RRGGBB" colour. Anything else,
 // such as the '-' of the next command item, ends the list.
-bool StartsColor(char c) { return (c >= '0' && c <= '9') || c == '.' || c == '#'; }
+bool StartsColor(char c) { return IsDigit(c) || c == '.' || c == '#'; }
+
+constexpr MarkerMessages kLineMarkerMessages{
+    "ERROR: LineMarker - unknown shape %d",
+    "ERROR: LineMarker - color %d is not valid",
+    "ERROR: LineMarker - no size %d",
+    "ERROR: LineMarker - size %d must be greater than 0.0 and less than or equal to 100.0",
+    "ERROR: LineMarker - no outline thickness %d",
+    "ERROR: LineMarker - outline thickness %d must be greater than 0.0 and less than or equal to 100.0"};
 
 }  // namespace
 
 bool IsValidThickness(double value) { return value > 0.0 && value <= 100.0; }
 
-bool IsOutlineShape(int shape) { return shape == 2 || shape == 4 || shape == 5 || shape == 7; }
+const char* ReadMarker(CommandContext& run, const std::string& shapeWord, const char* pos,
+                       const MarkerFields& marker, const MarkerMessages& messages, int series) {
+  const auto shape = LookupKeyword(MarkerShapeTable, shapeWord);
+  if (!shape) return Fail(run, messages.unknownShape, series);
+  marker.shape = *shape;
 
-const char* LineCommand(Run& run, const char* args) {
+  const char* p = ParseColor(pos, marker.color);
+  if (!IsValidColor(marker.color)) return Fail(run, messages.invalidColor, series);
+
+  p = ParseReal(p, marker.size);
+  if (p == nullptr) return Fail(run, messages.noSize, series);
+  if (!IsValidThickness(marker.size)) return Fail(run, messages.sizeOutOfRange, series);
+
+  if (IsOutlineShape(marker.shape)) {
+    p = ParseReal(p, marker.outlineThickness);
+    if (p == nullptr) return Fail(run, messages.noOutlineThickness, series);
+    if (!IsValidThickness(marker.outlineThickness)) return Fail(run, messages.outlineThicknessOutOfRange, series);
+  }
+  return p;
+}
+
+const char* LineCommand(CommandContext& run, const char* args) {
   auto& line = run.settings.Line;
   const char* p = args;
   for (int n = 1;; ++n) {
@@ -48,7 +75,7 @@ const char* LineCommand(Run& run, const char* args) {
   }
 }
 
-const char* LineMarkerCommand(Run& run, const char* args) {
+const char* LineMarkerCommand(CommandContext& run, const char* args) {
   auto& marker = run.settings.LineMarker;
   const char* p = args;
   for (int n = 1;; ++n) {
@@ -68,34 +95,14 @@ const char* LineMarkerCommand(Run& run, const char* args) {
                                    : Fail(run, "ERROR: LineMarker - shape %d not specified", n);
     }
     const int i = n - 1;
-    marker.shape[i] = LookupKeyword(MarkerShapeTable, word);
-    if (marker.shape[i] == NotFound) return Fail(run, "ERROR: LineMarker - unknown shape %d", n);
-
-    p = ParseColor(next, marker.color[i]);
-    if (!IsValidColor(marker.color[i])) return Fail(run, "ERROR: LineMarker - color %d is not valid", n);
-
-    p = ParseReal(p, marker.size[i]);
-    if (p == nullptr) return Fail(run, "ERROR: LineMarker - no size %d", n);
-    if (!IsValidThickness(marker.size[i])) {
-      return Fail(run,
-                  "ERROR: LineMarker - size %d must be greater than 0.0 and less than or equal to 100.0", n);
-    }
-
-    if (IsOutlineShape(marker.shape[i])) {
-      p = ParseReal(p, marker.outlineThickness[i]);
-      if (p == nullptr) return Fail(run, "ERROR: LineMarker - no outline thickness %d", n);
-      if (!IsValidThickness(marker.outlineThickness[i])) {
-        return Fail(run,
-                    "ERROR: LineMarker - outline thickness %d must be greater than 0.0 and less than or "
-                    "equal to 100.0",
-                    n);
-      }
-    }
-    marker.on = 1;
+    const MarkerFields fields{marker.shape[i], marker.color[i], marker.size[i], marker.outlineThickness[i]};
+    p = ReadMarker(run, word, next, fields, kLineMarkerMessages, n);
+    if (p == nullptr) return nullptr;
+    marker.on = true;
   }
 }
 
-const char* AreaCommand(Run& run, const char* args) {
+const char* AreaCommand(CommandContext& run, const char* args) {
   auto& area = run.settings.Area;
   const char* p = ParseColor(args, area.lineColor);
   if (!IsValidColor(area.lineColor)) return Fail(run, "ERROR: Area - line color is not valid");

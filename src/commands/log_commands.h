@@ -3,9 +3,9 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
 
-const char* LogCommand(Run& run, const char* args);
-const char* ErrorsCommand(Run& run, const char* args);
+const char* LogCommand(CommandContext& run, const char* args);
+const char* ErrorsCommand(CommandContext& run, const char* args);
 
 }  // namespace corvane

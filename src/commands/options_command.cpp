@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/handler_support.h"
 #include "platform/text_file.h"
@@ -14,7 +14,7 @@ namespace {
 constexpr std::size_t kLineLimit = 500;
 
 // Processes the file's lines; returns false after the first failing line.
-bool ProcessOptionsFile(Run& run, TextFileReader& file, const std::string& name) {
+bool ProcessOptionsFile(CommandContext& run, TextFileReader& file, const std::string& name) {
   std::array<char, kLineLimit + 1> buffer{};
   std::string line;
   int lineNumber = 0;
@@ -33,7 +33,7 @@ bool ProcessOptionsFile(Run& run, TextFileReader& file, const std::string& name)
 
 }  // namespace
 
-const char* OptionsCommand(Run& run, const char* args) {
+const char* OptionsCommand(CommandContext& run, const char* args) {
   std::string name;
   const char* next = ReadTokenOrFail(run, args, name, kMaxFileNameLength, "ERROR: Options - no filename",
                                      "ERROR: Options - filename too long");

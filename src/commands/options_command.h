@@ -3,7 +3,7 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
 
 // Options files may include one another; deeper nesting than this is refused, so a file
 // that includes itself fails instead of recursing without end.
@@ -13,6 +13,6 @@ inline constexpr int kMaxOptionsDepth = 32;
 // twice would be opened a billion times. A run opens at most this many options files in all.
 inline constexpr int kMaxOptionsFiles = 1000;
 
-const char* OptionsCommand(Run& run, const char* args);
+const char* OptionsCommand(CommandContext& run, const char* args);
 
 }  // namespace corvane

@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
 #include "commands/value_parsers.h"
 
 namespace corvane {
 
-const char* PieColorCommand(Run& run, const char* args) {
+const char* PieColorCommand(CommandContext& run, const char* args) {
   auto& pieColor = run.settings.PieColor;
   // The limit message reads "bar colors" here too; it is kept word for word.
   if (pieColor.count == kMaxPieColors) {
@@ -22,7 +22,7 @@ const char* PieColorCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* PieOutlineColorCommand(Run& run, const char* args) {
+const char* PieOutlineColorCommand(CommandContext& run, const char* args) {
   auto& outline = run.settings.PieOutlineColor;
   const char* p = ParseColor(args, outline.color);
   if (!IsValidColor(outline.color)) return Fail(run, "ERROR: PieOutlineColor - color is not valid");
@@ -32,11 +32,11 @@ const char* PieOutlineColorCommand(Run& run, const char* args) {
     return Fail(run,
                 "ERROR: PieOutlineColor - width must be greater than 0.0 and less than or equal to 100.0");
   }
-  outline.on = 1;
+  outline.on = true;
   return p;
 }
 
-const char* PiePageMarginCommand(Run& run, const char* args) {
+const char* PiePageMarginCommand(CommandContext& run, const char* args) {
   double& margin = run.settings.PiePageMargin;
   const char* p = ParseReal(args, margin);
   if (p == nullptr) return Fail(run, "ERROR: PiePageMargin - no margin");
@@ -46,14 +46,14 @@ const char* PiePageMarginCommand(Run& run, const char* args) {
   return p;
 }
 
-const char* PieLabelCommand(Run& run, const char* args) {
+const char* PieLabelCommand(CommandContext& run, const char* args) {
   auto& pieLabel = run.settings.PieLabel;
   std::string word;
   const char* p = ReadTokenOrFail(run, args, word, 20, "ERROR: PieLabel - position not specified",
                                   "ERROR: PieLabel - position too long");
   if (p == nullptr) return nullptr;
   pieLabel.position = LookupKeyword(PieLabelPositionTable, word);
-  if (pieLabel.position == NotFound) return Fail(run, "ERROR: PieLabel - unknown position");
+  if (!pieLabel.position) return Fail(run, "ERROR: PieLabel - unknown position");
 
   p = ReadTokenOrFail(run, p, pieLabel.format, 21, "ERROR: PieLabel - format not specified",
                       "ERROR: PieLabel - format too long");

@@ -4,11 +4,11 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
 
-const char* PieColorCommand(Run& run, const char* args);
-const char* PieOutlineColorCommand(Run& run, const char* args);
-const char* PiePageMarginCommand(Run& run, const char* args);
-const char* PieLabelCommand(Run& run, const char* args);
+const char* PieColorCommand(CommandContext& run, const char* args);
+const char* PieOutlineColorCommand(CommandContext& run, const char* args);
+const char* PiePageMarginCommand(CommandContext& run, const char* args);
+const char* PieLabelCommand(CommandContext& run, const char* args);
 
 }  // namespace corvane

@@ -4,12 +4,12 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
 
-const char* LineOfBestFitCommand(Run& run, const char* args);
-const char* AverageLineCommand(Run& run, const char* args);
-const char* TargetLineCommand(Run& run, const char* args);
-const char* MovingAverageLineCommand(Run& run, const char* args);
-const char* MovingAverageMarkerCommand(Run& run, const char* args);
+const char* LineOfBestFitCommand(CommandContext& run, const char* args);
+const char* AverageLineCommand(CommandContext& run, const char* args);
+const char* TargetLineCommand(CommandContext& run, const char* args);
+const char* MovingAverageLineCommand(CommandContext& run, const char* args);
+const char* MovingAverageMarkerCommand(CommandContext& run, const char* args);
 
 }  // namespace corvane

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
@@ -20,140 +20,115 @@ constexpr std::size_t kMaxSeriesLabelLength = 100;
 
 bool IsLegendWidth(double width) { return width > 0.0 && width <= 10.0; }
 
+// The two axis captions read alike, each failing under its own name: the font, the alignment
+// along the axis (in the words of its direction) and the title.
+template <typename Alignment>
+const char* ReadAxesCaption(CommandContext& run, const char* command, const char* direction,
+                            KeywordTable<Alignment> alignments, AxesCaptionSettings<Alignment>& caption,
+                            const char* args) {
+  const char* p = ParseFontSpec(run, command, caption.font, args);
+  if (p == nullptr) return nullptr;
+
+  std::string word;
+  p = ReadToken(p, word, kMaxAlignmentLength);
+  if (p == nullptr) {
+    return word == TooLongMarker ? Fail(run, "ERROR: %s - %s alignment too long", command, direction)
+                                 : Fail(run, "ERROR: %s - no %s alignment", command, direction);
+  }
+  const auto alignment = LookupKeyword(alignments, word);
+  if (!alignment) return Fail(run, "ERROR: %s - unknown %s alignment", command, direction);
+  caption.alignment = *alignment;
+
+  std::string title;
+  p = ReadTokenOrFail(run, command, p, title, kMaxTitleLength, "ERROR: %s - no title", "ERROR: %s - title too long");
+  if (p == nullptr) return nullptr;
+  caption.title = title;
+  return p;
+}
+
+// The item legend and the data-series legend read alike, each failing under its own name: the
+// position, outline colour, width and background colour, the entry format (the item legend's
+// only) and the font.
+const char* ReadLegend(CommandContext& run, const char* command, LegendSettings& legend, bool withFormat,
+                       const char* args) {
+  std::string word;
+  const char* p = ReadTokenOrFail(run, command, args, word, kMaxLegendPositionLength,
+                                  "ERROR: %s - position not specified", "ERROR: %s - position too long");
+  if (p == nullptr) return nullptr;
+  legend.position = LookupKeyword(LegendPositionTable, word);
+  if (!legend.position) return Fail(run, "ERROR: %s - unknown position", command);
+
+  p = ParseColor(p, legend.outlineColor);
+  if (!IsValidColor(legend.outlineColor)) return Fail(run, "ERROR: %s - outline color is not valid", command);
+
+  p = ParseReal(p, legend.width);
+  if (p == nullptr) return Fail(run, "ERROR: %s - no width", command);
+  if (!IsLegendWidth(legend.width)) {
+    return Fail(run, "ERROR: %s - width must be greater than 0.0 and less than or equal to 10.0", command);
+  }
+
+  p = ParseColor(p, legend.backgroundColor);
+  if (!IsValidColor(legend.backgroundColor)) return Fail(run, "ERROR: %s - backround color is not valid", command);
+
+  if (withFormat) {
+    std::string format;
+    p = ReadTokenOrFail(run, command, p, format, kMaxFormatLength, "ERROR: %s - format not specified",
+                        "ERROR: %s - format too long");
+    if (p == nullptr) return nullptr;
+    legend.format = format;
+  }
+  return ParseFontSpec(run, command, legend.font, p);
+}
+
 }  // namespace
 
-const char* HeadingTitleCommand(Run& run, const char* args) {
+const char* HeadingTitleCommand(CommandContext& run, const char* args) {
   return ParseFontSpec(run, "HeadingTitle", run.settings.HeadingTitle, args);
 }
 
-const char* HeadingSubTitleCommand(Run& run, const char* args) {
+const char* HeadingSubTitleCommand(CommandContext& run, const char* args) {
   return ParseFontSpec(run, "HeadingSubTitle", run.settings.HeadingSubTitle, args);
 }
 
-const char* AxesLabelXCommand(Run& run, const char* args) {
+const char* AxesLabelXCommand(CommandContext& run, const char* args) {
   return ParseFontSpec(run, "AxesLabelX", run.settings.AxesLabelX, args);
 }
 
-const char* AxesLabelYCommand(Run& run, const char* args) {
+const char* AxesLabelYCommand(CommandContext& run, const char* args) {
   return ParseFontSpec(run, "AxesLabelY", run.settings.AxesLabelY, args);
 }
 
-const char* AxesCaptionXCommand(Run& run, const char* args) {
-  auto& caption = run.settings.AxesCaptionX;
-  const char* p = ParseFontSpec(run, "AxesCaptionX", caption.font, args);
-  if (p == nullptr) return nullptr;
-
-  std::string word;
-  p = ReadTokenOrFail(run, p, word, kMaxAlignmentLength, "ERROR: AxesCaptionX - no horizontal alignment",
-                      "ERROR: AxesCaptionX - horizontal alignment too long");
-  if (p == nullptr) return nullptr;
-  caption.alignment = LookupKeyword(HorizontalAlignmentTable, word);
-  if (caption.alignment == NotFound) return Fail(run, "ERROR: AxesCaptionX - unknown horizontal alignment");
-
-  std::string title;
-  p = ReadTokenOrFail(run, p, title, kMaxTitleLength, "ERROR: AxesCaptionX - no title",
-                      "ERROR: AxesCaptionX - title too long");
-  if (p == nullptr) return nullptr;
-  caption.title = title;
-  return p;
+const char* AxesCaptionXCommand(CommandContext& run, const char* args) {
+  return ReadAxesCaption(run, "AxesCaptionX", "horizontal", HorizontalAlignmentTable, run.settings.AxesCaptionX,
+                         args);
 }
 
-const char* AxesCaptionYCommand(Run& run, const char* args) {
-  auto& caption = run.settings.AxesCaptionY;
-  const char* p = ParseFontSpec(run, "AxesCaptionY", caption.font, args);
-  if (p == nullptr) return nullptr;
-
-  // Unlike the heading, the caption may stand at the middle of its axis.
-  std::string word;
-  p = ReadTokenOrFail(run, p, word, kMaxAlignmentLength, "ERROR: AxesCaptionY - no vertical alignment",
-                      "ERROR: AxesCaptionY - vertical alignment too long");
-  if (p == nullptr) return nullptr;
-  caption.alignment = LookupKeyword(VerticalAlignmentTable, word);
-  if (caption.alignment == NotFound) return Fail(run, "ERROR: AxesCaptionY - unknown vertical alignment");
-
-  std::string title;
-  p = ReadTokenOrFail(run, p, title, kMaxTitleLength, "ERROR: AxesCaptionY - no title",
-                      "ERROR: AxesCaptionY - title too long");
-  if (p == nullptr) return nullptr;
-  caption.title = title;
-  return p;
+// Unlike the heading, the Y caption may stand at the middle of its axis.
+const char* AxesCaptionYCommand(CommandContext& run, const char* args) {
+  return ReadAxesCaption(run, "AxesCaptionY", "vertical", VerticalAlignmentTable, run.settings.AxesCaptionY, args);
 }
 
-const char* LegendCommand(Run& run, const char* args) {
-  auto& legend = run.settings.Legend;
-  std::string word;
-  const char* p = ReadTokenOrFail(run, args, word, kMaxLegendPositionLength,
-                                  "ERROR: Legend - position not specified",
-                                  "ERROR: Legend - position too long");
-  if (p == nullptr) return nullptr;
-  legend.position = LookupKeyword(LegendPositionTable, word);
-  if (legend.position == NotFound) return Fail(run, "ERROR: Legend - unknown position");
-
-  p = ParseColor(p, legend.outlineColor);
-  if (!IsValidColor(legend.outlineColor)) return Fail(run, "ERROR: Legend - outline color is not valid");
-
-  p = ParseReal(p, legend.width);
-  if (p == nullptr) return Fail(run, "ERROR: Legend - no width");
-  if (!IsLegendWidth(legend.width)) {
-    return Fail(run, "ERROR: Legend - width must be greater than 0.0 and less than or equal to 10.0");
-  }
-
-  p = ParseColor(p, legend.backgroundColor);
-  if (!IsValidColor(legend.backgroundColor)) return Fail(run, "ERROR: Legend - backround color is not valid");
-
-  std::string format;
-  p = ReadTokenOrFail(run, p, format, kMaxFormatLength, "ERROR: Legend - format not specified",
-                      "ERROR: Legend - format too long");
-  if (p == nullptr) return nullptr;
-  legend.format = format;
-
-  return ParseFontSpec(run, "Legend", legend.font, p);
+const char* LegendCommand(CommandContext& run, const char* args) {
+  return ReadLegend(run, "Legend", run.settings.Legend, true, args);
 }
 
-const char* DataSeriesLegendCommand(Run& run, const char* args) {
-  auto& legend = run.settings.DataSeriesLegend;
-  std::string word;
-  const char* p = ReadTokenOrFail(run, args, word, kMaxLegendPositionLength,
-                                  "ERROR: DataSeriesLegend - position not specified",
-                                  "ERROR: DataSeriesLegend - position too long");
-  if (p == nullptr) return nullptr;
-  legend.position = LookupKeyword(LegendPositionTable, word);
-  if (legend.position == NotFound) return Fail(run, "ERROR: DataSeriesLegend - unknown position");
-
-  p = ParseColor(p, legend.outlineColor);
-  if (!IsValidColor(legend.outlineColor)) {
-    return Fail(run, "ERROR: DataSeriesLegend - outline color is not valid");
-  }
-
-  p = ParseReal(p, legend.width);
-  if (p == nullptr) return Fail(run, "ERROR: DataSeriesLegend - no width");
-  if (!IsLegendWidth(legend.width)) {
-    return Fail(run,
-                "ERROR: DataSeriesLegend - width must be greater than 0.0 and less than or equal to 10.0");
-  }
-
-  p = ParseColor(p, legend.backgroundColor);
-  if (!IsValidColor(legend.backgroundColor)) {
-    return Fail(run, "ERROR: DataSeriesLegend - backround color is not valid");
-  }
-
-  return ParseFontSpec(run, "DataSeriesLegend", legend.font, p);
+const char* DataSeriesLegendCommand(CommandContext& run, const char* args) {
+  return ReadLegend(run, "DataSeriesLegend", run.settings.DataSeriesLegend, false, args);
 }
 
-const char* AxesLabelYPositionCommand(Run& run, const char* args) {
+const char* AxesLabelYPositionCommand(CommandContext& run, const char* args) {
   std::string word;
   const char* p = ReadTokenOrFail(run, args, word, kMaxYLabelPositionLength,
                                   "ERROR: AxesLabelYPosition - field not specified",
                                   "ERROR: AxesLabelYPosition - field too long");
   if (p == nullptr) return nullptr;
-  run.settings.AxesLabelYPosition = LookupKeyword(YLabelPositionTable, word);
-  if (run.settings.AxesLabelYPosition == NotFound) {
-    return Fail(run, "ERROR: AxesLabelYPosition - unknown position");
-  }
+  const auto position = LookupKeyword(YLabelPositionTable, word);
+  if (!position) return Fail(run, "ERROR: AxesLabelYPosition - unknown position");
+  run.settings.AxesLabelYPosition = *position;
   return p;
 }
 
-const char* DataSeriesLabelCommand(Run& run, const char* args) {
+const char* DataSeriesLabelCommand(CommandContext& run, const char* args) {
   auto& labels = run.settings.DataSeriesLabel;
   const char* p = args;
   for (int number = 1;; ++number) {

@@ -4,18 +4,18 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
 
-const char* HeadingTitleCommand(Run& run, const char* args);
-const char* HeadingSubTitleCommand(Run& run, const char* args);
-const char* AxesLabelXCommand(Run& run, const char* args);
-const char* AxesLabelYCommand(Run& run, const char* args);
-const char* AxesCaptionXCommand(Run& run, const char* args);
-const char* AxesCaptionYCommand(Run& run, const char* args);
-const char* LegendCommand(Run& run, const char* args);
-const char* DataSeriesLegendCommand(Run& run, const char* args);
-const char* AxesLabelYPositionCommand(Run& run, const char* args);
+const char* HeadingTitleCommand(CommandContext& run, const char* args);
+const char* HeadingSubTitleCommand(CommandContext& run, const char* args);
+const char* AxesLabelXCommand(CommandContext& run, const char* args);
+const char* AxesLabelYCommand(CommandContext& run, const char* args);
+const char* AxesCaptionXCommand(CommandContext& run, const char* args);
+const char* AxesCaptionYCommand(CommandContext& run, const char* args);
+const char* LegendCommand(CommandContext& run, const char* args);
+const char* DataSeriesLegendCommand(CommandContext& run, const char* args);
+const char* AxesLabelYPositionCommand(CommandContext& run, const char* args);
 // Takes every remaining token of the text as a label, so it belongs last on its line.
-const char* DataSeriesLabelCommand(Run& run, const char* args);
+const char* DataSeriesLabelCommand(CommandContext& run, const char* args);
 
 }  // namespace corvane

@@ -1,10 +1,11 @@
 #include "commands/value_parsers.h"
 
+#include <charconv>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
+#include <string_view>
 
-#include "app/run.h"
+#include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
@@ -12,19 +13,27 @@
 namespace corvane {
 namespace {
 
-constexpr std::size_t kMaxNumberLength = 15;
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr std::ptrdiff_t kMaxNumberLength = 15;
 
 int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
+  if (IsDigit(c)) return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
 }
 
-// The longest leading part of the text that forms a decimal number, or 0.0.
-double ToDouble(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+// The number at the start of text (digits, points and signs only), read as strtod reads it:
+// the longest prefix that is a number, and 0 when there is none. from_chars does the same
+// work in a fraction of the time but takes no leading plus.
+double LeadingNumber(std::string_view text) {
+  if (!text.empty() && text[0] == '+') {
+    text.remove_prefix(1);
+    if (!text.empty() && text[0] == '-') return 0.0;
+  }
+  double value = 0.0;
+  if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc()) return 0.0;
+  return value;
+}
 
 const char* ParseHexColor(const char* p, RgbColor& target) {
   int digits[6];
@@ -41,32 +50,43 @@ const char* ParseHexColor(const char* p, RgbColor& target) {
 
 }  // namespace
 
+std::int64_t ReadDigits(const char*& p, std::int64_t limit) {
+  std::int64_t value = 0;
+  for (; IsDigit(*p); ++p) {
+    if (value <= limit) value = value * 10 + (*p - '0');
+  }
+  return value > limit ? limit + 1 : value;
+}
+
+double ReadReal(const char*& p, bool& decimal, bool signs) {
+  const char* start = p;
+  auto accepted = [signs](char c) { return IsDigit(c) || c == '.' || (signs && (c == '+' || c == '-')); };
+  while (p - start < kMaxNumberLength && accepted(*p)) ++p;
+  const std::string_view text(start, static_cast<std::size_t>(p - start));
+  decimal = text.find('.') != std::string_view::npos;
+  return LeadingNumber(text);
+}
+
 const char* ParseInteger(const char* pos, int& target) {
   const char* p = SkipBlanks(pos);
   const bool negative = *p == '-';
   if (negative) ++p;
-  std::int64_t value = 0;
-  for (; *p != 0 && *p != ' '; ++p) {
-    if (!IsDigit(*p)) {
-      target = -1;
-      return p;
-    }
-    // Saturate: anything beyond 32 bits stays far outside every accepted range.
-    if (value < INT32_MAX) value = value * 10 + (*p - '0');
+  // Anything beyond 32 bits reads as a number far outside every accepted range.
+  const std::int64_t value = ReadDigits(p, INT32_MAX - 1);
+  if (*p != 0 && *p != ' ') {
+    target = -1;
+    return p;
   }
-  if (value > INT32_MAX) value = INT32_MAX;
   target = static_cast<int>(negative ? -value : value);
   return p;
 }
 
 const char* ParseReal(const char* pos, double& target) {
   const char* p = SkipBlanks(pos);
-  std::string number;
-  while (number.size() < kMaxNumberLength && (IsDigit(*p) || *p == '.' || *p == '+' || *p == '-')) {
-    number += *p++;
-  }
+  bool decimal = false;
+  const double value = ReadReal(p, decimal);
   if (*p != 0 && !IsBlank(*p)) return nullptr;
-  target = ToDouble(number);
+  target = value;
   return *p == 0 ? p : p + 1;
 }
 
@@ -76,13 +96,12 @@ const char* ParseColor(const char* pos, RgbColor& target) {
 
   double components[3];
   for (int i = 0; i < 3; ++i) {
-    std::string number;
-    while (number.size() < kMaxNumberLength && (IsDigit(*p) || *p == '.')) number += *p++;
+    bool decimal = false;
+    const double value = ReadReal(p, decimal, false);
     const bool endsWell = IsBlank(*p) || (i == 2 && *p == 0);
     if (!endsWell) return p;
     if (*p != 0) ++p;
-    const double value = ToDouble(number);
-    components[i] = number.find('.') != std::string::npos ? value : value / 255.0;
+    components[i] = decimal ? value : value / 255.0;
   }
   target.red = static_cast<float>(components[0]);
   target.green = static_cast<float>(components[1]);
@@ -90,7 +109,7 @@ const char* ParseColor(const char* pos, RgbColor& target) {
   return p;
 }
 
-const char* ParseFontSpec(Run& run, const char* commandName, FontSpec& target, const char* pos) {
+const char* ParseFontSpec(CommandContext& run, const char* commandName, FontSpec& target, const char* pos) {
   const char* p = ParseInteger(pos, target.size);
   if (target.size < 1 || target.size > 300) {
     return Fail(run, "ERROR: %s - size must be between 1 and 300 inclusive", commandName);
@@ -102,9 +121,10 @@ const char* ParseFontSpec(Run& run, const char* commandName, FontSpec& target, c
     return word == TooLongMarker ? Fail(run, "ERROR: %s - font name too long", commandName)
                                  : Fail(run, "ERROR: %s - no font name", commandName);
   }
-  target.font = LookupKeyword(FontTable, word);
-  if (target.font == NotFound) return Fail(run, "ERROR: %s - unknown font name", commandName);
-  run.settings.FontUsed[target.font] = 1;
+  const auto font = LookupKeyword(FontTable, word);
+  if (!font) return Fail(run, "ERROR: %s - unknown font name", commandName);
+  target.font = *font;
+  run.settings.FontUsed[FontIndex(target.font)] = true;
 
   p = ParseColor(p, target.fillColor);
 
@@ -113,10 +133,11 @@ const char* ParseFontSpec(Run& run, const char* commandName, FontSpec& target, c
     return word == TooLongMarker ? Fail(run, "ERROR: %s - text style too long", commandName)
                                  : Fail(run, "ERROR: %s - no text style", commandName);
   }
-  target.textStyle = LookupKeyword(TextStyleTable, word);
-  if (target.textStyle == NotFound) return Fail(run, "ERROR: %s - unknown text style", commandName);
+  const auto textStyle = LookupKeyword(TextStyleTable, word);
+  if (!textStyle) return Fail(run, "ERROR: %s - unknown text style", commandName);
+  target.textStyle = *textStyle;
 
-  if (target.textStyle == kTextStyleStroke) p = ParseColor(p, target.strokeColor);
+  if (target.textStyle == TextStyle::kStroke) p = ParseColor(p, target.strokeColor);
   return p;
 }
 

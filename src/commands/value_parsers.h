@@ -3,6 +3,7 @@
 // from. Range checks belong to the handlers, which know their own messages.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "model/font_spec.h"
@@ -10,7 +11,18 @@
 
 namespace corvane {
 
-struct Run;
+struct CommandContext;
+
+// The value of the decimal digits at p, which it moves past. A value above limit reads as
+// limit + 1, which a test against limit refuses, however many digits follow; limit must be
+// below a tenth of the largest 64-bit integer.
+std::int64_t ReadDigits(const char*& p, std::int64_t limit);
+
+// A real number as commands and data items write it: up to 15 characters of digits, '.' and,
+// unless signs is false, '+' and '-', which p moves past. Worth the longest leading part of
+// them that is a decimal number, as strtod reads it, or 0.0 when none is; decimal tells
+// whether they held a point.
+double ReadReal(const char*& p, bool& decimal, bool signs = true);
 
 // Never fails: a missing integer reads as 0 and a malformed one as -1 (the returned
 // position is then the offending character). Numbers too large for 32 bits read as a value
@@ -25,8 +37,11 @@ const char* ParseReal(const char* pos, double& target);
 // holds a point. Never fails: an unreadable colour leaves the target unchanged.
 const char* ParseColor(const char* pos, RgbColor& target);
 
+// No colour at all: a target preset to it fails IsValidColor unless a colour was read into it.
+inline constexpr RgbColor kColorNotSet{-1.0f, -1.0f, -1.0f};
+
 // Size, font name, fill colour, text style and, for Stroke, a stroke colour. Logs the
 // failure with the command's name and returns null; fields read before it keep their values.
-const char* ParseFontSpec(Run& run, const char* commandName, FontSpec& target, const char* pos);
+const char* ParseFontSpec(CommandContext& run, const char* commandName, FontSpec& target, const char* pos);
 
 }  // namespace corvane

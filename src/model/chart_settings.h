@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "model/font_spec.h"
@@ -15,26 +16,82 @@ namespace corvane {
 inline constexpr int kMaxSeries = 10;
 inline constexpr int kMaxBarColors = 50;
 inline constexpr int kMaxPieColors = 50;
-inline constexpr int kFontCount = 14;
 
+inline constexpr char kVersion[] = "v1.4";
 inline constexpr char kWebAddress[] = "https://www.tessaly.example/corvane";
 inline constexpr char kDefaultProducer[] = "Corvane by Tessaly (https://www.tessaly.example/corvane)";
 
-// Chart style codes (the value of Chart.style).
-enum ChartStyle : int {
-  kStyleBarVertical = 1,
-  kStyleBarHorizontal = 2,
-  kStylePie = 3,
-  kStyleLineStandard = 4,
-  kStyleLineStepped = 5,
-  kStyleLineCurved = 6,
-  kStyleAreaStandard = 7,
-  kStyleAreaStepped = 8,
-  kStyleAreaCurved = 9,
+// The values of the keyword settings, one type each.
+enum class ChartType { kBar, kPie, kLine, kArea };
+
+enum class ChartStyle {
+  kBarVertical,
+  kBarHorizontal,
+  kPie,
+  kLineStandard,
+  kLineStepped,
+  kLineCurved,
+  kAreaStandard,
+  kAreaStepped,
+  kAreaCurved,
 };
 
+enum class HorizontalAlignment { kLeft, kCentre, kRight };
+enum class VerticalAlignment { kTop, kMiddle, kBottom };
+
 // AxesLabelYPosition: the side of the value-axis labels and of the Y caption.
-enum YLabelPosition : int { kLabelsLeft = 1, kLabelsRight = 2 };
+enum class YLabelPosition { kLeft, kRight };
+
+// AxesLine.format: two axis lines, or a frame around the plot.
+enum class AxesLineFormat { kXY, kFull };
+
+enum class ScaleMode { kFromZero, kUnderLowestValue, kRange, kEitherSide };
+
+// BarLabel.position: at the bar (Start, End, Center), at the category axis (Axes), or the item's
+// label at the axis and its value at the bar (the AxesAnd positions).
+enum class BarLabelPosition { kStart, kEnd, kCenter, kAxes, kAxesAndStart, kAxesAndEnd, kAxesAndCenter };
+
+inline bool IsAxesAndPosition(BarLabelPosition position) {
+  return position == BarLabelPosition::kAxesAndStart || position == BarLabelPosition::kAxesAndEnd ||
+         position == BarLabelPosition::kAxesAndCenter;
+}
+
+enum class PieLabelPosition { kInside, kOutside, kSpoke };
+
+enum class LegendPosition { kAbove, kBelow, kLeft, kRight };
+
+enum class MarkerShape {
+  kFilledCircle,
+  kOutlineCircle,
+  kFilledSquare,
+  kOutlineSquare,
+  kCross,
+  kFilledDiamond,
+  kOutlineDiamond,
+};
+
+// The outline shapes and the cross are stroked, so only they take an outline thickness.
+inline bool IsOutlineShape(MarkerShape shape) {
+  return shape == MarkerShape::kOutlineCircle || shape == MarkerShape::kOutlineSquare ||
+         shape == MarkerShape::kCross || shape == MarkerShape::kOutlineDiamond;
+}
+
+// How a viewer first shows the document: the last command given wins.
+enum class PageMode { kUseNone, kUseOutlines, kUseThumbs, kFullScreen };
+enum class PageLayout { kSinglePage, kOneColumn, kTwoColumnLeft, kTwoColumnRight };
+
+// The Permissions bits, each added by its command; the PDF's own values.
+inline constexpr int kPermitPrint = 4;
+inline constexpr int kPermitEditAll = 8;
+inline constexpr int kPermitCopy = 16;
+inline constexpr int kPermitEdit = 32;
+
+// The ViewerPreferences bits, each added by its command; the PDF library's own values.
+inline constexpr int kHideToolbar = 1;
+inline constexpr int kHideMenubar = 2;
+inline constexpr int kHideWindowUi = 4;
+inline constexpr int kFitWindow = 8;
+inline constexpr int kCenterWindow = 16;
 
 template <typename T, std::size_t N>
 constexpr std::array<T, N> Filled(T value) {
@@ -43,15 +100,18 @@ constexpr std::array<T, N> Filled(T value) {
   return a;
 }
 
+// The X caption is aligned along its axis by a HorizontalAlignment, the Y caption by a
+// VerticalAlignment.
+template <typename Alignment>
 struct AxesCaptionSettings {
   FontSpec font = TimesRoman(10);
-  int alignment = 2;  // X: 1 Left, 2 Centre, 3 Right; Y: 1 Top, 2 Middle, 3 Bottom
+  Alignment alignment;
   std::string title;
 };
 
 // The pie chart's item legend and the data-series legend share one layout.
 struct LegendSettings {
-  int position = 0;  // 0 none, 1 Above, 2 Below, 3 Left, 4 Right
+  std::optional<LegendPosition> position;  // none: no legend
   RgbColor outlineColor = kBlack;
   double width = 1.0;
   RgbColor backgroundColor = kWhite;
@@ -60,13 +120,13 @@ struct LegendSettings {
 };
 
 struct ReferenceLineSettings {
-  int on = 0;
+  bool on = false;
   RgbColor color = kBlack;
   double thickness = 1.0;
 };
 
 struct LabelledLineSettings {
-  int on = 0;
+  bool on = false;
   RgbColor color = kBlack;
   double thickness = 1.0;
   double value = 0.0;  // the target line's only
@@ -76,46 +136,47 @@ struct LabelledLineSettings {
 struct ChartSettings {
   // Chart type and page
   struct {
-    int type = 0;   // 1 Bar, 2 Pie, 3 Line, 4 Area
-    int style = 0;  // ChartStyle
+    std::optional<ChartType> type;
+    std::optional<ChartStyle> style;
   } Chart;
   struct {
     int width = 800;
     int height = 600;
     RgbColor color = kWhite;
   } Page;
-  struct {
-    RgbColor fromColor = kColorNotSet;
-    RgbColor toColor = kColorNotSet;
-  } ChartBackground;
+  struct ChartBackgroundColors {
+    RgbColor fromColor;
+    RgbColor toColor;
+  };
+  std::optional<ChartBackgroundColors> ChartBackground;  // none: no background
 
   // Heading
   FontSpec HeadingTitle = TimesRoman(18);
   FontSpec HeadingSubTitle = TimesRoman(14);
   struct {
-    int vertical = 2;    // 3 Bottom puts the heading below the chart, anything else above
-    int horizontal = 1;  // 1 Left, 2 Centre, 3 Right
+    VerticalAlignment vertical = VerticalAlignment::kTop;  // kBottom puts the heading below the chart
+    HorizontalAlignment horizontal = HorizontalAlignment::kLeft;
   } ChartHeading;
 
   // Axes
   FontSpec AxesLabelX = TimesRoman(0);
   FontSpec AxesLabelY = TimesRoman(0);
-  AxesCaptionSettings AxesCaptionX;
-  AxesCaptionSettings AxesCaptionY;
-  int AxesLabelYPosition = 1;  // 1 Left, 2 Right
+  AxesCaptionSettings<HorizontalAlignment> AxesCaptionX{TimesRoman(10), HorizontalAlignment::kCentre, ""};
+  AxesCaptionSettings<VerticalAlignment> AxesCaptionY{TimesRoman(10), VerticalAlignment::kMiddle, ""};
+  YLabelPosition AxesLabelYPosition = YLabelPosition::kLeft;
   struct {
     double width = 0.0;  // 0.0: no axis lines
     RgbColor color = kBlack;
-    int format = 0;  // 0 XY, 1 Full
+    AxesLineFormat format = AxesLineFormat::kXY;
   } AxesLine;
   struct {
-    int mode = 2;  // 1 FromZero, 2 UnderLowestValue, 3 Range, 4 EitherSide
+    ScaleMode mode = ScaleMode::kUnderLowestValue;
     int percent = 10;
     double rangeFrom = 0.0;
     double rangeTo = 0.0;
   } AxesScale;
   int AxesDivisions = 10;
-  int LabelSpacing = 0;
+  std::optional<int> LabelSpacing;  // none: every category label
   int DecimalPoints = 1;
   struct {
     double width = 0.0;  // 0.0: no grid lines
@@ -134,9 +195,9 @@ struct ChartSettings {
     int count = 0;
   } BarColor;
   int BarSpacing = 18;
-  int BarSize = 0;  // 0: derived from BarSpacing
+  std::optional<int> BarSize;  // none: derived from BarSpacing
   struct {
-    int position = 6;  // 1 Start .. 7 AxesAndCenter
+    BarLabelPosition position = BarLabelPosition::kAxesAndEnd;
     std::string format = "TTTT (VVVV)";
   } BarLabel;
   struct {
@@ -150,13 +211,13 @@ struct ChartSettings {
     int count = 0;
   } PieColor;
   struct {
-    int on = 0;
+    bool on = false;
     RgbColor color = kBlack;
     double width = 1.0;
   } PieOutlineColor;
   double PiePageMargin = 0.0;
   struct {
-    int position = 0;  // 0 none, 8 Inside, 9 Outside, 10 Spoke
+    std::optional<PieLabelPosition> position;  // none: no slice labels
     std::string format = "TTTT (VVVV)";
     FontSpec font = TimesRoman(10);
   } PieLabel;
@@ -172,8 +233,8 @@ struct ChartSettings {
     std::array<double, kMaxSeries> thickness = Filled<double, kMaxSeries>(1.0);
   } Line;
   struct {
-    int on = 0;
-    std::array<int, kMaxSeries> shape = Filled<int, kMaxSeries>(1);
+    bool on = false;
+    std::array<MarkerShape, kMaxSeries> shape = Filled<MarkerShape, kMaxSeries>(MarkerShape::kFilledCircle);
     std::array<RgbColor, kMaxSeries> color{};
     std::array<double, kMaxSeries> size = Filled<double, kMaxSeries>(5.0);
     std::array<double, kMaxSeries> outlineThickness = Filled<double, kMaxSeries>(1.0);
@@ -191,47 +252,46 @@ struct ChartSettings {
   LabelledLineSettings AverageLine;
   LabelledLineSettings TargetLine;
   struct {
-    int on = 0;
+    bool on = false;
     int samples = 3;
     RgbColor color = kBlack;
     double thickness = 1.0;
   } MovingAverageLine;
   struct {
-    int on = 0;
-    int shape = 1;
+    bool on = false;
+    MarkerShape shape = MarkerShape::kFilledCircle;
     RgbColor color = kBlack;
     double size = 5.0;
     double outlineThickness = 1.0;
   } MovingAverageMarker;
 
-  // Entry n (1..14) is 1 once a font argument of some command has named font n; entry 0 is unused.
-  std::array<int, kFontCount + 1> FontUsed{};
+  // Set for each font a font argument of some command has named, by FontIndex.
+  std::array<bool, kFontCount> FontUsed{};
 
   // Document and run options
   std::string Output;
-  int OpenPDF = 0;
+  bool OpenPDF = false;
   std::string Producer = kDefaultProducer;
   std::string Creator;
   std::string Author;
   std::string Title;
   std::string Subject;
   std::string Keywords;
-  int CreationDate = 0;
-  int Outline = 0;
+  bool CreationDate = false;
+  bool Outline = false;
   std::string OutlineTitle;
   std::string OwnerPassword;
   std::string UserPassword;
-  int Permissions = 0;
-  int ViewerPreferences = 0;
-  int PageMode = 0;
-  int PageLayout = 0;
+  int Permissions = 0;        // kPermit... bits
+  int ViewerPreferences = 0;  // kHide..., kFitWindow and kCenterWindow bits
+  corvane::PageMode PageMode = PageMode::kUseNone;
+  corvane::PageLayout PageLayout = PageLayout::kSinglePage;
   std::string DataSeparator = ",";
 };
 
 // The value axis runs horizontally only for horizontal bars.
 inline bool ValueAxisIsVertical(const ChartSettings& s) {
-  return s.Chart.style == kStyleBarVertical ||
-         (s.Chart.style >= kStyleLineStandard && s.Chart.style <= kStyleAreaCurved);
+  return s.Chart.style && s.Chart.style != ChartStyle::kBarHorizontal && s.Chart.style != ChartStyle::kPie;
 }
 
 }  // namespace corvane

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,10 @@ namespace corvane {
 
 inline constexpr int kMaxItems = 1000;
 inline constexpr std::size_t kMaxLabelLength = 50;
+
+// DataSort: by the First field of an item (its label) or the Second (its first series value).
+enum class SortField { kFirst, kSecond };
+enum class SortOrder { kAscending, kDescending };
 
 struct DataItem {
   std::string label;  // at most 50 characters
@@ -27,8 +32,8 @@ struct DataTable {
   bool timeValues = false;
   bool decimalSeen = false;
   struct {
-    int field = 0;  // 0 none, 1 label, 2 first series value
-    int order = 0;  // 1 ascending, 2 descending
+    std::optional<SortField> field;  // none: the rows keep their order
+    SortOrder order = SortOrder::kAscending;
   } DataSort;
 
   // The number of series to scale, list and draw: time rows carry one value but leave

@@ -1,24 +1,58 @@
 // The appearance of one text element: size, one of the 14 standard fonts, colours and style.
 #pragma once
 
+#include <cstddef>
+
 #include "model/rgb_color.h"
 
 namespace corvane {
 
-inline constexpr int kFontTimesRoman = 9;
-inline constexpr int kTextStyleNormal = 1;
-inline constexpr int kTextStyleStroke = 2;
+// The 14 standard fonts of PDF, in the order of the font table: font number n of the command
+// language is the n-th of them.
+enum class StandardFont {
+  kCourier,
+  kCourierBold,
+  kCourierBoldOblique,
+  kCourierOblique,
+  kHelvetica,
+  kHelveticaBold,
+  kHelveticaBoldOblique,
+  kHelveticaOblique,
+  kTimesRoman,
+  kTimesBold,
+  kTimesItalic,
+  kTimesBoldItalic,
+  kSymbol,
+  kZapfDingbats,
+};
+
+inline constexpr int kFontCount = 14;
+
+// The font's place in the table, 0 to 13.
+constexpr std::size_t FontIndex(StandardFont font) { return static_cast<std::size_t>(font); }
+
+// The font's PostScript name, which is also the name the commands take.
+inline constexpr const char* kStandardFontNames[kFontCount] = {
+    "Courier",           "Courier-Bold",          "Courier-BoldOblique", "Courier-Oblique",
+    "Helvetica",         "Helvetica-Bold",        "Helvetica-BoldOblique", "Helvetica-Oblique",
+    "Times-Roman",       "Times-Bold",            "Times-Italic",        "Times-BoldItalic",
+    "Symbol",            "ZapfDingbats"};
+
+constexpr const char* StandardFontName(StandardFont font) { return kStandardFontNames[FontIndex(font)]; }
+
+// Normal text is filled; Stroke text is filled and outlined in the stroke colour.
+enum class TextStyle { kNormal, kStroke };
 
 struct FontSpec {
   int size = 0;  // points, 1..300; 0 switches the text element off
-  int font = kFontTimesRoman;  // 1..14, the row of the font table
+  StandardFont font = StandardFont::kTimesRoman;
   RgbColor fillColor = kBlack;
-  int textStyle = kTextStyleNormal;  // 1 Normal, 2 Stroke
+  TextStyle textStyle = TextStyle::kNormal;
   RgbColor strokeColor = kBlack;
 };
 
 inline FontSpec TimesRoman(int size) {
-  return FontSpec{size, kFontTimesRoman, kBlack, kTextStyleNormal, kBlack};
+  return FontSpec{size, StandardFont::kTimesRoman, kBlack, TextStyle::kNormal, kBlack};
 }
 
 }  // namespace corvane

@@ -11,8 +11,6 @@ struct RgbColor {
 
 inline constexpr RgbColor kBlack{0.0f, 0.0f, 0.0f};
 inline constexpr RgbColor kWhite{1.0f, 1.0f, 1.0f};
-// Marks an optional colour that no command has set.
-inline constexpr RgbColor kColorNotSet{-1.0f, -1.0f, -1.0f};
 
 // Every component within 0.0 to 1.0 inclusive.
 inline bool IsValidColor(const RgbColor& c) {

@@ -46,21 +46,21 @@ ScaleRange ComputeScale(const ChartSettings& settings, const DataTable& data) {
   double minimum = dataMin;
   double maximum = dataMax;
   switch (scale.mode) {
-    case kScaleFromZero:
+    case ScaleMode::kFromZero:
       if (dataMin > 0) minimum = 0;
       break;
-    case kScaleUnderLowestValue: {
+    case ScaleMode::kUnderLowestValue: {
       const double r = (dataMax - dataMin) * (scale.percent + 100) / 100;
       minimum = dataMax - r;
       if (minimum < 0 && dataMin >= 0) minimum = 0;
       if (!data.decimalSeen) minimum = std::floor(minimum);
       break;
     }
-    case kScaleRange:
+    case ScaleMode::kRange:
       minimum = std::fmin(dataMin, Bounded(scale.rangeFrom));
       maximum = std::fmax(dataMax, Bounded(scale.rangeTo));
       break;
-    case kScaleEitherSide: {
+    case ScaleMode::kEitherSide: {
       const double e = (dataMax - dataMin) * scale.percent / 100;
       maximum = dataMax + e;
       minimum = dataMin - e;
@@ -71,8 +71,6 @@ ScaleRange ComputeScale(const ChartSettings& settings, const DataTable& data) {
       }
       break;
     }
-    default:
-      break;
   }
 
   const double range = maximum - minimum;

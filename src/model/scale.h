@@ -9,14 +9,6 @@
 
 namespace corvane {
 
-// AxesScale modes.
-enum ScaleMode : int {
-  kScaleFromZero = 1,
-  kScaleUnderLowestValue = 2,
-  kScaleRange = 3,
-  kScaleEitherSide = 4,
-};
-
 ScaleRange ComputeScale(const ChartSettings& settings, const DataTable& data);
 
 }  // namespace corvane

@@ -1,23 +1,23 @@
 #include "pdf/document_builder.h"
 
 #include <hpdf.h>
-#include <hpdf_objects.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <string_view>
 #include <tuple>
 
-#include "app/run.h"
 #include "charts/chart_plotter.h"
-#include "commands/keyword_tables.h"
+#include "pdf/libharu_internals.h"
 #include "pdf/pdf_errors.h"
+#include "pdf/pdf_surface.h"
 #include "platform/atomic_file.h"
 #include "platform/compare.h"
 #include "platform/random_bytes.h"
 #include "platform/text_file.h"
 #include "platform/viewer.h"
-#include "render/text.h"
+#include "render/background.h"
+#include "render/headings.h"
 
 namespace corvane {
 namespace {
@@ -25,7 +25,7 @@ namespace {
 // The library refuses an empty owner password, so a document protected by a user password
 // alone gets one of its own: 32 random hexadecimal digits, new for each document, since an
 // owner password anyone could know would let anyone lift the permissions.
-std::string OwnerPasswordFor(Run& run, const ChartSettings& s) {
+std::string OwnerPasswordFor(DocumentRun& run, const ChartSettings& s) {
   if (!s.OwnerPassword.empty()) return s.OwnerPassword;
   unsigned char bytes[16];
   if (!RandomBytes(bytes, sizeof bytes)) {
@@ -43,7 +43,7 @@ std::string OwnerPasswordFor(Run& run, const ChartSettings& s) {
 // The library writes the value it is given and derives the key from that same value.
 constexpr HPDF_UINT kReservedPermissionBits = 0xFFFFFFC0;
 
-void ApplyEncryption(Run& run, HPDF_Doc doc, const ChartSettings& s) {
+void ApplyEncryption(DocumentRun& run, HPDF_Doc doc, const ChartSettings& s) {
   if (s.OwnerPassword.empty() && s.UserPassword.empty()) return;
   HPDF_SetPassword(doc, OwnerPasswordFor(run, s).c_str(), s.UserPassword.c_str());
   HPDF_SetPermission(doc, static_cast<HPDF_UINT>(s.Permissions) | kReservedPermissionBits);
@@ -51,13 +51,11 @@ void ApplyEncryption(Run& run, HPDF_Doc doc, const ChartSettings& s) {
 }
 
 // Only the fonts some command named, and Times-Roman, the font of every default FontSpec.
-LoadedFonts LoadFonts(HPDF_Doc doc, const ChartSettings& s) {
-  LoadedFonts fonts{};
-  for (int n = 1; n <= kFontCount; ++n) {
-    if (s.FontUsed[n] == 0 && n != kFontTimesRoman) continue;
-    fonts[n] = HPDF_GetFont(doc, FontName(n), "WinAnsiEncoding");
+void LoadFonts(PdfFonts& fonts, const ChartSettings& s) {
+  for (int n = 0; n < kFontCount; ++n) {
+    const auto font = static_cast<StandardFont>(n);
+    if (s.FontUsed[FontIndex(font)] || font == StandardFont::kTimesRoman) fonts.Load(font);
   }
-  return fonts;
 }
 
 // Local time and UTC of one instant are at most a day apart, so comparing the dates tells
@@ -77,10 +75,38 @@ void SetCreationDate(HPDF_Doc doc, const Moment& now) {
   HPDF_SetInfoDateAttr(doc, HPDF_INFO_CREATION_DATE, date);
 }
 
+// The bits of the settings are the library's own.
+static_assert(kPermitPrint == HPDF_ENABLE_PRINT && kPermitEditAll == HPDF_ENABLE_EDIT_ALL &&
+              kPermitCopy == HPDF_ENABLE_COPY && kPermitEdit == HPDF_ENABLE_EDIT);
+static_assert(kHideToolbar == HPDF_HIDE_TOOLBAR && kHideMenubar == HPDF_HIDE_MENUBAR &&
+              kHideWindowUi == HPDF_HIDE_WINDOW_UI && kFitWindow == HPDF_FIT_WINDOW &&
+              kCenterWindow == HPDF_CENTER_WINDOW);
+
+HPDF_PageMode LibraryPageMode(PageMode mode) {
+  switch (mode) {
+    case PageMode::kUseNone: return HPDF_PAGE_MODE_USE_NONE;
+    case PageMode::kUseOutlines: return HPDF_PAGE_MODE_USE_OUTLINE;
+    case PageMode::kUseThumbs: return HPDF_PAGE_MODE_USE_THUMBS;
+    case PageMode::kFullScreen: return HPDF_PAGE_MODE_FULL_SCREEN;
+  }
+  return HPDF_PAGE_MODE_USE_NONE;
+}
+
+HPDF_PageLayout LibraryPageLayout(PageLayout layout) {
+  switch (layout) {
+    case PageLayout::kSinglePage: return HPDF_PAGE_LAYOUT_SINGLE;
+    case PageLayout::kOneColumn: return HPDF_PAGE_LAYOUT_ONE_COLUMN;
+    case PageLayout::kTwoColumnLeft: return HPDF_PAGE_LAYOUT_TWO_COLUMN_LEFT;
+    case PageLayout::kTwoColumnRight: return HPDF_PAGE_LAYOUT_TWO_COLUMN_RIGHT;
+  }
+  return HPDF_PAGE_LAYOUT_SINGLE;
+}
+
 void ApplyViewerSettings(HPDF_Doc doc, const ChartSettings& s) {
   if (s.ViewerPreferences != 0) HPDF_SetViewerPreference(doc, static_cast<HPDF_UINT>(s.ViewerPreferences));
-  if (s.PageMode != 0) HPDF_SetPageMode(doc, static_cast<HPDF_PageMode>(s.PageMode));
-  if (s.PageLayout != 0) HPDF_SetPageLayout(doc, static_cast<HPDF_PageLayout>(s.PageLayout));
+  // The first of each is the viewer's own default, which the document does not state.
+  if (s.PageMode != PageMode::kUseNone) HPDF_SetPageMode(doc, LibraryPageMode(s.PageMode));
+  if (s.PageLayout != PageLayout::kSinglePage) HPDF_SetPageLayout(doc, LibraryPageLayout(s.PageLayout));
 }
 
 void ApplyInformation(HPDF_Doc doc, const ChartSettings& s) {
@@ -97,33 +123,12 @@ void ApplyInformation(HPDF_Doc doc, const ChartSettings& s) {
 // The outline's root entry, opened, with the viewer told to show the outline; null when no
 // outline was asked for.
 HPDF_Outline CreateOutlineRoot(HPDF_Doc doc, const ChartSettings& s) {
-  if (s.Outline == 0) return nullptr;
+  if (!s.Outline) return nullptr;
   HPDF_Outline root = HPDF_CreateOutline(doc, nullptr, "OutlineRoot", nullptr);
-  if (!s.OutlineTitle.empty()) {
-    // The library has no call that retitles an entry: its Title string is replaced.
-    HPDF_String title = HPDF_String_New(root->mmgr, s.OutlineTitle.c_str(), nullptr);
-    if (HPDF_Dict_Add(root, "Title", title) != HPDF_OK) HPDF_CheckError(root->error);
-  }
+  if (!s.OutlineTitle.empty()) RetitleOutline(root, s.OutlineTitle);
   HPDF_Outline_SetOpened(root, HPDF_TRUE);
   HPDF_SetPageMode(doc, HPDF_PAGE_MODE_USE_OUTLINE);
   return root;
-}
-
-void PaintBackground(HPDF_Page page, const ChartSettings& s) {
-  const RgbColor& c = s.Page.color;
-  if (c.red >= 1 && c.green >= 1 && c.blue >= 1) return;  // white paper needs no paint
-  HPDF_Page_SetRGBFill(page, c.red, c.green, c.blue);
-  HPDF_Page_Rectangle(page, 0, 0, static_cast<float>(s.Page.width), static_cast<float>(s.Page.height));
-  HPDF_Page_Fill(page);
-}
-
-// x of a text of width w on a page of width W, aligned by the heading's horizontal code.
-double HeadingX(int horizontal, double W, double w, double S) {
-  switch (horizontal) {
-    case 2: return (W - w) / 2;
-    case 3: return W - w - S / 2;
-    default: return S / 2;
-  }
 }
 
 // The library's own memory stream, copied out whole.
@@ -138,7 +143,7 @@ void SaveToMemory(HPDF_Doc doc, std::string& pdf) {
 // The document is built in memory and then replaces the output whole, so that no failure or
 // kill leaves a truncated PDF or a temporary file. Failures are reported as the library
 // reports a file it cannot open or write, and abandon the document.
-void SaveReplacing(Run& run, const std::string& pdf, const std::string& path) {
+void SaveReplacing(DocumentRun& run, const std::string& pdf, const std::string& path) {
   if (const auto failure = ReplaceFile(path, pdf)) {
     const bool writing = failure->step == FileReplaceFailure::kWrite;
     const HPDF_STATUS code = writing ? HPDF_FILE_IO_ERROR : HPDF_FILE_OPEN_ERROR;
@@ -147,14 +152,15 @@ void SaveReplacing(Run& run, const std::string& pdf, const std::string& path) {
 }
 
 // Everything between creating and freeing the document. Library failures leave it by the
-// exception of PdfErrorHandler.
-void BuildAndSave(Run& run, HPDF_Doc doc, const std::string& fileName) {
+// exception of PdfErrorHandler; a chart with no room returns false, logged, and saves nothing.
+bool BuildAndSave(DocumentRun& run, HPDF_Doc doc, const std::string& fileName, std::string* pdfInMemory) {
   const ChartSettings& s = run.settings;
   HPDF_SetCompressionMode(doc, HPDF_COMP_ALL);
   ApplyEncryption(run, doc, s);
   run.log.LogMessage("Creating PDF structure in memory...");
-  const LoadedFonts fonts = LoadFonts(doc, s);
-  if (s.CreationDate != 0) SetCreationDate(doc, run.log.clock().Now());
+  PdfFonts fonts(doc);
+  LoadFonts(fonts, s);
+  if (s.CreationDate) SetCreationDate(doc, run.clock.Now());
   ApplyViewerSettings(doc, s);
   ApplyInformation(doc, s);
   HPDF_Outline root = CreateOutlineRoot(doc, s);
@@ -168,12 +174,22 @@ void BuildAndSave(Run& run, HPDF_Doc doc, const std::string& fileName) {
     entry = HPDF_CreateOutline(doc, root, s.Title.c_str(), nullptr);
     destination = HPDF_Page_CreateDestination(page);
   }
-  PaintBackground(page, s);
+  PdfSurface surface(page, fonts);
+  DrawPageBackground(surface, s);
 
-  const Canvas canvas{page, fonts, s, run.data, run.scale};
+  const Canvas canvas{surface, s, run.data, run.scale, run.log};
   ChartArea area{0, s.Page.height, s.Page.width, 0};
   DrawHeadings(canvas, area);
-  DrawChart(canvas, area);
+  switch (DrawChart(canvas, area)) {
+    case ChartOutcome::kDrawn:
+      break;
+    case ChartOutcome::kSliceRunsBackwards:
+      // libharu refused an arc running backwards until 2.3.0 began to draw it; the run
+      // reports it as it always has.
+      PdfErrorHandler(HPDF_PAGE_OUT_OF_RANGE, 0, &run);
+    case ChartOutcome::kNoRoom:  // the chart has said why
+      return false;
+  }
 
   if (entry != nullptr) {
     HPDF_Destination_SetXYZ(destination, 0, HPDF_Page_GetHeight(page), 1);
@@ -181,84 +197,14 @@ void BuildAndSave(Run& run, HPDF_Doc doc, const std::string& fileName) {
   }
   run.log.LogMessage("Saving PDF to [%s]", fileName.c_str());
   std::string pdf;
-  SaveToMemory(doc, run.pdfInMemory != nullptr ? *run.pdfInMemory : pdf);
-  if (run.pdfInMemory == nullptr) SaveReplacing(run, pdf, NativePath(fileName));
+  SaveToMemory(doc, pdfInMemory != nullptr ? *pdfInMemory : pdf);
+  if (pdfInMemory == nullptr) SaveReplacing(run, pdf, NativePath(fileName));
   run.log.LogMessage("Save complete");
+  return true;
 }
 
-}  // namespace
-
-std::string PdfFileName(const std::string& output) {
-  const bool hasExtension =
-      output.size() > 4 && EqualsNoCase(std::string_view(output).substr(output.size() - 4), ".pdf");
-  return hasExtension ? output : output + ".pdf";
-}
-
-void DrawHeadings(const Canvas& canvas, ChartArea& area) {
-  const ChartSettings& s = canvas.settings;
-  const HPDF_Page page = canvas.page;
-  const bool bottom = s.ChartHeading.vertical == 3;
-  const double W = HPDF_Page_GetWidth(page);
-  const double H = HPDF_Page_GetHeight(page);
-  double y = 0;    // the heading's baseline
-  double sub = 0;  // how far below it the subheading's baseline lies
-
-  if (!s.Title.empty()) {
-    if (!s.Subject.empty()) {
-      HPDF_Page_SetFontAndSize(page, canvas.fonts[s.HeadingSubTitle.font],
-                               static_cast<float>(s.HeadingSubTitle.size));
-      sub = Ascent(page) + Descent(page);
-    }
-    ApplyFont(canvas, s.HeadingTitle);
-    const double A = Ascent(page);
-    const double D = Descent(page);
-    const double S = SpaceWidth(page);
-    if (!s.Subject.empty()) sub += D;
-    const double w = TextWidth(page, s.Title);
-    if (bottom) {
-      y = 2 * D + sub;
-      area.bottom = static_cast<int>(A + y + 0.5 + 2 * D);
-      area.top -= static_cast<int>(D);
-    } else {
-      y = H - A - 2 * D;
-      area.top = static_cast<int>(y - 2 * D - 0.5 - sub);
-      area.bottom += static_cast<int>(D);
-    }
-    const double x = HeadingX(s.ChartHeading.horizontal, W, w, S);
-    area.left += static_cast<int>(S);
-    area.right -= static_cast<int>(S);
-    WriteText(page, 0, x, y, s.Title);
-  }
-
-  if (!s.Subject.empty()) {
-    ApplyFont(canvas, s.HeadingSubTitle);
-    const double A = Ascent(page);
-    const double D = Descent(page);
-    const double S = SpaceWidth(page);
-    const double w = TextWidth(page, s.Subject);
-    double offset = sub;
-    if (s.Title.empty()) {
-      offset = 0;
-      if (bottom) {
-        y = 2 * D;
-        area.bottom = static_cast<int>(A + 3 * D);
-        area.top -= static_cast<int>(D);
-      } else {
-        y = H - A - D;
-        area.top = static_cast<int>(y - 2 * D);
-        area.bottom += static_cast<int>(D);
-      }
-      area.left += static_cast<int>(S);
-      area.right -= static_cast<int>(S);
-    }
-    const double x = HeadingX(s.ChartHeading.horizontal, W, w, S);
-    WriteText(page, 0, x, y - offset, s.Subject);
-  }
-
-  if (s.Title.empty() && s.Subject.empty()) area = ChartArea{5, s.Page.height - 5, s.Page.width - 5, 5};
-}
-
-int MakePDF(Run& run) {
+// MakePDF, with the document kept in pdfInMemory instead of saved when that is given.
+int MakeDocument(DocumentRun& run, std::string* pdfInMemory) {
   const std::string fileName = PdfFileName(run.settings.Output);
   HPDF_Doc doc = HPDF_New(PdfErrorHandler, &run);
   if (doc == nullptr) {
@@ -266,15 +212,15 @@ int MakePDF(Run& run) {
     run.log.ErrorsOnly("Could not create object HPDF_Doc");
     return 1;
   }
+  bool built = false;
   try {
-    BuildAndSave(run, doc, fileName);
+    built = BuildAndSave(run, doc, fileName, pdfInMemory);
   } catch (const PdfBuildAbandoned&) {
-    HPDF_Free(doc);
-    return 1;
   }
   HPDF_Free(doc);
+  if (!built) return 1;
 
-  if (run.settings.OpenPDF != 0) {
+  if (run.settings.OpenPDF) {
     run.log.LogMessage("Opening PDF in default PDF viewer");
     const int result = OpenInViewer(NativePath(fileName));
     if (result == kViewerOpened) {
@@ -285,5 +231,17 @@ int MakePDF(Run& run) {
   }
   return 0;
 }
+
+}  // namespace
+
+std::string PdfFileName(const std::string& output) {
+  const bool hasExtension =
+      output.size() > 4 && EqualsNoCase(std::string_view(output).substr(output.size() - 4), ".pdf");
+  return hasExtension ? output : output + ".pdf";
+}
+
+int MakePDF(DocumentRun& run) { return MakeDocument(run, nullptr); }
+
+int MakePdfInMemory(DocumentRun& run, std::string& pdf) { return MakeDocument(run, &pdf); }
 
 }  // namespace corvane

@@ -6,22 +6,20 @@
 
 #include <string>
 
-#include "render/canvas.h"
+#include "pdf/document_run.h"
 
 namespace corvane {
-
-struct Run;
 
 // The name the PDF is saved under: the output name, with ".pdf" added unless it already
 // ends so (letter case ignored) after at least one other character.
 std::string PdfFileName(const std::string& output);
 
-// Draws the heading (Title) and subheading (Subject) at the top or bottom of the page and
-// takes their room from the area; with neither, the area keeps a 5-point margin instead.
-void DrawHeadings(const Canvas& canvas, ChartArea& area);
-
 // Builds and saves the run's PDF, then opens it in the viewer when asked. Returns 0 when
 // the file was saved, 1 when not; every failure has been logged.
-int MakePDF(Run& run);
+int MakePDF(DocumentRun& run);
+
+// For the whole-run fuzz target, which must not write files: MakePDF with the document built
+// into pdf instead of saved.
+int MakePdfInMemory(DocumentRun& run, std::string& pdf);
 
 }  // namespace corvane

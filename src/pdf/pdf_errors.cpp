@@ -1,6 +1,6 @@
 #include "pdf/pdf_errors.h"
 
-#include "app/run.h"
+#include "pdf/document_run.h"
 
 namespace corvane {
 
@@ -113,7 +113,7 @@ const char* PdfErrorName(HPDF_STATUS code) {
 }
 
 void PdfErrorHandler(HPDF_STATUS error, HPDF_STATUS detail, void* userData) {
-  Run& run = *static_cast<Run*>(userData);
+  DocumentRun& run = *static_cast<DocumentRun*>(userData);
   const unsigned code = static_cast<unsigned>(error);
   const unsigned reason = static_cast<unsigned>(detail);
   run.log.LogMessage("PDF error 0x%04x (%u) %s", code, reason, PdfErrorName(error));

@@ -21,8 +21,8 @@ extern const PdfErrorEntry PdfErrorNames[kPdfErrorCount + 1];
 // The name of the code, or "UNKNOWN" for a code the table does not hold.
 const char* PdfErrorName(HPDF_STATUS code);
 
-// The library's error handler; userData is the Run whose log receives the error. Logs it,
-// writes its bare form to the errors file and throws PdfBuildAbandoned.
+// The library's error handler; userData is the DocumentRun whose log receives the error.
+// Logs it, writes its bare form to the errors file and throws PdfBuildAbandoned.
 [[noreturn]] void PdfErrorHandler(HPDF_STATUS error, HPDF_STATUS detail, void* userData);
 
 // Thrown by PdfErrorHandler to leave the library and abandon the document. Nothing but the

@@ -3,16 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "render/color.h"
 #include "render/labels.h"
 #include "render/text.h"
 
 namespace corvane {
 namespace {
-
-constexpr int kAlignLeftOrTop = 1;
-constexpr int kAlignRightOrBottom = 3;
-constexpr int kAxesFull = 1;
 
 void XCaption(const Canvas& canvas, ChartArea& area, int entryBottom) {
   const ChartSettings& s = canvas.settings;
@@ -22,56 +17,56 @@ void XCaption(const Canvas& canvas, ChartArea& area, int entryBottom) {
   // The Y caption's column is kept clear at the left of the X caption's span.
   double offset = 0;
   if (!s.AxesCaptionY.title.empty()) {
-    ApplyFont(canvas, s.AxesCaptionY.font);
-    offset = Ascent(canvas.page) + 2 * Descent(canvas.page);
+    const SizedFont yFont = ApplyFont(canvas, s.AxesCaptionY.font);
+    offset = yFont.Ascent() + 2 * yFont.Descent();
   }
 
-  ApplyFont(canvas, s.AxesCaptionX.font);
-  const double A = Ascent(canvas.page);
-  const double D = Descent(canvas.page);
-  const double W = TextWidth(canvas.page, title);
+  const SizedFont font = ApplyFont(canvas, s.AxesCaptionX.font);
+  const double A = font.Ascent();
+  const double D = font.Descent();
+  const double W = font.Width(title);
   const double y = entryBottom + D;
-  double x;
+  double x = 0;
   switch (s.AxesCaptionX.alignment) {
-    case kAlignLeftOrTop:
+    case HorizontalAlignment::kLeft:
       x = area.left + offset;
       break;
-    case kAlignRightOrBottom:
+    case HorizontalAlignment::kRight:
       x = area.right - W;
       break;
-    default:
+    case HorizontalAlignment::kCentre:
       x = area.left + offset + ((area.right - area.left) - offset - W) / 2;
       break;
   }
-  WriteText(canvas.page, 0, x, y, title);
+  canvas.surface.ShowText(x, y, 0, title);
   area.bottom = static_cast<int>(d0 + y + A + D);
 }
 
 void YCaption(const Canvas& canvas, ChartArea& area, int entryLeft, int entryRight) {
   const ChartSettings& s = canvas.settings;
   const std::string& title = s.AxesCaptionY.title;
-  ApplyFont(canvas, s.AxesCaptionY.font);
-  const double A = Ascent(canvas.page);
-  const double D = Descent(canvas.page);
-  const double W = TextWidth(canvas.page, title);
-  const bool right = s.AxesLabelYPosition == kLabelsRight;
+  const SizedFont font = ApplyFont(canvas, s.AxesCaptionY.font);
+  const double A = font.Ascent();
+  const double D = font.Descent();
+  const double W = font.Width(title);
+  const bool right = s.AxesLabelYPosition == YLabelPosition::kRight;
 
   // Upright text occupies x - A to x + D.
   const double d0 = right ? entryRight - area.right : area.left - entryLeft;
   const double x = right ? entryRight - A + 2 * D : entryLeft + A;
-  double y;
+  double y = 0;
   switch (s.AxesCaptionY.alignment) {
-    case kAlignLeftOrTop:
+    case VerticalAlignment::kTop:
       y = area.top - W;
       break;
-    case kAlignRightOrBottom:
+    case VerticalAlignment::kBottom:
       y = area.bottom;
       break;
-    default:
+    case VerticalAlignment::kMiddle:
       y = area.bottom + ((area.top - area.bottom) - W) / 2;
       break;
   }
-  WriteText(canvas.page, 90, x, y, title);
+  canvas.surface.ShowText(x, y, 90, title);
   if (right) {
     area.right = static_cast<int>(x - d0 - 2 * D);
   } else {
@@ -79,10 +74,10 @@ void YCaption(const Canvas& canvas, ChartArea& area, int entryLeft, int entryRig
   }
 }
 
-void Line(HPDF_Page page, double x0, double y0, double x1, double y1) {
-  HPDF_Page_MoveTo(page, static_cast<float>(x0), static_cast<float>(y0));
-  HPDF_Page_LineTo(page, static_cast<float>(x1), static_cast<float>(y1));
-  HPDF_Page_Stroke(page);
+void Line(Surface& surface, double x0, double y0, double x1, double y1) {
+  surface.MoveTo(x0, y0);
+  surface.LineTo(x1, y1);
+  surface.Stroke();
 }
 
 }  // namespace
@@ -94,34 +89,34 @@ void DrawAxisCaptions(const Canvas& canvas, ChartArea& area, int entryBottom, in
 
 void DrawValueAxis(const Canvas& canvas, const ChartArea& area) {
   const ChartSettings& s = canvas.settings;
-  const HPDF_Page page = canvas.page;
+  Surface& surface = canvas.surface;
   const double g = s.AxesGridLine.width;
   const int N = std::max(1, s.AxesDivisions);  // 1..100 by its command; never a division by 0
 
   bool dashed = false;
   if (g > 0) {
-    HPDF_Page_SetLineWidth(page, static_cast<float>(g));
-    SetStrokeColor(page, s.AxesGridLine.color);
+    surface.SetLineWidth(g);
+    surface.SetStrokeColor(s.AxesGridLine.color);
     const auto& style = s.AxesGridLineStyle;
     if (style.dashOn > 0 || style.dashOff > 0 || style.dashPhase > 0) {
-      const HPDF_UINT16 pattern[2] = {static_cast<HPDF_UINT16>(style.dashOn),
-                                      static_cast<HPDF_UINT16>(style.dashOff)};
-      HPDF_Page_SetDash(page, pattern, 2, static_cast<HPDF_UINT>(style.dashPhase));
+      const double pattern[2] = {static_cast<double>(style.dashOn), static_cast<double>(style.dashOff)};
+      surface.SetDash(pattern, style.dashPhase);
       dashed = true;
     }
   }
 
   const bool vertical = ValueAxisIsVertical(s);
-  const bool horizontal = s.Chart.style == kStyleBarHorizontal;
+  const bool horizontal = s.Chart.style == ChartStyle::kBarHorizontal;
   if (vertical || horizontal) {
     const FontSpec& labelFont = vertical ? s.AxesLabelY : s.AxesLabelX;
     const bool labels = labelFont.size > 0;
+    const SizedFont font = FontOf(canvas, labelFont);
     double A = 0, D = 0, S = 0;
     if (labels) {
       ApplyFont(canvas, labelFont);
-      A = Ascent(page);
-      D = Descent(page);
-      S = SpaceWidth(page);
+      A = font.Ascent();
+      D = font.Descent();
+      S = font.SpaceWidth();
     }
     const double from = vertical ? area.bottom : area.left;
     const double extent = vertical ? area.top - area.bottom : area.right - area.left;
@@ -137,34 +132,34 @@ void DrawValueAxis(const Canvas& canvas, const ChartArea& area) {
           draw = s.AxesLine.width == 0;
           at = t + g / 2;
         } else if (k == N) {
-          draw = s.AxesLine.format != kAxesFull;
+          draw = s.AxesLine.format != AxesLineFormat::kFull;
           at = t - g / 2;
         }
-        if (draw && vertical) Line(page, area.left, at, area.right, at);
-        if (draw && horizontal) Line(page, at, area.bottom, at, area.top);
+        if (draw && vertical) Line(surface, area.left, at, area.right, at);
+        if (draw && horizontal) Line(surface, at, area.bottom, at, area.top);
       }
 
       if (labels) {
         const double value = k < N ? canvas.scale.minimum + k * canvas.scale.range / N : canvas.scale.maximum;
         std::string text = ValueText(s, canvas.data, value);
         if (text.size() > kMaxScaleLabelLength) text.resize(kMaxScaleLabelLength);
-        const double w = TextWidth(page, text);
+        const double w = font.Width(text);
         double x, y;
         if (vertical) {
           // The lowest label sits on its line, the middle ones centre on theirs, the top one
           // hangs below the top edge.
           y = k == 0 ? t : k < N ? t - (A - D) / 2 : t - A;
-          x = s.AxesLabelYPosition == kLabelsRight ? area.right + D : area.left - (w + S);
+          x = s.AxesLabelYPosition == YLabelPosition::kRight ? area.right + D : area.left - (w + S);
         } else {
           x = k == 0 ? t : k < N ? t - w / 2 : t - w;
           y = area.bottom - (A + D);
         }
-        WriteText(page, 0, x, y, text);
+        surface.ShowText(x, y, 0, text);
       }
     }
   }
 
-  if (dashed) HPDF_Page_SetDash(page, nullptr, 0, 0);
+  if (dashed) surface.SetDash({}, 0);
 }
 
 void DrawAxisLines(const Canvas& canvas, const ChartArea& area) {
@@ -173,21 +168,20 @@ void DrawAxisLines(const Canvas& canvas, const ChartArea& area) {
   if (!(w > 0)) return;
   // Inset so that a line wider than one point lies inside the plot.
   const double i = w > 1 ? (w - 0.5) / 2 : 0;
-  const HPDF_Page page = canvas.page;
-  SetStrokeColor(page, s.AxesLine.color);
-  HPDF_Page_SetLineWidth(page, static_cast<float>(w));
-  if (s.AxesLine.format == kAxesFull) {
-    HPDF_Page_Rectangle(page, static_cast<float>(area.left + i), static_cast<float>(area.bottom + i),
-                        static_cast<float>((area.right - area.left) - 2 * i),
-                        static_cast<float>((area.top - area.bottom) - 2 * i));
+  Surface& surface = canvas.surface;
+  surface.SetStrokeColor(s.AxesLine.color);
+  surface.SetLineWidth(w);
+  if (s.AxesLine.format == AxesLineFormat::kFull) {
+    surface.Rectangle(area.left + i, area.bottom + i, (area.right - area.left) - 2 * i,
+                      (area.top - area.bottom) - 2 * i);
   } else {
     // The vertical axis on the left and the horizontal one at the bottom, whatever the side
     // of the scale labels or the bar orientation.
-    HPDF_Page_MoveTo(page, static_cast<float>(area.left + i), static_cast<float>(area.top));
-    HPDF_Page_LineTo(page, static_cast<float>(area.left + i), static_cast<float>(area.bottom + i));
-    HPDF_Page_LineTo(page, static_cast<float>(area.right), static_cast<float>(area.bottom + i));
+    surface.MoveTo(area.left + i, area.top);
+    surface.LineTo(area.left + i, area.bottom + i);
+    surface.LineTo(area.right, area.bottom + i);
   }
-  HPDF_Page_Stroke(page);
+  surface.Stroke();
 }
 
 }  // namespace corvane

@@ -1,26 +1,21 @@
-// What every drawing operation works on: the page, the fonts the document loaded, and the
-// run's settings, data and scale, which drawing only reads.
+// What every drawing operation works on: the surface, the run's settings, data and scale,
+// which drawing only reads, and the log a chart that cannot be drawn reports to.
 #pragma once
-
-#include <hpdf.h>
-
-#include <array>
 
 #include "model/chart_settings.h"
 #include "model/data_table.h"
 #include "model/scale_range.h"
+#include "platform/log.h"
+#include "render/surface.h"
 
 namespace corvane {
 
-// One font handle per standard font number 1..14; null for fonts the document did not load.
-using LoadedFonts = std::array<HPDF_Font, kFontCount + 1>;
-
 struct Canvas {
-  HPDF_Page page;
-  const LoadedFonts& fonts;
+  Surface& surface;
   const ChartSettings& settings;
   const DataTable& data;
   const ScaleRange& scale;
+  Log& log;
 };
 
 // The rectangle, in whole page points with the origin at the bottom left, that a chart is

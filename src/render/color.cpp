@@ -14,12 +14,4 @@ RgbColor GradientColor(const RgbColor& from, const RgbColor& to, double start, d
                   from.blue + (to.blue - from.blue) * p / q};
 }
 
-void SetFillColor(HPDF_Page page, const RgbColor& color) {
-  HPDF_Page_SetRGBFill(page, color.red, color.green, color.blue);
-}
-
-void SetStrokeColor(HPDF_Page page, const RgbColor& color) {
-  HPDF_Page_SetRGBStroke(page, color.red, color.green, color.blue);
-}
-
 }  // namespace corvane

@@ -1,7 +1,5 @@
-// Colour comparison and interpolation, and the two ways a colour reaches the page.
+// Colour comparison and interpolation.
 #pragma once
-
-#include <hpdf.h>
 
 #include "model/rgb_color.h"
 
@@ -13,8 +11,5 @@ bool SameColor(const RgbColor& a, const RgbColor& b);
 // The colour at position between start (from) and end (to), extrapolating outside them.
 // With start equal to end there is no range to interpolate over: the result is from.
 RgbColor GradientColor(const RgbColor& from, const RgbColor& to, double start, double end, double position);
-
-void SetFillColor(HPDF_Page page, const RgbColor& color);
-void SetStrokeColor(HPDF_Page page, const RgbColor& color);
 
 }  // namespace corvane

@@ -5,15 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "render/color.h"
 #include "render/labels.h"
 #include "render/markers.h"
 #include "render/text.h"
 
 namespace corvane {
 namespace {
-
-enum LegendPosition : int { kAbove = 1, kBelow = 2, kLeft = 3, kRight = 4 };
 
 constexpr int kSeriesLegendColumns = 10;
 constexpr int kItemLegendColumns = 50;
@@ -76,7 +73,7 @@ Columns ChooseColumns(const std::vector<double>& textW, const LegendKind& kind, 
   const double A = m.A;
   const double ow = m.ow;
   Columns chosen = Measure(textW, 1, m);
-  if (kind.settings.position == kAbove || kind.settings.position == kBelow) {
+  if (kind.settings.position == LegendPosition::kAbove || kind.settings.position == LegendPosition::kBelow) {
     const double available = (area.right - area.left) - 2 * ow - 2 * A;
     for (int n = 2; n <= kind.Cmax; ++n) {
       Columns c = Measure(textW, n, m);
@@ -99,14 +96,14 @@ Columns ChooseColumns(const std::vector<double>& textW, const LegendKind& kind, 
 
 void DrawLegend(const Canvas& canvas, ChartArea& area, const LegendKind& kind) {
   const LegendSettings& settings = kind.settings;
-  const int position = settings.position;
-  if (position < kAbove || position > kRight || kind.E < 1) return;
-  const HPDF_Page page = canvas.page;
+  if (!settings.position || kind.E < 1) return;
+  const LegendPosition position = *settings.position;
+  Surface& surface = canvas.surface;
 
-  ApplyFont(canvas, settings.font);
+  const SizedFont font = ApplyFont(canvas, settings.font);
   LegendMetrics m;
-  m.A = Ascent(page);
-  m.D = Descent(page);
+  m.A = font.Ascent();
+  m.D = font.Descent();
   m.rowH = static_cast<float>(m.A + m.D);
   m.halfRow = static_cast<float>(m.rowH / 2);
   m.third = static_cast<float>(m.A / 3);
@@ -119,7 +116,7 @@ void DrawLegend(const Canvas& canvas, ChartArea& area, const LegendKind& kind) {
   std::vector<double> textW;
   for (int i = 0; i < kind.E; ++i) {
     texts.push_back(kind.text(i));
-    textW.push_back(TextWidth(page, texts.back()));
+    textW.push_back(font.Width(texts.back()));
   }
 
   const Columns columns = ChooseColumns(textW, kind, area, m);
@@ -134,22 +131,22 @@ void DrawLegend(const Canvas& canvas, ChartArea& area, const LegendKind& kind) {
   double x = 0;
   double y = 0;
   switch (position) {
-    case kAbove:
+    case LegendPosition::kAbove:
       x = area.left + ((area.right - area.left) - boxW) / 2;
       y = area.top - boxH - A;
       area.top -= static_cast<int>(boxH + 2 * A);
       break;
-    case kBelow:
+    case LegendPosition::kBelow:
       x = area.left + ((area.right - area.left) - boxW) / 2;
       y = area.bottom + A;
       area.bottom += static_cast<int>(boxH + 2 * A);
       break;
-    case kLeft:
+    case LegendPosition::kLeft:
       x = area.left + A;
       y = sideY;
       area.left = static_cast<int>(x + boxW + A);
       break;
-    default:  // kRight
+    case LegendPosition::kRight:
       x = area.right - A - boxW;
       y = sideY;
       area.right = static_cast<int>(x - A);
@@ -157,11 +154,10 @@ void DrawLegend(const Canvas& canvas, ChartArea& area, const LegendKind& kind) {
   }
 
   // No line width is set: the outline width serves only as the margin ow.
-  SetStrokeColor(page, settings.outlineColor);
-  SetFillColor(page, settings.backgroundColor);
-  HPDF_Page_Rectangle(page, static_cast<float>(x), static_cast<float>(y), static_cast<float>(boxW),
-                      static_cast<float>(boxH));
-  HPDF_Page_FillStroke(page);
+  surface.SetStrokeColor(settings.outlineColor);
+  surface.SetFillColor(settings.backgroundColor);
+  surface.Rectangle(x, y, boxW, boxH);
+  surface.FillAndStroke();
 
   std::vector<double> colX(n, 0.0);
   for (int c = 1; c < n; ++c) colX[c] = colX[c - 1] + columns.colW[c - 1] + m.sampleW + m.third + A;
@@ -169,9 +165,9 @@ void DrawLegend(const Canvas& canvas, ChartArea& area, const LegendKind& kind) {
   auto yRowOf = [&](int i) { return y + boxH - ow - m.halfRow - (i % rows) * (m.rowH + m.halfRow); };
 
   for (int i = 0; i < kind.E; ++i) kind.drawSample(i, x0Of(i), yRowOf(i), m);
-  SetFillColor(page, settings.font.fillColor);
+  surface.SetFillColor(settings.font.fillColor);
   for (int i = 0; i < kind.E; ++i) {
-    WriteText(page, 0, x0Of(i) + m.sampleW + m.third, yRowOf(i) - A, texts[i]);
+    surface.ShowText(x0Of(i) + m.sampleW + m.third, yRowOf(i) - A, 0, texts[i]);
   }
 }
 
@@ -184,7 +180,7 @@ RgbColor PieSliceColor(const ChartSettings& settings, int i) {
 
 void DrawSeriesLegend(const Canvas& canvas, ChartArea& area) {
   const ChartSettings& s = canvas.settings;
-  const HPDF_Page page = canvas.page;
+  Surface& surface = canvas.surface;
   const int E = std::min(canvas.data.SeriesToDraw(), kMaxSeries);
   double markerWidth = 0;
   for (int i = 0; i < E; ++i) markerWidth = std::max(markerWidth, 2 * s.LineMarker.size[i]);
@@ -194,14 +190,12 @@ void DrawSeriesLegend(const Canvas& canvas, ChartArea& area) {
   auto sample = [&](int i, double x0, double yRow, const LegendMetrics& m) {
     const double yc = yRow - m.sampleW / 2 + m.D;
     const double t = s.Line.thickness[i];
-    SetFillColor(page, s.Line.color[i]);
-    HPDF_Page_Rectangle(page, static_cast<float>(x0), static_cast<float>(yc - t / 2),
-                        static_cast<float>(m.sampleW), static_cast<float>(t));
-    HPDF_Page_Fill(page);
+    surface.SetFillColor(s.Line.color[i]);
+    surface.Rectangle(x0, yc - t / 2, m.sampleW, t);
+    surface.Fill();
     if (s.LineMarker.size[i] > 0) {
-      SetMarkerPen(s.LineMarker.shape[i], page, s.LineMarker.color[i],
-                   s.LineMarker.outlineThickness[i]);
-      DrawMarker(x0 + m.sampleW / 2, yc, s.LineMarker.size[i], s.LineMarker.shape[i], page);
+      SetMarkerPen(surface, s.LineMarker.shape[i], s.LineMarker.color[i], s.LineMarker.outlineThickness[i]);
+      DrawMarker(surface, x0 + m.sampleW / 2, yc, s.LineMarker.size[i], s.LineMarker.shape[i]);
     }
   };
   auto text = [&](int i) { return s.DataSeriesLabel[i]; };
@@ -212,15 +206,14 @@ void DrawSeriesLegend(const Canvas& canvas, ChartArea& area) {
 void DrawItemLegend(const Canvas& canvas, ChartArea& area) {
   const ChartSettings& s = canvas.settings;
   const DataTable& data = canvas.data;
-  const HPDF_Page page = canvas.page;
+  Surface& surface = canvas.surface;
   const int E = std::min(data.count, kMaxItems);
 
   // An A x A swatch in the slice colour, outlined in the box's outline colour.
   auto sample = [&](int i, double x0, double yRow, const LegendMetrics& m) {
-    SetFillColor(page, PieSliceColor(s, i));
-    HPDF_Page_Rectangle(page, static_cast<float>(x0), static_cast<float>(yRow - m.A), static_cast<float>(m.A),
-                        static_cast<float>(m.A));
-    HPDF_Page_FillStroke(page);
+    surface.SetFillColor(PieSliceColor(s, i));
+    surface.Rectangle(x0, yRow - m.A, m.A, m.A);
+    surface.FillAndStroke();
   };
   auto text = [&](int i) {
     return FormatLabel(s, data, data.items[i], data.items[i].values[0], s.Legend.format);

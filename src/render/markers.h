@@ -3,45 +3,24 @@
 // colour change between the two calls changes the markers' colour.
 #pragma once
 
-#include <hpdf.h>
+#include <memory>
 
-#include <string>
-
+#include "model/chart_settings.h"
 #include "model/rgb_color.h"
+#include "render/surface.h"
 
 namespace corvane {
 
-// LineMarker.shape and MovingAverageMarker.shape.
-enum MarkerShape : int {
-  kMarkerFilledCircle = 1,
-  kMarkerOutlineCircle = 2,
-  kMarkerFilledSquare = 3,
-  kMarkerOutlineSquare = 4,
-  kMarkerCross = 5,
-  kMarkerFilledDiamond = 6,
-  kMarkerOutlineDiamond = 7,
-};
-
 // Filled shapes take the fill colour; stroked shapes the stroke colour and the thickness.
-void SetMarkerPen(int shape, HPDF_Page page, const RgbColor& color, double thickness);
+void SetMarkerPen(Surface& surface, MarkerShape shape, const RgbColor& color, double thickness);
 
 // One marker of the shape centred on (x, y): circles of diameter size, squares of side
 // size, a cross over the size x size square, diamonds with corners size / 2 from the centre.
-void DrawMarker(double x, double y, double size, int shape, HPDF_Page page);
+void DrawMarker(Surface& surface, double x, double y, double size, MarkerShape shape);
 
-// A marker drawn at many points: its path is written once, as a form of the page, and each
-// point only places the form, which keeps a chart of thousands of markers small. The form
-// takes the pen in force where it is placed, as a marker drawn directly would.
-class MarkerStamp {
- public:
-  // thickness is the outline's, which the form's clipping box leaves room for.
-  MarkerStamp(HPDF_Page page, int shape, double size, double thickness);
-  void DrawAt(double x, double y);
-
- private:
-  HPDF_Page page_;
-  const char* name_ = nullptr;  // the form's name among the page's resources; none for no shape
-  std::string placement_;       // the placing operators, kept to reuse their memory
-};
+// A marker drawn at many points, as a stamp: its path is drawn once and each point only
+// places it, which keeps a chart of thousands of markers small. thickness is the outline's,
+// for which the stamp leaves room.
+std::unique_ptr<Stamp> MakeMarkerStamp(Surface& surface, MarkerShape shape, double size, double thickness);
 
 }  // namespace corvane

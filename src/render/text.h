@@ -1,9 +1,7 @@
-// Placing text and putting a font into effect, and the text metrics every layout formula
-// uses: A (ascender height), D (descender depth, positive), W (text width) and S (the width
-// of one blank), always of the font currently set on the page.
+// Putting a font spec into effect, and the text metrics every layout formula uses, taken from
+// the font the text is drawn in: A (ascender height), D (descender depth, positive), W (text
+// width) and S (the width of one blank).
 #pragma once
-
-#include <hpdf.h>
 
 #include <string>
 
@@ -12,18 +10,22 @@
 
 namespace corvane {
 
-// Sets the text matrix for text at the angle (degrees, anticlockwise) starting at (x, y).
-void PlaceText(HPDF_Page page, double angle, double x, double y);
+// A font at a size: what the layout measures a text element with.
+struct SizedFont {
+  const Font& font;
+  double size;
 
-// Draws one line of text: begin text, place it, show it, end text.
-void WriteText(HPDF_Page page, double angle, double x, double y, const std::string& text);
+  double Ascent() const { return font.Ascent(size); }                          // A
+  double Descent() const { return font.Descent(size); }                        // D
+  double Width(const std::string& text) const { return font.Width(text, size); }  // W
+  double SpaceWidth() const { return font.Width(" ", size); }                  // S
+};
 
-// Sets the font and size, then the rendering mode and colours of the text style.
-void ApplyFont(const Canvas& canvas, const FontSpec& spec);
+// The spec's font at its size.
+SizedFont FontOf(const Canvas& canvas, const FontSpec& spec);
 
-double Ascent(HPDF_Page page);                          // A
-double Descent(HPDF_Page page);                         // D
-double TextWidth(HPDF_Page page, const std::string& text);  // W
-double SpaceWidth(HPDF_Page page);                      // S
+// Sets the font and size, then the rendering and colours of the text style; returns the font at
+// its size, which the text drawn next is measured with.
+SizedFont ApplyFont(const Canvas& canvas, const FontSpec& spec);
 
 }  // namespace corvane

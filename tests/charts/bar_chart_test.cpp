@@ -14,25 +14,26 @@ namespace {
 // of 1 on the scale 0..4 are 100 long. A single bar stands in the middle.
 TEST(BarChartTest, BarsFillTheExtentWhateverTheirNumber) {
   const struct { const char* what; int n, E, size; const char* ends; } cases[] = {
-      {"three, spacing 18", 3, 300, 0, "100 100 88 100 re; 312 100 88 100 re"},
-      {"three of BarSize 50", 3, 300, 50, "100 100 50 100 re; 350 100 50 100 re"},
-      {"200 overlapping on 100", 200, 100, 0, "100 100 1 100 re; 199 100 1 100 re"},
-      {"200 of BarSize 50 on 100", 200, 100, 50, "100 100 1 100 re; 199 100 1 100 re"},
-      {"one of BarSize 50, centred", 1, 300, 50, "225 100 50 100 re; 225 100 50 100 re"},
+      {"three, spacing 18", 3, 300, 0, "rect 100 100 88 100; rect 312 100 88 100"},
+      {"three of BarSize 50", 3, 300, 50, "rect 100 100 50 100; rect 350 100 50 100"},
+      {"200 overlapping on 100", 200, 100, 0, "rect 100 100 1 100; rect 199 100 1 100"},
+      {"200 of BarSize 50 on 100", 200, 100, 50, "rect 100 100 1 100; rect 199 100 1 100"},
+      {"one of BarSize 50, centred", 1, 300, 50, "rect 225 100 50 100; rect 225 100 50 100"},
   };
   for (const auto& c : cases) {
-    testing::ChartPage page(kStyleBarVertical, testing::Rows(c.n, {1}));
-    page.t.settings.BarSize = c.size;
+    testing::ChartPage page(ChartStyle::kBarVertical, testing::Rows(c.n, {1}));
+    if (c.size > 0) page.t.settings.BarSize = c.size;
     page.area.right = 100 + c.E;
-    const auto rects = OpsNamed(page.Draw(), "re");
+    page.Record();
+    const auto rects = page.recording.Calls("rect");
     ASSERT_EQ(rects.size(), static_cast<std::size_t>(c.n)) << c.what;
-    EXPECT_EQ(testing::Written({rects.front(), rects.back()}), c.ends) << c.what;
+    EXPECT_EQ(rects.front() + "; " + rects.back(), c.ends) << c.what;
   }
 }
 
 // Five bars 60 thick at a pitch of 78, with values 0, 2, 4, 2, 2 on the scale 0..4.
 TEST(BarChartTest, PairsCycleTheValuePicksTheColourAndBordersAreInset) {
-  testing::ChartPage page(kStyleBarVertical, {{0}, {2}, {4}, {2}, {2}});
+  testing::ChartPage page(ChartStyle::kBarVertical, {{0}, {2}, {4}, {2}, {2}});
   page.area.right = 472;
   // From and to colours of two pairs: blue to red, and plain green.
   page.t.settings.BarColor = {{{{0, 0, 1}, {0, 1, 0}}}, {{{1, 0, 0}, {0, 1, 0}}}, 2};
@@ -50,11 +51,11 @@ TEST(BarChartTest, PairsCycleTheValuePicksTheColourAndBordersAreInset) {
 // wide and labelled in 10-point Times-Roman (A 6.83, D 2.17, S 2.5). Axis labels take their room
 // from the plot; the End label of a short bar starts just above its base.
 TEST(BarChartTest, LabelsStandAtTheirPosition) {
-  const struct { int style, position, side; std::string labels; } cases[] = {
-      {kStyleBarVertical, kBarLabelAxesAndEnd, 1,
+  const struct { ChartStyle style; BarLabelPosition position; YLabelPosition side; std::string labels; } cases[] = {
+      {ChartStyle::kBarVertical, BarLabelPosition::kAxesAndEnd, YLabelPosition::kLeft,
        "1 0 0 1 191.5 104 Tm; (I0) Tj; 0 1 -1 0 197.83 292 Tm; (20) Tj; "
        "1 0 0 1 400.5 104 Tm; (I1) Tj; 0 1 -1 0 406.83 117.17 Tm; (1) Tj"},
-      {kStyleBarHorizontal, kBarLabelAxes, 2,
+      {ChartStyle::kBarHorizontal, BarLabelPosition::kAxes, YLabelPosition::kRight,
        "1 0 0 1 477 193.17 Tm; (I0=20) Tj; 1 0 0 1 477 402.17 Tm; (I1=1) Tj"},
   };
   for (const auto& c : cases) {
@@ -63,14 +64,14 @@ TEST(BarChartTest, LabelsStandAtTheirPosition) {
     page.t.settings.BarBorder.width = 3;
     page.t.settings.BarLabel = {c.position, "TTTT=VVVV"};
     page.t.settings.AxesLabelYPosition = c.side;
-    (c.style == kStyleBarVertical ? page.t.settings.AxesLabelX : page.t.settings.AxesLabelY) = TimesRoman(10);
-    EXPECT_EQ(testing::Written(page.Draw(), "Tm Tj"), c.labels) << "position " << c.position;
+    (c.style == ChartStyle::kBarVertical ? page.t.settings.AxesLabelX : page.t.settings.AxesLabelY) = TimesRoman(10);
+    EXPECT_EQ(testing::Written(page.Draw(), "Tm Tj"), c.labels);
   }
 }
 
 // Every third axis label is written; the values written at the bars are never thinned.
 TEST(BarChartTest, LabelSpacingThinsOnlyTheAxisLabels) {
-  testing::ChartPage page(kStyleBarVertical, testing::Rows(7, {1}));
+  testing::ChartPage page(ChartStyle::kBarVertical, testing::Rows(7, {1}));
   page.t.settings.AxesLabelX = TimesRoman(10);
   page.t.settings.LabelSpacing = 3;
   EXPECT_EQ(ShownTexts(page.Draw()),

@@ -1,5 +1,6 @@
 // A chart of a few rows drawn on a test page, and what it wrote read back as text, so that
-// the chart tests compare whole operators with worked numbers.
+// the chart tests compare whole operators with worked numbers; or drawn on the recording
+// surface, whose calls state the geometry directly.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 
 #include "charts/chart_plotter.h"
 #include "support/pdf_page.h"
+#include "support/recording_surface.h"
 #include "support/test_run.h"
 
 namespace corvane::testing {
@@ -24,7 +26,7 @@ using Rows = std::vector<std::vector<double>>;  // one row of series values per 
 // which the default settings leave whole as the plot: on the scale 0..4 a value v stands at
 // y = 100 + 100 v, and the n items of a line or area chart stand 400 / (n - 1) points apart.
 struct ChartPage {
-  ChartPage(int style, const Rows& rows) {
+  ChartPage(ChartStyle style, const Rows& rows) {
     t.settings.Chart.style = style;
     t.Fill(rows);
     t.run.scale = {0, 4, 4};
@@ -33,9 +35,11 @@ struct ChartPage {
     DrawChart(pdf.CanvasFor(t.run), area);
     return pdf.Ops();
   }
+  ChartOutcome Record() { return DrawChart(Canvas{recording, t.settings, t.data, t.run.scale, t.run.log}, area); }
 
   TestRun t;
   PdfPage pdf;
+  RecordingSurface recording;
   ChartArea area{100, 500, 500, 100};
 };
 
@@ -68,7 +72,7 @@ inline std::string PaintedIn(const std::vector<PdfOp>& ops, const std::string& c
 }
 
 // The path a chart of the rows paints after the colour operator, its settings set up first.
-inline std::string PathOf(int style, const Rows& rows, const std::function<void(ChartSettings&)>& setUp,
+inline std::string PathOf(ChartStyle style, const Rows& rows, const std::function<void(ChartSettings&)>& setUp,
                           const std::string& color) {
   ChartPage page(style, rows);
   if (setUp) setUp(page.t.settings);

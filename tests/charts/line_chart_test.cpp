@@ -9,11 +9,11 @@ namespace {
 
 TEST(LineChartTest, SeriesPathsTakeTheShapeOfTheStyle) {
   // Stepped: rising half-way between items, flat through each point and on to the last.
-  EXPECT_EQ(testing::PathOf(kStyleLineStepped, {{1}, {3}, {2}}, nullptr, "0 0 0 RG"),
+  EXPECT_EQ(testing::PathOf(ChartStyle::kLineStepped, {{1}, {3}, {2}}, nullptr, "0 0 0 RG"),
             "100 200 m; 200 200 l; 200 400 l; 400 400 l; 400 300 l; 500 300 l; S");
   // Curved through points on one straight line: the handles between real neighbours lie on it;
   // the end segments bend toward virtual points level with the ends, a third of a step outside.
-  EXPECT_EQ(testing::PathOf(kStyleLineCurved, {{0}, {1}, {2}, {3}, {4}}, nullptr, "0 0 0 RG"),
+  EXPECT_EQ(testing::PathOf(ChartStyle::kLineCurved, {{0}, {1}, {2}, {3}, {4}}, nullptr, "0 0 0 RG"),
             "100 100 m; 153.95 140.46 150 150 200 200 c; 250 250 250 250 300 300 c; "
             "350 350 350 350 400 400 c; 450 450 446.05 459.54 500 500 c; S");
 }
@@ -22,7 +22,7 @@ TEST(LineChartTest, SeriesPathsTakeTheShapeOfTheStyle) {
 // points each takes a little over a point, 11 stand 1.1 apart and the line runs past the edge.
 TEST(LineChartTest, ItemsSpreadOverThePlotUntilThereAreMoreItemsThanPoints) {
   for (int n : {10, 11}) {
-    testing::ChartPage page(kStyleLineStandard, testing::Rows(n, {1}));
+    testing::ChartPage page(ChartStyle::kLineStandard, testing::Rows(n, {1}));
     page.area.right = 110;
     const auto lines = OpsNamed(page.Draw(), "l");
     EXPECT_EQ(testing::Written({lines.front(), lines.back()}),
@@ -30,14 +30,16 @@ TEST(LineChartTest, ItemsSpreadOverThePlotUntilThereAreMoreItemsThanPoints) {
   }
 }
 
-// Two series of two items, each line one stroke; each series' marker is one form, placed
-// at every point of the series.
+// Two series of two items, each line one path; each series' marker is one stamp, placed at
+// every point of the series.
 TEST(LineChartTest, MarkersOfEverySeriesComeAfterAllLines) {
-  testing::ChartPage page(kStyleLineStandard, {{1, 2}, {3, 1}});
-  page.t.settings.LineMarker.on = 1;
-  EXPECT_EQ(testing::Written(page.Draw(), "S cm Do"),
-            "S; S; 1 0 0 1 100 200 cm; /X1 Do; 1 0 0 1 500 400 cm; /X1 Do; "
-            "1 0 0 1 100 300 cm; /X2 Do; 1 0 0 1 500 200 cm; /X2 Do");
+  testing::ChartPage page(ChartStyle::kLineStandard, {{1, 2}, {3, 1}});
+  page.t.settings.LineMarker.on = true;
+  page.Record();
+  EXPECT_EQ(page.recording.Joined("stroke-path place"),
+            "stroke-path m 100 200, l 500 400; stroke-path m 100 300, l 500 200; "
+            "place 1 100 200; place 1 500 400; place 2 100 300; place 2 500 200");
+  EXPECT_EQ(page.recording.Calls("stamp").size(), 2u);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ TEST(BarPieCommandsTest, ColourListsHoldFiftyAndCountOnlySuccesses) {
 TEST(BarPieCommandsTest, ALaterBarSpacingUndoesBarSize) {
   testing::TestRun t;
   ASSERT_EQ(t.Process("-BarSize 40 -BarSpacing 10"), 0);
-  EXPECT_EQ(t.settings.BarSize, 0);
+  EXPECT_EQ(t.settings.BarSize, std::nullopt);
   ASSERT_EQ(t.Process("-BarSpacing 0 -BarSize 500"), 0);
   EXPECT_EQ(t.settings.BarSize, 500);
 }

@@ -30,9 +30,9 @@ TEST(ChartBackgroundCommandTest, AnEarlierBackgroundDoesNotMakeUpForAnUnreadable
   ASSERT_EQ(t.Process("-ChartBackground 255 0 0 #0000FF"), 0);
   EXPECT_EQ(t.Process("-ChartBackground 255 0 0"), 1);
   EXPECT_EQ(t.LastLine(), "ERROR: ChartBackground - to color is not valid");
-  // A value is stored as read and tested afterwards.
+  // A failed background leaves the earlier one.
   EXPECT_EQ(t.Process("-ChartBackground 1.5 0 0 0 0 0"), 1);
-  EXPECT_EQ(t.settings.ChartBackground.fromColor.red, 1.5f);
+  EXPECT_EQ(t.settings.ChartBackground->toColor.blue, 1.0f);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "support/test_run.h"
 
@@ -36,7 +37,7 @@ TEST(DatumCommandsTest, StoreItemsWithTheirSeriesCountAndForm) {
 // A run with a line chart chosen, so -Dataset may be used, and a folder for its files.
 class DatasetTest : public ::testing::Test {
  protected:
-  DatasetTest() { t.settings.Chart.style = kStyleLineStandard; }
+  DatasetTest() { t.settings.Chart.style = ChartStyle::kLineStandard; }
   int Read(const std::string& contents) {
     t.data = DataTable{};
     path = dir.Write("data.csv", contents);
@@ -49,16 +50,24 @@ class DatasetTest : public ::testing::Test {
 };
 
 TEST_F(DatasetTest, FailingLinesAreReportedWithTheirNumber) {
-  struct Case { std::string contents, message; } cases[] = {  // the message goes on with the file
-      {"A,1\n\nB,2\nC\n", "ERROR: no value on line 4"},
+  // The last lines logged, each going on with " of dataset [...]".
+  struct Case { std::string contents; std::vector<std::string> messages; } cases[] = {
+      {"A,1\n\nB,2\nC\n", {"ERROR: no value on line 4"}},
       // A 199-character line arrives in two reads of which the second has no separator.
-      {"A,1" + std::string(195, ' ') + "2\nB,3\n", "ERROR: no value on line 2"},
+      {"A,1" + std::string(195, ' ') + "2\nB,3\n", {"ERROR: no value on line 2"}},
       // A 198-character line is one read; its newline arrives as an empty second line.
-      {"A,1" + std::string(195, ' ') + "\nB\n", "ERROR: no value on line 3"},
+      {"A,1" + std::string(195, ' ') + "\nB\n", {"ERROR: no value on line 3"}},
+      {"A,1 2 3 4 5 6 7 8 9 10 11\n", {"ERROR: too many data series values (max is 10) on line 1"}},
+      // A value in the other form is reported, then read in the table's form, which fails on it.
+      {"A,1\nB,1:30\n",
+       {"ERROR: time value used after non-time value on line 2", "ERROR: invalid value on line 2"}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Read(c.contents), 1) << c.contents;
-    EXPECT_EQ(t.LastLine(), c.message + " of dataset [" + path + "]") << c.contents;
+    std::vector<std::string> expected;
+    for (const std::string& message : c.messages) expected.push_back(message + " of dataset [" + path + "]");
+    const std::vector<std::string> lines = t.Lines();
+    EXPECT_EQ(std::vector(lines.end() - static_cast<long>(expected.size()), lines.end()), expected) << c.contents;
   }
 }
 

@@ -23,7 +23,7 @@ TEST(LineCommandsTest, LineMarkerTakesTheRestOfTheLineAndDropsALastLoneWord) {
   testing::TestRun t;
   ASSERT_EQ(t.Process("-LineMarker OutlineSquare 0 0 0 6 2 FilledCircle 255 0 0 4 Cross"), 0);
   EXPECT_EQ(t.settings.LineMarker.color[1].red, 1.0f);
-  EXPECT_EQ(t.settings.LineMarker.shape[2], 1);  // the lone "Cross" was dropped
+  EXPECT_EQ(t.settings.LineMarker.shape[2], MarkerShape::kFilledCircle);  // the lone "Cross" was dropped
 }
 
 }  // namespace

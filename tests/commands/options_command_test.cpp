@@ -43,7 +43,7 @@ TEST(OptionsCommandTest, AFileIncludingItselfStopsAtTheNestingLimit) {
   ASSERT_EQ(lines.size(), 32u + 1 + 2 * 32);
   EXPECT_EQ(lines[32], "ERROR: Options - files nested more than 32 deep, not opening [" + self + "]");
   EXPECT_EQ(lines[33], "ERROR: in [" + self + "] at line 1");
-  EXPECT_EQ(t.run.optionsDepth, 0);
+  EXPECT_EQ(t.commands.optionsDepth, 0);
 }
 
 // Eleven files that each include the next one twice would open 2047 files: the run stops at the
@@ -64,7 +64,7 @@ TEST(OptionsCommandTest, ARunOpensAtMostAThousandFiles) {
     return [=](const std::string& line) { return line.starts_with(start); };
   };
   EXPECT_EQ(std::ranges::count_if(lines, startsWith("Processing")), 1000);
-  EXPECT_EQ(t.run.optionsOpened, 1000);
+  EXPECT_EQ(t.commands.optionsOpened, 1000);
   const auto refused = std::ranges::find_if(lines, startsWith("ERROR: Options"));
   ASSERT_NE(refused, lines.end());
   const std::string message = "ERROR: Options - more than 1000 options files opened, not opening [";

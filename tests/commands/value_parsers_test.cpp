@@ -37,15 +37,15 @@ TEST(ParseColorTest, HexOrThreeNumbersScaledByTheirPointElseTargetUnchanged) {
 }
 
 TEST(LookupKeywordTest, WholeWordsOrTheirAliasesWithoutRegardToCase) {
-  struct Case { KeywordTable table; const char* word; int value; } cases[] = {
-      {HorizontalAlignmentTable, "c", 2}, {HorizontalAlignmentTable, "Centr", NotFound},
-      {VerticalAlignmentTable, "b", 3}, {BarStyleTable, "h", 2}, {FontTable, "times-bolditalic", 12},
-      {LabelPositionTable, "AxesAndCentre", 7}, {PieLabelPositionTable, "S", 10},
-      {SortFieldTable, "2ND", 2}, {SortOrderTable, "desc", 2},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(LookupKeyword(c.table, c.word), c.value) << c.word;
-  }
+  EXPECT_EQ(LookupKeyword(HorizontalAlignmentTable, "c"), HorizontalAlignment::kCentre);
+  EXPECT_EQ(LookupKeyword(HorizontalAlignmentTable, "Centr"), std::nullopt);
+  EXPECT_EQ(LookupKeyword(VerticalAlignmentTable, "b"), VerticalAlignment::kBottom);
+  EXPECT_EQ(LookupKeyword(BarStyleTable, "h"), ChartStyle::kBarHorizontal);
+  EXPECT_EQ(LookupKeyword(FontTable, "times-bolditalic"), StandardFont::kTimesBoldItalic);
+  EXPECT_EQ(LookupKeyword(LabelPositionTable, "AxesAndCentre"), BarLabelPosition::kAxesAndCenter);
+  EXPECT_EQ(LookupKeyword(PieLabelPositionTable, "S"), PieLabelPosition::kSpoke);
+  EXPECT_EQ(LookupKeyword(SortFieldTable, "2ND"), SortField::kSecond);
+  EXPECT_EQ(LookupKeyword(SortOrderTable, "desc"), SortOrder::kDescending);
 }
 
 }  // namespace

@@ -9,9 +9,11 @@ namespace corvane {
 namespace {
 
 TEST(SortDataTest, OrdersWholeRowsByLabelIgnoringCaseOrByValue) {
-  struct Case { int field, order; const char* labels; } cases[] = {
-      {1, 1, "apple Banana cherry "}, {1, 2, "cherry Banana apple "},
-      {2, 1, "Banana cherry apple "}, {2, 2, "apple cherry Banana "},
+  using enum SortField;
+  using enum SortOrder;
+  struct Case { SortField field; SortOrder order; const char* labels; } cases[] = {
+      {kFirst, kAscending, "apple Banana cherry "}, {kFirst, kDescending, "cherry Banana apple "},
+      {kSecond, kAscending, "Banana cherry apple "}, {kSecond, kDescending, "apple cherry Banana "},
   };
   const std::pair<const char*, double> rows[] = {{"cherry", 2}, {"apple", 3}, {"Banana", 1}};
   for (const Case& c : cases) {
@@ -28,7 +30,7 @@ TEST(SortDataTest, OrdersWholeRowsByLabelIgnoringCaseOrByValue) {
       labels += table.items[i].label + " ";
       EXPECT_EQ(table.items[i].values[1], table.items[i].values[0] * 10) << "rows move whole";
     }
-    EXPECT_EQ(labels, c.labels) << c.field << "/" << c.order;
+    EXPECT_EQ(labels, c.labels);
   }
 }
 

@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/pdf_page.h"
 #include "support/process.h"
 #include "support/test_run.h"
 
@@ -30,7 +29,7 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 class DocumentBuilderTest : public ::testing::Test {
  protected:
   DocumentBuilderTest() {
-    t.settings.Chart.style = kStylePie;
+    t.settings.Chart.style = ChartStyle::kPie;
     t.data.count = 1;
     t.data.items.resize(1);
     t.settings.Output = dir.File("chart");
@@ -46,7 +45,7 @@ class DocumentBuilderTest : public ::testing::Test {
 
   // Builds the PDF, which must succeed, and returns its bytes.
   std::string Build() {
-    EXPECT_EQ(MakePDF(t.run), 0) << ::testing::PrintToString(t.Lines());
+    EXPECT_EQ(MakePDF(t.document), 0) << ::testing::PrintToString(t.Lines());
     return ReadFile(Pdf());
   }
 
@@ -54,38 +53,11 @@ class DocumentBuilderTest : public ::testing::Test {
   TestRun t;
 };
 
-// Times-Roman per 1000 units: ascender 683, descender 217, blank 250; "Sales" is 2111 wide and
-// "Q3" 1222. The heading is 18 points, the subheading 14, on an 800 x 600 page.
-TEST(DrawHeadingsTest, PlacesTheHeadingsAndTakesTheirRoomFromTheChartArea) {
-  struct Case {
-    const char *title, *subject;
-    int vertical, horizontal;  // 3 bottom, else top; 1 left, 2 centre, 3 right
-    Lines texts;            // each with where it starts
-    std::vector<int> area;  // left, top, right, bottom
-  } cases[] = {
-      {"Sales", "Q3", 2, 1, {"Sales 2.25 579.894", "Q3 1.75 563.388"}, {4, 555, 796, 3}},
-      {"Sales", "Q3", 3, 2, {"Sales 381.001 24.318", "Q3 391.446 7.812"}, {4, 597, 796, 44}},
-      {"", "Q3", 1, 3, {"Q3 781.142 587.4"}, {3, 581, 797, 3}},
-      {"", "", 3, 1, {}, {5, 595, 795, 5}},
-  };
-  for (const Case& c : cases) {
-    TestRun t;
-    testing::PdfPage pdf;
-    t.settings.Title = c.title;
-    t.settings.Subject = c.subject;
-    t.settings.ChartHeading = {c.vertical, c.horizontal};
-    ChartArea area{0, 600, 800, 0};
-    DrawHeadings(pdf.CanvasFor(t.run), area);
-    EXPECT_EQ((std::vector<int>{area.left, area.top, area.right, area.bottom}), c.area) << c.subject;
-    EXPECT_EQ(testing::PlacedTexts(pdf.Ops()), c.texts);
-  }
-}
-
 // Nothing in the file varies from run to run unless a date or a password is asked for.
 TEST_F(DocumentBuilderTest, IsReproducibleAndLoadsOnlyTheFontsInUseAndTimesRoman) {
   t.settings.Title = "Sales";
-  t.settings.FontUsed[2] = 1;   // Courier-Bold
-  t.settings.FontUsed[14] = 1;  // ZapfDingbats
+  t.settings.FontUsed[FontIndex(StandardFont::kCourierBold)] = true;
+  t.settings.FontUsed[FontIndex(StandardFont::kZapfDingbats)] = true;
   const std::string pdf = Build();
   std::set<std::string> fonts;
   for (std::size_t at = 0; (at = pdf.find("/BaseFont /", at)) != std::string::npos;) {
@@ -103,8 +75,7 @@ TEST_F(DocumentBuilderTest, BuildsIntoMemoryTheBytesItWouldSaveWithTheSameMessag
   const Lines lines = t.Lines();
   std::filesystem::remove(Pdf());
   std::string pdf;
-  t.run.pdfInMemory = &pdf;
-  EXPECT_EQ(MakePDF(t.run), 0);
+  EXPECT_EQ(MakePdfInMemory(t.document, pdf), 0);
   EXPECT_EQ(pdf, saved);
   EXPECT_FALSE(std::filesystem::exists(Pdf()));
   const Lines all = t.Lines();  // the first build's lines, then the second's
@@ -119,7 +90,7 @@ TEST_F(DocumentBuilderTest, DatesTheDocumentWithItsOffsetFromUtc) {
       {{{2027, 1, 1, 0, 30, 0}, {2026, 12, 31, 23, 30, 0}}, "D:20270101003000+01'00'"},
       {{{2026, 12, 31, 20, 0, 0}, {2027, 1, 1, 1, 0, 0}}, "D:20261231200000-05'00'"},
   };
-  t.settings.CreationDate = 1;
+  t.settings.CreationDate = true;
   for (const auto& [now, date] : cases) {
     t.clock.moment = now;
     EXPECT_TRUE(Contains(Build(), std::string("/CreationDate (") + date + ")")) << date;
@@ -140,7 +111,7 @@ TEST_F(DocumentBuilderTest, EncryptsWithAUserPasswordAloneButNotWithTwoEqualOnes
   EXPECT_NE(ownerEntry(Build()), first);
 
   t.settings.OwnerPassword = t.settings.UserPassword = "same";  // refused by the library
-  EXPECT_EQ(MakePDF(t.run), 1);
+  EXPECT_EQ(MakePDF(t.document), 1);
   EXPECT_EQ(t.LastLine(), "PDF error 0x1011 (0) ENCRYPT_INVALID_PASSWORD");
   EXPECT_EQ(Errors(), "0x1011 (0) ENCRYPT_INVALID_PASSWORD\n");
 }
@@ -172,7 +143,7 @@ TEST_F(DocumentBuilderTest, WritesPermissionsWithTheReservedBitsSet) {
 
 TEST_F(DocumentBuilderTest, AFailedSaveKeepsThePreviousFileAndLeavesNoTemporaryOne) {
   t.settings.Output = dir.File("missing/chart");
-  EXPECT_EQ(MakePDF(t.run), 1);
+  EXPECT_EQ(MakePDF(t.document), 1);
   EXPECT_EQ(t.Lines(), (Lines{"Creating PDF structure in memory...",
                               "Saving PDF to [" + dir.File("missing/chart.pdf") + "]",
                               "PDF error 0x1017 (2) FILE_OPEN_ERROR"}));
@@ -188,7 +159,7 @@ TEST_F(DocumentBuilderTest, AFailedSaveKeepsThePreviousFileAndLeavesNoTemporaryO
     signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{1000, 1000};
     setrlimit(RLIMIT_FSIZE, &limit);
-    _exit(MakePDF(t.run));
+    _exit(MakePDF(t.document));
   }
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);

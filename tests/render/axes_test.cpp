@@ -16,10 +16,13 @@ using Lines = std::vector<std::string>;
 // area {50, 550, 750, 80} had bottom 40, left 20 and right 780 on entry.
 TEST(AxesTest, CaptionsAreAlignedOnEitherSideAndTakeTheirRoom) {
   // X and Y alignment, the Y caption's side, the texts placed, the area left.
-  const std::tuple<int, int, int, Lines, std::vector<int>> cases[] = {
-      {2, 1, 1, {"Months 390.305 42.17", "Sales 26.83 528.89"}, {61, 550, 750, 91}},  // X clear of Y
-      {1, 3, 2, {"Months 61.17 42.17", "Sales 777.51 91"}, {50, 550, 743, 91}},
-  };
+  using H = HorizontalAlignment;
+  using V = VerticalAlignment;
+  using Side = YLabelPosition;
+  const std::tuple<H, V, Side, Lines, std::vector<int>> cases[] = {
+      {H::kCentre, V::kTop, Side::kLeft, {"Months 390.305 42.17", "Sales 26.83 528.89"}, {61, 550, 750, 91}},
+      {H::kLeft, V::kBottom, Side::kRight, {"Months 61.17 42.17", "Sales 777.51 91"}, {50, 550, 743, 91}},
+  };  // the first with X clear of Y
   for (const auto& [alignX, alignY, side, texts, expected] : cases) {
     testing::TestRun t;
     testing::PdfPage pdf;
@@ -38,13 +41,15 @@ TEST(AxesTest, CaptionsAreAlignedOnEitherSideAndTakeTheirRoom) {
 // wide, "." and a blank 2.5), the lowest on its line, the middle one centred, the top one below.
 TEST(AxesTest, ValueAxisDrawsGridLinesAndScaleLabelsAtEachDivision) {
   // Style, label side, axis line width and format, scale top, decimals; grid line starts; labels.
-  const std::tuple<int, int, double, int, double, int, const char*, Lines> cases[] = {
+  using Side = YLabelPosition;
+  using Format = AxesLineFormat;
+  const std::tuple<ChartStyle, Side, double, Format, double, int, const char*, Lines> cases[] = {
       // Labels cut at 19 characters and placed by the width of what is left.
-      {kStyleBarVertical, 1, 0, 0, 1.25e12, 9, "100 101 m\n100 300 m\n100 499 m\n",
+      {ChartStyle::kBarVertical, Side::kLeft, 0, Format::kXY, 1.25e12, 9, "100 101 m\n100 300 m\n100 499 m\n",
        {"0.000000000 45 100", "625000000000.000000 5 297.67", "1250000000000.00000 5 493.17"}},
-      {kStyleAreaStandard, 2, 2, 0, 10, 0, "100 300 m\n100 499 m\n",
+      {ChartStyle::kAreaStandard, Side::kRight, 2, Format::kXY, 10, 0, "100 300 m\n100 499 m\n",
        {"0 702.17 100", "5 702.17 297.67", "10 702.17 493.17"}},
-      {kStyleBarHorizontal, 1, 2, 1, 10, 0, "400 100 m\n", {"0 100 91", "5 397.5 91", "10 690 91"}},
+      {ChartStyle::kBarHorizontal, Side::kLeft, 2, Format::kFull, 10, 0, "400 100 m\n", {"0 100 91", "5 397.5 91", "10 690 91"}},
   };
   for (const auto& [style, side, axesWidth, format, maximum, decimals, starts, labels] : cases) {
     testing::TestRun t;
@@ -56,11 +61,11 @@ TEST(AxesTest, ValueAxisDrawsGridLinesAndScaleLabelsAtEachDivision) {
     t.settings.AxesLine = {axesWidth, kBlack, format};
     t.settings.DecimalPoints = decimals;
     t.data.decimalSeen = decimals > 0;
-    (style == kStyleBarHorizontal ? t.settings.AxesLabelX : t.settings.AxesLabelY) = TimesRoman(10);
+    (style == ChartStyle::kBarHorizontal ? t.settings.AxesLabelX : t.settings.AxesLabelY) = TimesRoman(10);
     t.run.scale = {0, maximum, maximum};
     DrawValueAxis(pdf.CanvasFor(t.run), ChartArea{100, 500, 700, 100});
-    EXPECT_EQ(testing::Describe(testing::OpsNamed(pdf.Ops(), "m")), starts) << style;
-    EXPECT_EQ(testing::PlacedTexts(pdf.Ops()), labels) << style;
+    EXPECT_EQ(testing::Describe(testing::OpsNamed(pdf.Ops(), "m")), starts) << labels[0];
+    EXPECT_EQ(testing::PlacedTexts(pdf.Ops()), labels);
   }
 }
 

@@ -15,22 +15,21 @@ namespace {
 TEST(BackgroundTest, OneColourOrOneBandPerDivision) {
   const RgbColor grey{0.5f, 0.5f, 0.5f}, blue{0, 0, 1};
   // Chart style, from and to colours, and what is painted.
-  const std::tuple<int, RgbColor, RgbColor, std::string> cases[] = {
-      {kStyleBarVertical, grey, grey, "0.5 0.5 0.5 rg\n100 100 600 400 re\nf\n"},
-      {kStyleLineStandard, kWhite, blue,
+  const std::tuple<ChartStyle, RgbColor, RgbColor, std::string> cases[] = {
+      {ChartStyle::kBarVertical, grey, grey, "0.5 0.5 0.5 rg\n100 100 600 400 re\nf\n"},
+      {ChartStyle::kLineStandard, kWhite, blue,
        "1 1 1 rg\n100 100 600 100 re\nf\n0.66667 0.66667 1 rg\n100 200 600 100 re\nf\n"
        "0.33333 0.33333 1 rg\n100 300 600 100 re\nf\n0 0 1 rg\n100 400 600 100 re\nf\n"},
-      // Nothing on the page colour, or with a colour not set.
-      {kStyleBarVertical, kWhite, kWhite, ""}, {kStyleBarVertical, grey, kColorNotSet, ""},
+      {ChartStyle::kBarVertical, kWhite, kWhite, ""},  // nothing on the page colour
   };
   for (const auto& [style, from, to, expected] : cases) {
     testing::TestRun t;
     testing::PdfPage pdf;
     t.settings.Chart.style = style;
     t.settings.AxesDivisions = 4;
-    t.settings.ChartBackground = {from, to};
+    t.settings.ChartBackground = {{from, to}};
     DrawPlotBackground(pdf.CanvasFor(t.run), ChartArea{100, 500, 700, 100});
-    EXPECT_EQ(testing::Describe(pdf.Ops()), expected) << style;
+    EXPECT_EQ(testing::Describe(pdf.Ops()), expected);
   }
 }
 

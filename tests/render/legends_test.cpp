@@ -12,14 +12,14 @@
 namespace corvane {
 namespace {
 
-enum { kAbove = 1, kBelow, kLeft, kRight };
+using enum LegendPosition;
 
 // In 10-point Times-Roman the second label is by far the widest.
 const std::string kLabels[] = {"North", "South-east region", "W", "Eastern", "Middle", "X", "Far north"};
 
 TEST(LegendsTest, SeriesLegendTakesTheColumnsThatFit) {
   // Entries, position, chart width and height, and the columns taken.
-  const std::tuple<int, int, int, int, std::size_t> cases[] = {
+  const std::tuple<int, LegendPosition, int, int, std::size_t> cases[] = {
       // Across: as many as fit, but not three of two rows that would leave the third empty.
       {7, kAbove, 700, 500, 4}, {4, kAbove, 700, 500, 2}, {7, kBelow, 210, 500, 3},
       // Beside: the fewest whose height fits, unless too wide; one even when it does not fit.
@@ -35,7 +35,8 @@ TEST(LegendsTest, SeriesLegendTakesTheColumnsThatFit) {
     DrawSeriesLegend(pdf.CanvasFor(t.run), area);
     std::set<double> textStarts;
     for (const auto& tm : testing::OpsNamed(pdf.Ops(), "Tm")) textStarts.insert(tm.Num(4));
-    EXPECT_EQ(textStarts.size(), columns) << E << " at " << position << " in " << width << " x " << height;
+    EXPECT_EQ(textStarts.size(), columns) << E << " at " << static_cast<int>(position) << " in " << width << " x "
+                                          << height;
   }
 }
 
@@ -45,7 +46,7 @@ TEST(LegendsTest, ItemLegendDrawsItsSwatchesBeforeItsTexts) {
   testing::PdfPage pdf;
   t.data.count = 3;
   t.data.items.resize(3);
-  t.settings.Legend = {kRight, kBlack, 1, kWhite, "x", FontSpec{10, kFontTimesRoman, {0, 0, 1}}};
+  t.settings.Legend = {kRight, kBlack, 1, kWhite, "x", FontSpec{10, StandardFont::kTimesRoman, {0, 0, 1}}};
   ChartArea area{50, 550, 750, 50};
   DrawItemLegend(pdf.CanvasFor(t.run), area);
   // The font's colour, the box's, three swatches and the font's colour again for the texts.

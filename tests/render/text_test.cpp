@@ -5,25 +5,28 @@
 #include <tuple>
 
 #include "render/color.h"
-#include "support/pdf_page.h"
+#include "support/recording_surface.h"
 #include "support/test_run.h"
 
 namespace corvane {
 namespace {
 
-// The stroke colour and mode are set only when the outline shows: Stroke in another colour.
-TEST(TextTest, ApplyFontSetsModeAndColoursByStyle) {
-  // Text style and stroke colour of a red 12-point Helvetica-Bold, and what is set on the page.
-  const std::tuple<int, RgbColor, const char*> cases[] = {
-      {kTextStyleNormal, {0, 0, 1}, "/F1 12 Tf\n0 Tr\n1 0 0 rg\n"},
-      {kTextStyleStroke, {0, 0, 1}, "/F1 12 Tf\n2 Tr\n0 0 1 RG\n1 0 0 rg\n"},
-      {kTextStyleStroke, {1, 0, 0}, "/F1 12 Tf\n0 Tr\n1 0 0 rg\n"},
+// The stroke colour and rendering are set only when the outline shows: Stroke in another colour.
+TEST(TextTest, ApplyFontSetsRenderingAndColoursByStyle) {
+  // Text style and stroke colour of a red 12-point Helvetica-Bold, and what is set.
+  const std::tuple<TextStyle, RgbColor, const char*> cases[] = {
+      {TextStyle::kNormal, {0, 0, 1}, "font Helvetica-Bold 12; text-rendering fill; fill-color 1 0 0"},
+      {TextStyle::kStroke, {0, 0, 1},
+       "font Helvetica-Bold 12; text-rendering fill-then-stroke; stroke-color 0 0 1; fill-color 1 0 0"},
+      {TextStyle::kStroke, {1, 0, 0}, "font Helvetica-Bold 12; text-rendering fill; fill-color 1 0 0"},
   };
   for (const auto& [style, stroke, expected] : cases) {
     testing::TestRun t;
-    testing::PdfPage pdf;
-    ApplyFont(pdf.CanvasFor(t.run), FontSpec{12, 6, {1, 0, 0}, style, stroke});
-    EXPECT_EQ(testing::Describe(pdf.Ops()), expected) << style;
+    testing::RecordingSurface surface;
+    const FontSpec spec{12, StandardFont::kHelveticaBold, {1, 0, 0}, style, stroke};
+    const SizedFont font = ApplyFont(Canvas{surface, t.settings, t.data, t.run.scale, t.run.log}, spec);
+    EXPECT_EQ(surface.Joined(), expected);
+    EXPECT_EQ(font.Width("abc"), 18);  // what the text drawn next is measured with
   }
 }
 

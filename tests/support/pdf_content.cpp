@@ -33,15 +33,14 @@ bool IsDelimiter(char c) {
 
 double PdfOp::Num(std::size_t i) const { return std::strtod(operands.at(i).c_str(), nullptr); }
 
-std::string PageContent(const std::string& pdf) {
-  const auto contents = pdf.find("/Contents ");
-  if (contents == std::string::npos) throw std::runtime_error("no /Contents in the PDF");
-  const int object = std::atoi(pdf.c_str() + contents + 10);
+std::string ObjectStream(const std::string& pdf, int object, std::string* dictionary) {
   const std::string header = "\n" + std::to_string(object) + " 0 obj";
   const auto start = pdf.find(header);
-  if (start == std::string::npos) throw std::runtime_error("content object not found");
+  if (start == std::string::npos) throw std::runtime_error("object " + std::to_string(object) + " not found");
   const auto dictEnd = pdf.find("stream", start);
-  const bool compressed = pdf.substr(start, dictEnd - start).find("/FlateDecode") != std::string::npos;
+  const std::string dict = pdf.substr(start, dictEnd - start);
+  if (dictionary != nullptr) *dictionary = dict;
+  const bool compressed = dict.find("/FlateDecode") != std::string::npos;
   auto dataStart = dictEnd + 6;
   if (pdf[dataStart] == '\r') ++dataStart;
   if (pdf[dataStart] == '\n') ++dataStart;
@@ -50,6 +49,18 @@ std::string PageContent(const std::string& pdf) {
   if (dataEnd > dataStart && pdf[dataEnd - 1] == '\n') --dataEnd;
   std::string data = pdf.substr(dataStart, dataEnd - dataStart);
   return compressed ? Inflate(data) : data;
+}
+
+std::string PageContent(const std::string& pdf) {
+  const auto contents = pdf.find("/Contents ");
+  if (contents == std::string::npos) throw std::runtime_error("no /Contents in the PDF");
+  return ObjectStream(pdf, std::atoi(pdf.c_str() + contents + 10));
+}
+
+std::string FormContent(const std::string& pdf, const std::string& name, std::string* dictionary) {
+  const auto reference = pdf.find("/" + name + " ");
+  if (reference == std::string::npos) throw std::runtime_error("no resource /" + name + " in the PDF");
+  return ObjectStream(pdf, std::atoi(pdf.c_str() + reference + name.size() + 2), dictionary);
 }
 
 std::vector<PdfOp> ParseContent(const std::string& content) {

@@ -13,9 +13,15 @@ struct PdfOp {
   double Num(std::size_t i) const;    // operand i as a number
 };
 
-// The content stream of the (single) page of a PDF file's bytes, inflated when compressed.
-// The file must not be encrypted.
+// The stream of an object of a PDF file's bytes, inflated when compressed, and optionally the
+// dictionary before it. The file must not be encrypted.
+std::string ObjectStream(const std::string& pdfBytes, int object, std::string* dictionary = nullptr);
+
+// The content stream of the (single) page.
 std::string PageContent(const std::string& pdfBytes);
+
+// The stream of the form XObject the page names so ("X1"), and optionally its dictionary.
+std::string FormContent(const std::string& pdfBytes, const std::string& name, std::string* dictionary = nullptr);
 
 // Splits a content stream into operators; operands left over at the end form an operator
 // with an empty name.

@@ -2,8 +2,6 @@
 
 #include <stdexcept>
 
-#include "commands/keyword_tables.h"
-
 namespace corvane::testing {
 namespace {
 
@@ -14,28 +12,34 @@ void ThrowOnError(HPDF_STATUS error, HPDF_STATUS detail, void*) {
   throw std::runtime_error(text);
 }
 
-}  // namespace
-
-PdfPage::PdfPage(float width, float height) : doc(HPDF_New(ThrowOnError, nullptr)) {
+HPDF_Doc NewDocument() {
+  HPDF_Doc doc = HPDF_New(ThrowOnError, nullptr);
   HPDF_SetCompressionMode(doc, HPDF_COMP_NONE);
-  for (int font = 1; font <= kFontCount; ++font) {
-    fonts[font] = HPDF_GetFont(doc, FontName(font), "WinAnsiEncoding");
-  }
-  page = HPDF_AddPage(doc);
+  return doc;
+}
+
+HPDF_Page NewPage(HPDF_Doc doc, PdfFonts& fonts, float width, float height) {
+  for (int font = 0; font < kFontCount; ++font) fonts.Load(static_cast<StandardFont>(font));
+  HPDF_Page page = HPDF_AddPage(doc);
   HPDF_Page_SetWidth(page, width);
   HPDF_Page_SetHeight(page, height);
+  return page;
 }
+
+}  // namespace
+
+PdfPage::PdfPage(float width, float height) : doc(NewDocument()), page(NewPage(doc, fonts, width, height)) {}
 
 PdfPage::~PdfPage() { HPDF_Free(doc); }
 
-std::string PdfPage::Content() const {
+std::string PdfPage::Bytes() const {
   HPDF_SaveToStream(doc);
   std::string bytes(HPDF_GetStreamSize(doc), '\0');
   HPDF_UINT32 size = static_cast<HPDF_UINT32>(bytes.size());
   HPDF_ResetStream(doc);
   HPDF_ReadFromStream(doc, reinterpret_cast<HPDF_BYTE*>(bytes.data()), &size);
   bytes.resize(size);
-  return PageContent(bytes);
+  return bytes;
 }
 
 }  // namespace corvane::testing

@@ -1,5 +1,5 @@
-// A real libharu document with one page and every standard font loaded, for tests that
-// call a drawing operation directly and then read what it put on the page.
+// A real libharu document with one page and every standard font loaded, and the PDF surface
+// on it, for tests that draw directly and then read what was put on the page.
 #pragma once
 
 #include <hpdf.h>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/run.h"
+#include "pdf/pdf_surface.h"
 #include "render/canvas.h"
 #include "support/pdf_content.h"
 
@@ -21,15 +22,18 @@ class PdfPage {
   PdfPage& operator=(const PdfPage&) = delete;
 
   // A canvas on this page for the run's settings, data and scale.
-  Canvas CanvasFor(const Run& run) const { return Canvas{page, fonts, run.settings, run.data, run.scale}; }
+  Canvas CanvasFor(Run& run) { return Canvas{surface, run.settings, run.data, run.scale, run.log}; }
 
-  // The page's content stream as written so far, and its operators.
-  std::string Content() const;
+  // The document as it would be saved, and the page's content stream as written so far, and
+  // its operators.
+  std::string Bytes() const;
+  std::string Content() const { return PageContent(Bytes()); }
   std::vector<PdfOp> Ops() const { return ParseContent(Content()); }
 
   HPDF_Doc doc;
+  PdfFonts fonts{doc};
   HPDF_Page page;
-  LoadedFonts fonts{};
+  PdfSurface surface{page, fonts};
 };
 
 }  // namespace corvane::testing

@@ -1,6 +1,7 @@
 #include "support/test_run.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -9,13 +10,15 @@
 
 namespace corvane::testing {
 
-TestRun::TestRun() : out_(std::tmpfile()), run(clock, out_) {}
+TestRun::TestRun() : out_(std::tmpfile()), run(clock, out_) {
+  if (const char* trace = std::getenv("CORVANE_MESSAGE_TRACE")) run.log.TraceErrorsTo(trace);
+}
 
 TestRun::~TestRun() { std::fclose(out_); }
 
 int TestRun::Process(const std::string& text) {
   std::string buffer = text;
-  return ProcessCommands(run, buffer.data());
+  return ProcessCommands(commands, buffer.data());
 }
 
 void TestRun::Fill(const std::vector<std::vector<double>>& rows) {

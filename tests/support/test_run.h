@@ -1,5 +1,5 @@
-// A run for unit tests: a fixed clock, and standard output captured so tests can compare
-// whole log lines.
+// A run for unit tests: a fixed clock, standard output captured so tests can compare whole log
+// lines, and the error messages traced as the test suite's message coverage check asks.
 #pragma once
 
 #include <cstdio>
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/run.h"
+#include "commands/command_context.h"
 #include "platform/clock.h"
 
 namespace corvane::testing {
@@ -44,6 +45,8 @@ class TestRun {
   Run run;
   ChartSettings& settings = run.settings;
   DataTable& data = run.data;
+  CommandContext commands{run.settings, run.data, run.log};  // what Process reads with
+  DocumentRun document = run.Document();
 };
 
 // A fresh, empty folder for one test's files, removed with everything in it afterwards.

@@ -1,0 +1,156 @@
+#include "support/recording_surface.h"
+
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
+namespace corvane::testing {
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+class FakeFont final : public Font {
+ public:
+  explicit FakeFont(StandardFont font) : name(StandardFontName(font)) {}
+  double Ascent(double size) const override { return 0.75 * size; }
+  double Descent(double size) const override { return 0.25 * size; }
+  double Width(const std::string& text, double size) const override {
+    return 0.5 * size * static_cast<double>(text.size());
+  }
+  const char* name;
+};
+
+// Where a recorded stamp is placed.
+class RecordedStamp final : public Stamp {
+ public:
+  RecordedStamp(std::vector<std::string>& calls, int number) : calls_(calls), number_(number) {}
+  void DrawAt(double x, double y) override {
+    calls_.push_back("place " + std::to_string(number_) + " " + Number(x) + " " + Number(y));
+  }
+
+ private:
+  std::vector<std::string>& calls_;
+  int number_;
+};
+
+bool StartsWithOneOf(const std::string& call, const std::string& words) {
+  const std::string first = call.substr(0, call.find(' '));
+  return words.empty() || (" " + words + " ").find(" " + first + " ") != std::string::npos;
+}
+
+}  // namespace
+
+std::string Number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", std::round(value * 100) / 100 + 0.0);  // + 0.0 turns -0 into 0
+  return text;
+}
+
+std::vector<std::string> RecordingSurface::Calls(const std::string& words) const {
+  std::vector<std::string> chosen;
+  for (const std::string& call : calls_) {
+    if (StartsWithOneOf(call, words)) chosen.push_back(call);
+  }
+  return chosen;
+}
+
+std::string RecordingSurface::Joined(const std::string& words) const {
+  std::string text;
+  for (const std::string& call : Calls(words)) text += (text.empty() ? "" : "; ") + call;
+  return text;
+}
+
+void RecordingSurface::Record(const std::string& call, std::initializer_list<double> numbers) {
+  std::string line = call;
+  for (const double n : numbers) line += " " + Number(n);
+  calls_.push_back(line);
+}
+
+void RecordingSurface::SetDash(std::span<const double> pattern, double phase) {
+  std::string line = "dash [";
+  for (std::size_t i = 0; i < pattern.size(); ++i) line += (i > 0 ? " " : "") + Number(pattern[i]);
+  calls_.push_back(line + "] " + Number(phase));
+}
+
+void RecordingSurface::MoveTo(double x, double y) {
+  Record("move", {x, y});
+  current_ = {x, y};
+}
+
+void RecordingSurface::LineTo(double x, double y) {
+  Record("line", {x, y});
+  current_ = {x, y};
+}
+
+void RecordingSurface::CurveTo(double x1, double y1, double x2, double y2, double x3, double y3) {
+  Record("curve", {x1, y1, x2, y2, x3, y3});
+  current_ = {x3, y3};
+}
+
+void RecordingSurface::Rectangle(double x, double y, double width, double height) {
+  Record("rect", {x, y, width, height});
+  current_ = {x, y};
+}
+
+void RecordingSurface::Arc(double x, double y, double radius, double from, double to) {
+  Record("arc", {x, y, radius, from, to});
+  current_ = {x + radius * std::sin(to * kPi / 180), y + radius * std::cos(to * kPi / 180)};
+}
+
+std::unique_ptr<Stamp> RecordingSurface::MakeStamp(const Path& shape, Paint paint, double reach) {
+  ++stamps_;
+  calls_.push_back("stamp " + std::to_string(stamps_) + (paint == Paint::kFill ? " fill" : " stroke") +
+                   " reach " + Number(reach) + ": " + Describe(shape));
+  return std::make_unique<RecordedStamp>(calls_, stamps_);
+}
+
+const Font& RecordingSurface::FontFor(StandardFont font) {
+  static const std::vector<FakeFont> fonts = [] {
+    std::vector<FakeFont> all;
+    for (int n = 0; n < kFontCount; ++n) all.emplace_back(static_cast<StandardFont>(n));
+    return all;
+  }();
+  return fonts[FontIndex(font)];
+}
+
+void RecordingSurface::SetFont(const Font& font, double size) {
+  Record(std::string("font ") + static_cast<const FakeFont&>(font).name, {size});
+}
+
+void RecordingSurface::SetTextRendering(TextRendering rendering) {
+  Record(rendering == TextRendering::kFill ? "text-rendering fill" : "text-rendering fill-then-stroke");
+}
+
+void RecordingSurface::ShowText(double x, double y, double angle, const std::string& text) {
+  calls_.push_back("text " + text + " " + Number(x) + " " + Number(y) + " " + Number(angle));
+}
+
+std::string RecordingSurface::Describe(const Path& path) {
+  std::ostringstream out;
+  const float* number = path.numbers().data();
+  for (const Path::Op op : path.ops()) {
+    int count = 2;
+    const char* name = "m";
+    switch (op) {
+      case Path::Op::kMoveTo:
+        break;
+      case Path::Op::kLineTo:
+        name = "l";
+        break;
+      case Path::Op::kCurveTo:
+        name = "c";
+        count = 6;
+        break;
+      case Path::Op::kRectangle:
+        name = "re";
+        count = 4;
+        break;
+    }
+    if (out.tellp() > 0) out << ", ";
+    out << name;
+    for (int i = 0; i < count; ++i) out << ' ' << Number(*number++);
+  }
+  return out.str();
+}
+
+}  // namespace corvane::testing
