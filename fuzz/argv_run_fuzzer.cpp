@@ -60,12 +60,12 @@ bool ReachesOut(std::string_view argument) {
 void CheckEachArgumentIsOneToken(const std::vector<std::string>& arguments, const corvane::CommandLine& line) {
   if (line.refusedArgument != 0) {
     const std::string& refused = arguments[static_cast<std::size_t>(line.refusedArgument) - 1];
-    Check(corvane::Utf8ToWindows1252(refused).find('"') != std::string::npos);
+    Check(corvane::ToUtf8(refused).find('"') != std::string::npos);
     return;
   }
   Check(line.argumentStarts.size() == arguments.size());
   for (std::size_t k = 0; k < arguments.size(); ++k) {
-    const std::string argument = corvane::Utf8ToWindows1252(arguments[k]);
+    const std::string argument = corvane::ToUtf8(arguments[k]);
     const std::size_t start = line.argumentStarts[k];
     Check(k == 0 ? start == 0 : line.text[start - 1] == ' ');
     std::string token;
@@ -96,7 +96,7 @@ std::set<std::string> FilesHere() {
 }
 
 void CheckSavedPdf(const corvane::Run& run) {
-  std::ifstream file(corvane::NativePath(corvane::PdfFileName(run.settings.Output)), std::ios::binary);
+  std::ifstream file(corvane::PdfFileName(run.settings.Output), std::ios::binary);
   const std::string pdf{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   Check(IsWholePdf(pdf));
   // The page of an encrypted document cannot be read without its key.
@@ -142,7 +142,7 @@ extern "C" int CORVANE_FUZZ_ENTRY(FuzzArgvRun)(const std::uint8_t* data, std::si
     Check(run.log.logFile.empty() && run.log.errorsFile.empty() && run.settings.OpenPDF == 0);
     std::set<std::string> expected{"o.txt", "d.csv"};
     if (exitCode == 0) {
-      expected.insert(corvane::NativePath(corvane::PdfFileName(run.settings.Output)));
+      expected.insert(corvane::PdfFileName(run.settings.Output));
       CheckSavedPdf(run);
     }
     Check(FilesHere() == expected);

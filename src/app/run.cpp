@@ -15,7 +15,7 @@ int RunSequence(Run& run, std::string commandLine, std::span<const std::size_t> 
 }
 
 int PrepareChart(Run& run, std::string commandLine, std::span<const std::size_t> argumentStarts) {
-  CommandContext commands{run.settings, run.data, run.log};
+  CommandContext commands{run.settings, run.data, run.log, run.fonts};
   if (ProcessCommands(commands, commandLine.data(), argumentStarts) != 0) return 1;
 
   const ChartSettings& s = run.settings;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/run_log.h"
+#include "fonts/font_library.h"
 #include "model/chart_settings.h"
 #include "model/data_table.h"
 #include "model/scale_range.h"
@@ -18,12 +19,13 @@ struct Run {
   Run(const Clock& clock, std::FILE* out) : log(clock, out) {}
 
   // The run as the document builder sees it.
-  DocumentRun Document() { return DocumentRun{settings, data, scale, log.clock(), log}; }
+  DocumentRun Document() { return DocumentRun{settings, data, scale, log.clock(), log, fonts}; }
 
   ChartSettings settings;
   DataTable data;
   ScaleRange scale;
   RunLog log;
+  FontLibrary fonts;
 };
 
 // The run sequence: PrepareChart, then the PDF built and saved. Returns the exit code: 0 when

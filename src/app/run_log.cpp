@@ -3,7 +3,6 @@
 #include <cstdarg>
 
 #include "platform/compare.h"
-#include "platform/encoding.h"
 #include "platform/format.h"
 #include "platform/text_file.h"
 
@@ -23,7 +22,7 @@ void RunLog::LogMessage(const char* format, ...) {
 
   if (!logFile.empty()) AppendLine(logFile, stamp + message);
 
-  const std::string line = Windows1252ToUtf8(stamp + message) + '\n';
+  const std::string line = stamp + message + '\n';
   std::fwrite(line.data(), 1, line.size(), out_);
   std::fflush(out_);
 

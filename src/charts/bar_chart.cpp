@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "render/axes.h"
 #include "render/background.h"
@@ -63,7 +64,12 @@ void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
   const BarLabelPosition position = s.BarLabel.position;
 
   if (s.AxesLabelX.size > 0) {
-    const SizedFont font = ApplyFont(canvas, s.AxesLabelX);
+    // Upright bars write their category labels in this font; flat ones only scale labels.
+    std::vector<std::string> texts;
+    for (int i = 0; vertical && i < data.count; ++i) {
+      texts.push_back(FormatLabel(s, data, data.items[i], data.items[i].values[0], kLabelOnly));
+    }
+    const SizedFont font = ApplyFont(canvas, s.AxesLabelX, texts);
     const double A = font.Ascent();
     const double D = font.Descent();
     if (vertical && LabelsAtAxis(position)) area.bottom += static_cast<int>(A + 3 * D);
@@ -134,11 +140,11 @@ void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, i
   const int passes = IsAxesAndPosition(position) ? 2 : 1;
   for (int q = 0; q < passes; ++q) {
     const std::string& labelTemplate = passes == 1 ? s.BarLabel.format : q == 0 ? kLabelOnly : kValueOnly;
-    const SizedFont font = ApplyFont(canvas, labelFont);
+    const std::string text = FormatLabel(s, data, item, v, labelTemplate);
+    const SizedFont font = ApplyFont(canvas, labelFont, {&text});
     const double A = font.Ascent();
     const double D = font.Descent();
     const double S = font.SpaceWidth();
-    const std::string text = FormatLabel(s, data, item, v, labelTemplate);
     const double tw = static_cast<int>(font.Width(text));
 
     double angle = 0;
@@ -189,7 +195,7 @@ void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, i
     }
 
     // LabelSpacing thins everything but the value labels of the AxesAnd positions.
-    if (!s.LabelSpacing || i % *s.LabelSpacing == 0 || q == 1) canvas.surface.ShowText(x, y, angle, text);
+    if (!s.LabelSpacing || i % *s.LabelSpacing == 0 || q == 1) font.Show(x, y, angle, text);
   }
 }
 

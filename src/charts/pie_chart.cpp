@@ -191,7 +191,12 @@ ChartOutcome DrawPieChart(const Canvas& canvas, ChartArea& area) {
 
   const std::optional<PieLabelPosition> position = s.PieLabel.position;
   const bool labelsOn = position.has_value();
-  const SizedFont font = FontOf(canvas, s.PieLabel.font);
+  auto labelText = [&](int k) {
+    return FormatLabel(s, data, data.items[k], data.items[k].values[0], s.PieLabel.format);
+  };
+  std::vector<std::string> texts;
+  for (int k = 0; labelsOn && k < n; ++k) texts.push_back(labelText(k));
+  const SizedFont font = FontOf(canvas, s.PieLabel.font, texts);
   LabelMetrics f;
   if (labelsOn) {
     ApplyFont(canvas, s.PieLabel.font);
@@ -199,9 +204,6 @@ ChartOutcome DrawPieChart(const Canvas& canvas, ChartArea& area) {
     f.D = static_cast<float>(font.Descent());
     f.H = f.A + f.D;
   }
-  auto labelText = [&](int k) {
-    return FormatLabel(s, data, data.items[k], data.items[k].values[0], s.PieLabel.format);
-  };
   if (position == PieLabelPosition::kOutside) TakeOutsideLabelRoom(canvas, area, a, font, f);
 
   const PieDisc disc = PieCircle(s, area);
@@ -247,7 +249,7 @@ ChartOutcome DrawPieChart(const Canvas& canvas, ChartArea& area) {
     }
 
     if (labelsOn) {
-      const double w = font.Width(labelText(k));
+      const double w = font.Width(texts[k]);
       const float m = MiddleAngle(a, k);
       if (position == PieLabelPosition::kInside) {
         labels[k] = InsideLabel(SliceMidPoint(cx, cy, r - f.H / 2, a[k], a[k + 1]), m, w, f);
@@ -263,7 +265,7 @@ ChartOutcome DrawPieChart(const Canvas& canvas, ChartArea& area) {
   if (labelsOn) {
     ApplyFont(canvas, s.PieLabel.font);
     for (int k = 0; k < n; ++k) {
-      surface.ShowText(labels[k].labelX, labels[k].labelY, labels[k].labelAngle, labelText(k));
+      font.Show(labels[k].labelX, labels[k].labelY, labels[k].labelAngle, texts[k]);
     }
   }
   return ChartOutcome::kDrawn;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "charts/reference_lines.h"
 #include "render/axes.h"
@@ -21,6 +22,16 @@ double ItemStep(const ChartArea& plot, int n) {
   return n > 1 ? W / (n - 1) : W;
 }
 
+// Each item's label, as the category labels show it.
+std::vector<std::string> CategoryLabels(const Canvas& canvas) {
+  std::vector<std::string> texts;
+  for (int k = 0; k < canvas.data.count; ++k) {
+    const DataItem& item = canvas.data.items[k];
+    texts.push_back(FormatLabel(canvas.settings, canvas.data, item, item.values[0], "TTTT"));
+  }
+  return texts;
+}
+
 // Takes the legend's and the labels' room, writes the captions and draws the background and
 // the value axis; the area is the plot area afterwards. None when no room is left for it.
 std::optional<Plot> DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
@@ -32,7 +43,7 @@ std::optional<Plot> DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
   DrawSeriesLegend(canvas, area);
 
   if (s.AxesLabelX.size > 0) {
-    const SizedFont font = ApplyFont(canvas, s.AxesLabelX);
+    const SizedFont font = ApplyFont(canvas, s.AxesLabelX, CategoryLabels(canvas));
     const double A = font.Ascent();
     const double D = font.Descent();
     area.bottom += static_cast<int>(A + 3 * D);
@@ -62,15 +73,15 @@ std::optional<Plot> DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
 void DrawCategoryLabels(const Canvas& canvas, const Plot& plot) {
   const ChartSettings& s = canvas.settings;
   if (s.AxesLabelX.size <= 0) return;
-  const SizedFont font = ApplyFont(canvas, s.AxesLabelX);
+  const std::vector<std::string> texts = CategoryLabels(canvas);
+  const SizedFont font = ApplyFont(canvas, s.AxesLabelX, texts);
   const double A = font.Ascent();
   const double D = font.Descent();
   for (int k = 0; k < canvas.data.count; ++k) {
-    const DataItem& item = canvas.data.items[k];
-    const std::string text = FormatLabel(s, canvas.data, item, item.values[0], "TTTT");
+    const std::string& text = texts[k];
     const int w = static_cast<int>(font.Width(text));
     if (!s.LabelSpacing || k % *s.LabelSpacing == 0) {
-      canvas.surface.ShowText(plot.X(k) - w / 2.0, plot.area.bottom - A - D, 0, text);
+      font.Show(plot.X(k) - w / 2.0, plot.area.bottom - A - D, 0, text);
     }
   }
 }

@@ -113,6 +113,7 @@ constexpr CommandEntry kCommands[] = {
     {"MovingAverageMarker", MovingAverageMarkerCommand},
     {"area", AreaCommand},
     {"outlinetitle", OutlineTitleCommand},
+    {"font", FontCommand},
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "commands/data_values.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
+#include "platform/encoding.h"
 #include "platform/text_file.h"
 
 namespace corvane {
@@ -85,7 +86,7 @@ bool ReadDatasetLine(CommandContext& run, const std::string& line, int lineNumbe
   if (error != ValueError::kNone) return FailLine(run, error, lineNumber, name);
 
   DataItem& item = data.Append();
-  item.label = line.substr(0, std::min(at, kMaxLabelLength));
+  item.label = line.substr(0, CodePointPrefix(std::string_view(line).substr(0, at), kMaxLabelLength));
   item.values = values;
   return true;
 }
@@ -107,7 +108,7 @@ bool ReadDataset(CommandContext& run, TextFileReader& file, const std::string& n
     ++lineNumber;
     // Like fgets, a read notices the end of the file only when it found no newline before
     // the buffer was full; a file that ends with a newline is not yet at its end.
-    endReached = line.back() != '\n' && line.size() < kDatasetLineLimit - 1;
+    endReached = line.back() != '\n' && CodePointCount(line) < kDatasetLineLimit - 1;
     // The rest of the reader sees the line as a C string, which ends at a NUL.
     if (const std::size_t nul = line.find('\0'); nul != std::string::npos) line.resize(nul);
     if (!line.empty() && (IsBlank(line.back()) || line.back() == 127)) line.pop_back();

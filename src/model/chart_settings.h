@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/font_spec.h"
 #include "model/rgb_color.h"
@@ -267,6 +268,9 @@ struct ChartSettings {
 
   // Set for each font a font argument of some command has named, by FontIndex.
   std::array<bool, kFontCount> FontUsed{};
+  // The TrueType fonts the run named, by -Font or by an installed family's name, which font
+  // specs refer to by their place here (FontSpec::named).
+  std::vector<NamedFont> Fonts;
 
   // Document and run options
   std::string Output;

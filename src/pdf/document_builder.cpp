@@ -11,8 +11,10 @@
 #include "pdf/libharu_internals.h"
 #include "pdf/pdf_errors.h"
 #include "pdf/pdf_surface.h"
+#include "pdf/pdf_text_string.h"
 #include "platform/atomic_file.h"
 #include "platform/compare.h"
+#include "platform/encoding.h"
 #include "platform/random_bytes.h"
 #include "platform/text_file.h"
 #include "platform/viewer.h"
@@ -43,9 +45,16 @@ std::string OwnerPasswordFor(DocumentRun& run, const ChartSettings& s) {
 // The library writes the value it is given and derives the key from that same value.
 constexpr HPDF_UINT kReservedPermissionBits = 0xFFFFFFC0;
 
+// A password's bytes: Windows-1252 when it fits there, as passwords always were (and as readers
+// take PDFDocEncoding), otherwise the UTF-8 a reader's user types, of which the library and
+// readers alike take the first 32 bytes.
+std::string PasswordBytes(const std::string& password) {
+  return FitsWindows1252(password) ? ToWindows1252(password) : password;
+}
+
 void ApplyEncryption(DocumentRun& run, HPDF_Doc doc, const ChartSettings& s) {
   if (s.OwnerPassword.empty() && s.UserPassword.empty()) return;
-  HPDF_SetPassword(doc, OwnerPasswordFor(run, s).c_str(), s.UserPassword.c_str());
+  HPDF_SetPassword(doc, PasswordBytes(OwnerPasswordFor(run, s)).c_str(), PasswordBytes(s.UserPassword).c_str());
   HPDF_SetPermission(doc, static_cast<HPDF_UINT>(s.Permissions) | kReservedPermissionBits);
   HPDF_SetEncryptionMode(doc, HPDF_ENCRYPT_R2, 40);
 }
@@ -110,13 +119,13 @@ void ApplyViewerSettings(HPDF_Doc doc, const ChartSettings& s) {
 }
 
 void ApplyInformation(HPDF_Doc doc, const ChartSettings& s) {
-  HPDF_SetInfoAttr(doc, HPDF_INFO_PRODUCER, s.Producer.c_str());
+  SetInfoText(doc, HPDF_INFO_PRODUCER, ToPdfTextString(s.Producer));
   const std::pair<HPDF_InfoType, const std::string*> entries[] = {
       {HPDF_INFO_CREATOR, &s.Creator}, {HPDF_INFO_AUTHOR, &s.Author},     {HPDF_INFO_TITLE, &s.Title},
       {HPDF_INFO_SUBJECT, &s.Subject}, {HPDF_INFO_KEYWORDS, &s.Keywords},
   };
   for (const auto& [type, text] : entries) {
-    if (!text->empty()) HPDF_SetInfoAttr(doc, type, text->c_str());
+    if (!text->empty()) SetInfoText(doc, type, ToPdfTextString(*text));
   }
 }
 
@@ -125,7 +134,7 @@ void ApplyInformation(HPDF_Doc doc, const ChartSettings& s) {
 HPDF_Outline CreateOutlineRoot(HPDF_Doc doc, const ChartSettings& s) {
   if (!s.Outline) return nullptr;
   HPDF_Outline root = HPDF_CreateOutline(doc, nullptr, "OutlineRoot", nullptr);
-  if (!s.OutlineTitle.empty()) RetitleOutline(root, s.OutlineTitle);
+  if (!s.OutlineTitle.empty()) RetitleOutline(root, ToPdfTextString(s.OutlineTitle));
   HPDF_Outline_SetOpened(root, HPDF_TRUE);
   HPDF_SetPageMode(doc, HPDF_PAGE_MODE_USE_OUTLINE);
   return root;
@@ -171,13 +180,16 @@ bool BuildAndSave(DocumentRun& run, HPDF_Doc doc, const std::string& fileName, s
   HPDF_Outline entry = nullptr;
   HPDF_Destination destination = nullptr;
   if (root != nullptr) {
-    entry = HPDF_CreateOutline(doc, root, s.Title.c_str(), nullptr);
+    const PdfTextString title = ToPdfTextString(s.Title);
+    entry = HPDF_CreateOutline(doc, root, title.utf16 ? "" : title.bytes.c_str(), nullptr);
+    if (title.utf16) RetitleOutline(entry, title);
     destination = HPDF_Page_CreateDestination(page);
   }
   PdfSurface surface(page, fonts);
   DrawPageBackground(surface, s);
 
-  const Canvas canvas{surface, s, run.data, run.scale, run.log};
+  TextFonts textFonts(surface, s, run.fonts, run.log);
+  const Canvas canvas{surface, s, run.data, run.scale, run.log, textFonts};
   ChartArea area{0, s.Page.height, s.Page.width, 0};
   DrawHeadings(canvas, area);
   switch (DrawChart(canvas, area)) {
@@ -191,6 +203,7 @@ bool BuildAndSave(DocumentRun& run, HPDF_Doc doc, const std::string& fileName, s
       return false;
   }
 
+  fonts.EmbedTrueType();
   if (entry != nullptr) {
     HPDF_Destination_SetXYZ(destination, 0, HPDF_Page_GetHeight(page), 1);
     HPDF_Outline_SetDestination(entry, destination);
@@ -198,7 +211,7 @@ bool BuildAndSave(DocumentRun& run, HPDF_Doc doc, const std::string& fileName, s
   run.log.LogMessage("Saving PDF to [%s]", fileName.c_str());
   std::string pdf;
   SaveToMemory(doc, pdfInMemory != nullptr ? *pdfInMemory : pdf);
-  if (pdfInMemory == nullptr) SaveReplacing(run, pdf, NativePath(fileName));
+  if (pdfInMemory == nullptr) SaveReplacing(run, pdf, fileName);
   run.log.LogMessage("Save complete");
   return true;
 }
@@ -222,7 +235,7 @@ int MakeDocument(DocumentRun& run, std::string* pdfInMemory) {
 
   if (run.settings.OpenPDF) {
     run.log.LogMessage("Opening PDF in default PDF viewer");
-    const int result = OpenInViewer(NativePath(fileName));
+    const int result = OpenInViewer(fileName);
     if (result == kViewerOpened) {
       run.log.LogMessage("success");
     } else {

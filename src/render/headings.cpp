@@ -29,11 +29,11 @@ void DrawHeadings(const Canvas& canvas, ChartArea& area) {
   if (!s.Title.empty()) {
     if (!s.Subject.empty()) {
       // The subheading's font is set, as well as measured, for its height.
-      const SizedFont subFont = FontOf(canvas, s.HeadingSubTitle);
-      surface.SetFont(subFont.font, subFont.size);
+      const SizedFont subFont = FontOf(canvas, s.HeadingSubTitle, {&s.Subject});
+      subFont.Select(surface);
       sub = subFont.Ascent() + subFont.Descent();
     }
-    const SizedFont font = ApplyFont(canvas, s.HeadingTitle);
+    const SizedFont font = ApplyFont(canvas, s.HeadingTitle, {&s.Title});
     const double A = font.Ascent();
     const double D = font.Descent();
     const double S = font.SpaceWidth();
@@ -51,11 +51,11 @@ void DrawHeadings(const Canvas& canvas, ChartArea& area) {
     const double x = HeadingX(s.ChartHeading.horizontal, W, w, S);
     area.left += static_cast<int>(S);
     area.right -= static_cast<int>(S);
-    surface.ShowText(x, y, 0, s.Title);
+    font.Show(x, y, 0, s.Title);
   }
 
   if (!s.Subject.empty()) {
-    const SizedFont font = ApplyFont(canvas, s.HeadingSubTitle);
+    const SizedFont font = ApplyFont(canvas, s.HeadingSubTitle, {&s.Subject});
     const double A = font.Ascent();
     const double D = font.Descent();
     const double S = font.SpaceWidth();
@@ -76,7 +76,7 @@ void DrawHeadings(const Canvas& canvas, ChartArea& area) {
       area.right -= static_cast<int>(S);
     }
     const double x = HeadingX(s.ChartHeading.horizontal, W, w, S);
-    surface.ShowText(x, y - offset, 0, s.Subject);
+    font.Show(x, y - offset, 0, s.Subject);
   }
 
   if (s.Title.empty() && s.Subject.empty()) area = ChartArea{5, s.Page.height - 5, s.Page.width - 5, 5};

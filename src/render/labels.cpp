@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/encoding.h"
 #include "platform/format.h"
 
 namespace corvane {
@@ -46,10 +47,11 @@ std::string TimeText(const ChartSettings& settings, const DataTable& data, doubl
                         static_cast<long long>(seconds)));
 }
 
-// Appends as much of the text as the capacity allows and takes it off the capacity.
-void AppendWithin(std::string& out, const std::string& text, std::size_t& capacity) {
-  const std::size_t take = text.size() <= capacity ? text.size() : capacity;
-  out.append(text, 0, take);
+// Appends as many characters of the text as the capacity allows and takes them off it.
+void AppendWithin(std::string& out, std::string_view text, std::size_t& capacity) {
+  const std::size_t count = CodePointCount(text);
+  const std::size_t take = count <= capacity ? count : capacity;
+  out.append(text.substr(0, CodePointPrefix(text, take)));
   capacity -= take;
 }
 
@@ -80,7 +82,9 @@ std::string FormatLabel(const ChartSettings& settings, const DataTable& data, co
       AppendWithin(out, valueText, capacity);
       i += 4;
     } else {
-      out += labelTemplate[i++];
+      const std::size_t start = i;
+      NextCodePoint(labelTemplate, i);
+      out.append(labelTemplate, start, i - start);
       --capacity;
     }
   }

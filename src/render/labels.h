@@ -21,7 +21,7 @@ std::string ValueText(const ChartSettings& settings, const DataTable& data, doub
 // The value as a plain number, never as a time: what the label room is measured on.
 std::string PlainNumberText(const ChartSettings& settings, const DataTable& data, double value);
 
-// Expands the template for the item and value, cut at 85 characters.
+// Expands the template for the item and value, cut at 85 characters (never inside one).
 std::string FormatLabel(const ChartSettings& settings, const DataTable& data, const DataItem& item,
                         double value, const std::string& labelTemplate);
 

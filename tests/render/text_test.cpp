@@ -23,8 +23,9 @@ TEST(TextTest, ApplyFontSetsRenderingAndColoursByStyle) {
   for (const auto& [style, stroke, expected] : cases) {
     testing::TestRun t;
     testing::RecordingSurface surface;
+    TextFonts fonts(surface, t.settings, t.run.fonts, t.run.log);
     const FontSpec spec{12, StandardFont::kHelveticaBold, {1, 0, 0}, style, stroke};
-    const SizedFont font = ApplyFont(Canvas{surface, t.settings, t.data, t.run.scale, t.run.log}, spec);
+    const SizedFont font = ApplyFont(Canvas{surface, t.settings, t.data, t.run.scale, t.run.log, fonts}, spec);
     EXPECT_EQ(surface.Joined(), expected);
     EXPECT_EQ(font.Width("abc"), 18);  // what the text drawn next is measured with
   }

@@ -7,6 +7,7 @@
 // blank, is 0.5 s too).
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,12 @@
 
 namespace corvane::testing {
 
+class FakeFont;
+
 class RecordingSurface final : public Surface {
  public:
-  explicit RecordingSurface(double width = 800, double height = 600) : width_(width), height_(height) {}
+  explicit RecordingSurface(double width = 800, double height = 600);
+  ~RecordingSurface() override;
 
   // Every call so far, in order, and those whose first word is one of the given ones.
   const std::vector<std::string>& calls() const { return calls_; }
@@ -55,6 +59,7 @@ class RecordingSurface final : public Surface {
   std::unique_ptr<Stamp> MakeStamp(const Path& shape, Paint paint, double reach) override;
 
   const Font& FontFor(StandardFont font) override;
+  const Font& FontFor(const FontFace& face) override;
   // "font Times-Roman 10"
   void SetFont(const Font& font, double size) override;
   void SetTextRendering(TextRendering rendering) override;
@@ -72,6 +77,7 @@ class RecordingSurface final : public Surface {
   Point current_;
   int stamps_ = 0;
   std::vector<std::string> calls_;
+  std::vector<std::unique_ptr<FakeFont>> trueType_;  // named by the faces' PostScript names
 };
 
 // A number as the recording writes it.

@@ -1,0 +1,16 @@
+// The part of a TrueType font a document needs: only the glyphs it draws (and the parts they
+// are built of), each keeping its number, so that a text's glyph numbers select the same
+// glyphs in the subset. Made with HarfBuzz's subsetter.
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "fonts/font_face.h"
+
+namespace corvane {
+
+// The subset as a TrueType font file; empty when it could not be made.
+std::string SubsetFont(const FontFile& file, const std::set<unsigned>& glyphs);
+
+}  // namespace corvane
