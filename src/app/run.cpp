@@ -10,12 +10,9 @@ int RunSequence(Run& run, std::string commandLine) {
   if (ProcessCommands(run, commandLine.data()) != 0) return 1;
 
   const ChartSettings& s = run.settings;
+  // -Chart fails itself unless it sets a style with the type, so a type always has its style.
   if (s.Chart.type == 0) {
     run.log.LogMessage("ERROR: No Chart Type specified");
-    return 1;
-  }
-  if (s.Chart.style == 0) {
-    run.log.LogMessage("ERROR: No Chart Style specified");
     return 1;
   }
   if (run.data.count == 0) {

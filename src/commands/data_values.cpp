@@ -1,11 +1,11 @@
 #include "commands/data_values.h"
 
-#include <charconv>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "commands/command_reader.h"
+#include "commands/value_parsers.h"
 
 namespace corvane {
 namespace {
@@ -32,19 +32,6 @@ bool ReadTimeField(std::string_view text, std::int64_t max, std::int64_t& value)
     }
   }
   return value <= max;
-}
-
-// The number at the start of text (digits, points and signs only), read as strtod reads it:
-// the longest prefix that is a number, and 0 when there is none. from_chars does the same
-// work in a fraction of the time but takes no leading plus.
-double LeadingNumber(std::string_view text) {
-  if (!text.empty() && text[0] == '+') {
-    text.remove_prefix(1);
-    if (!text.empty() && text[0] == '-') return 0.0;
-  }
-  double value = 0.0;
-  if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc()) return 0.0;
-  return value;
 }
 
 }  // namespace
@@ -80,8 +67,7 @@ ValueError ReadNumber(const char*& pos, double& value, bool& decimal) {
   const char* p = SkipBlanks(pos);
   std::string text;
   while (text.size() < kMaxValueLength && IsNumberChar(*p)) text += *p++;
-  if (!EndsValue(*p)) return ValueError::kInvalid;
-  value = LeadingNumber(text);
+  if (!EndsValue(*p) || !ToWholeNumber(text, value)) return ValueError::kInvalid;
   decimal = text.find('.') != std::string::npos;
   pos = p;
   return ValueError::kNone;

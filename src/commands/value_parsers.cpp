@@ -1,7 +1,7 @@
 #include "commands/value_parsers.h"
 
+#include <charconv>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "app/run.h"
@@ -23,9 +23,6 @@ int HexDigit(char c) {
   return -1;
 }
 
-// The longest leading part of the text that forms a decimal number, or 0.0.
-double ToDouble(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
-
 const char* ParseHexColor(const char* p, RgbColor& target) {
   int digits[6];
   for (int i = 0; i < 6; ++i) {
@@ -40,6 +37,20 @@ const char* ParseHexColor(const char* p, RgbColor& target) {
 }
 
 }  // namespace
+
+bool ToWholeNumber(std::string_view run, double& value) {
+  // from_chars takes a leading minus but no plus; a plus before a minus is no number.
+  if (run.starts_with('+')) {
+    run.remove_prefix(1);
+    if (run.starts_with('-')) return false;
+  }
+  const char* end = run.data() + run.size();
+  double number = 0.0;
+  const auto result = std::from_chars(run.data(), end, number, std::chars_format::fixed);
+  if (result.ec != std::errc() || result.ptr != end) return false;
+  value = number;
+  return true;
+}
 
 const char* ParseInteger(const char* pos, int& target) {
   const char* p = SkipBlanks(pos);
@@ -66,7 +77,11 @@ const char* ParseReal(const char* pos, double& target) {
     number += *p++;
   }
   if (*p != 0 && !IsBlank(*p)) return nullptr;
-  target = ToDouble(number);
+  if (number.empty()) {
+    target = 0.0;
+  } else if (!ToWholeNumber(number, target)) {
+    return nullptr;
+  }
   return *p == 0 ? p : p + 1;
 }
 
@@ -80,8 +95,10 @@ const char* ParseColor(const char* pos, RgbColor& target) {
     while (number.size() < kMaxNumberLength && (IsDigit(*p) || *p == '.')) number += *p++;
     const bool endsWell = IsBlank(*p) || (i == 2 && *p == 0);
     if (!endsWell) return p;
+    // An empty number (a second blank) reads as 0.
+    double value = 0.0;
+    if (!number.empty() && !ToWholeNumber(number, value)) return p;
     if (*p != 0) ++p;
-    const double value = ToDouble(number);
     components[i] = number.find('.') != std::string::npos ? value : value / 255.0;
   }
   target.red = static_cast<float>(components[0]);

@@ -37,7 +37,9 @@ std::string PageContent(const std::string& pdf) {
   const auto contents = pdf.find("/Contents ");
   if (contents == std::string::npos) throw std::runtime_error("no /Contents in the PDF");
   const int object = std::atoi(pdf.c_str() + contents + 10);
-  const std::string header = "\n" + std::to_string(object) + " 0 obj";
+  // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) about "\n" + std::to_string().
+  std::string header = "\n";
+  header += std::to_string(object) + " 0 obj";
   const auto start = pdf.find(header);
   if (start == std::string::npos) throw std::runtime_error("content object not found");
   const auto dictEnd = pdf.find("stream", start);
