@@ -1,6 +1,8 @@
 # Corvane: the usual steps. `make demo` and `make test` install what is missing first.
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+# Every target when empty; else the ones named, as "token_reader_fuzzer color_reader_fuzzer".
+FUZZ_TARGETS ?=
 PREFIX ?= /usr/local
 BENCH_RUNS ?= 30
 # Warnings as errors: ON in continuous integration (.ci/run), OFF for everyone else, whose
@@ -58,7 +60,7 @@ fuzz:
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DCORVANE_FUZZ=ON -DCORVANE_TESTS=OFF -DCORVANE_SANITIZE=ON -DCORVANE_WERROR=$(WERROR) >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
-	@scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
+	@scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # A Release build of its own, so that the benchmark leaves build/ (the tests' build) alone.
 bench:

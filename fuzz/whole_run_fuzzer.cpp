@@ -1,5 +1,7 @@
 // Feeds arbitrary bytes to a whole run: commands, options and dataset files, checks, sort,
-// scale, and the document with its chart, built into memory.
+// scale, and the document with its chart, built into memory. A run that succeeds must give a
+// whole PDF whose page holds only finite numbers: a NaN, an infinity or libharu's clamp of
+// one is as much a finding as a crash.
 //
 // Input layout: COMMAND TEXT [SEP OPTIONS BODY [SEP DATASET BODY]], split at the first two
 // SEP ("\n--8<--\n"). The bodies become the files o.txt and d.csv of a folder of this
@@ -10,6 +12,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -18,6 +21,7 @@
 #include "fuzz_entry.h"
 #include "platform/clock.h"
 #include "platform/compare.h"
+#include "support/pdf_content.h"
 
 namespace {
 
@@ -71,6 +75,17 @@ bool IsWholePdf(std::string_view pdf) {
   return pdf.starts_with("%PDF-") && pdf.ends_with("%%EOF");
 }
 
+// Whether the page's content stream holds only finite numbers where numbers belong. An
+// encrypted page cannot be read without its key, and is taken as sound.
+bool HasSoundNumbers(const std::string& pdf) {
+  if (pdf.find("/Encrypt ") != std::string::npos) return true;
+  try {
+    return corvane::testing::UnsoundNumbers(corvane::testing::PageContent(pdf)).empty();
+  } catch (const std::exception&) {
+    return false;  // no page content to be found in a PDF said to be whole
+  }
+}
+
 }  // namespace
 
 extern "C" int CORVANE_FUZZ_ENTRY(FuzzWholeRun)(const std::uint8_t* data, std::size_t size) {
@@ -90,6 +105,8 @@ extern "C" int CORVANE_FUZZ_ENTRY(FuzzWholeRun)(const std::uint8_t* data, std::s
   corvane::Run run(clock, devNull);
   std::string pdf;
   run.pdfInMemory = &pdf;
-  if (corvane::RunSequence(run, std::string(text)) == 0 && !IsWholePdf(pdf)) __builtin_trap();
+  if (corvane::RunSequence(run, std::string(text)) == 0 && (!IsWholePdf(pdf) || !HasSoundNumbers(pdf))) {
+    __builtin_trap();
+  }
   return 0;
 }

@@ -11,6 +11,10 @@
 #include "support/test_run.h"
 
 extern "C" int FuzzWholeRun(const std::uint8_t* data, std::size_t size);
+extern "C" int FuzzTokenReader(const std::uint8_t* data, std::size_t size);
+extern "C" int FuzzColorReader(const std::uint8_t* data, std::size_t size);
+extern "C" int FuzzTimeValueReader(const std::uint8_t* data, std::size_t size);
+extern "C" int FuzzDatasetLine(const std::uint8_t* data, std::size_t size);
 
 namespace corvane {
 namespace {
@@ -35,7 +39,14 @@ int ReplayFolder(FuzzEntry entry, const fs::path& folder) {
 TEST(FuzzReplayTest, SeedsAndRegressionsRunCleanly) {
   const fs::path fuzz = fs::path(CORVANE_SOURCE_DIR) / "fuzz";
   const fs::path folder = fs::current_path();  // the target runs in a folder of its own
-  for (const auto& [name, entry] : {std::pair<const char*, FuzzEntry>{"whole_run_fuzzer", FuzzWholeRun}}) {
+  const std::pair<const char*, FuzzEntry> targets[] = {
+      {"whole_run_fuzzer", FuzzWholeRun},
+      {"token_reader_fuzzer", FuzzTokenReader},
+      {"color_reader_fuzzer", FuzzColorReader},
+      {"time_value_reader_fuzzer", FuzzTimeValueReader},
+      {"dataset_line_fuzzer", FuzzDatasetLine},
+  };
+  for (const auto& [name, entry] : targets) {
     EXPECT_GT(ReplayFolder(entry, fuzz / "corpus" / name), 0) << "no seeds for " << name;
     ReplayFolder(entry, fuzz / "regressions" / name);
   }
