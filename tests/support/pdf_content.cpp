@@ -29,6 +29,14 @@ bool IsDelimiter(char c) {
   return std::isspace(static_cast<unsigned char>(c)) || c == '/' || c == '[' || c == '(';
 }
 
+// What an object's text starts with, "\nN 0 obj". Built by appending: GCC 12 at -O3 warns
+// falsely (-Wrestrict) about "\n" + std::to_string().
+std::string ObjectHeader(long number) {
+  std::string header = "\n";
+  header += std::to_string(number) + " 0 obj";
+  return header;
+}
+
 // The /Length of a stream's dictionary, given directly or as a reference to a number object.
 std::size_t StreamLength(const std::string& pdf, const std::string& dict) {
   const auto key = dict.find("/Length ");
@@ -38,9 +46,7 @@ std::size_t StreamLength(const std::string& pdf, const std::string& dict) {
   std::string generation, reference;
   entry >> value >> generation >> reference;
   if (reference == "R") {
-    // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) about "\n" + std::to_string().
-    std::string header = "\n";
-    header += std::to_string(value) + " 0 obj";
+    const std::string header = ObjectHeader(value);
     const auto object = pdf.find(header);
     if (object == std::string::npos) throw std::runtime_error("length object not found");
     value = std::atol(pdf.c_str() + object + header.size());
@@ -57,10 +63,7 @@ std::string PageContent(const std::string& pdf) {
   const auto contents = pdf.find("/Contents ");
   if (contents == std::string::npos) throw std::runtime_error("no /Contents in the PDF");
   const int object = std::atoi(pdf.c_str() + contents + 10);
-  // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) about "\n" + std::to_string().
-  std::string header = "\n";
-  header += std::to_string(object) + " 0 obj";
-  const auto start = pdf.find(header);
+  const auto start = pdf.find(ObjectHeader(object));
   if (start == std::string::npos) throw std::runtime_error("content object not found");
   const auto dictEnd = pdf.find("stream", start);
   const std::string dict = pdf.substr(start, dictEnd - start);
