@@ -46,6 +46,13 @@ bool TextFileReader::FillLine() {
     if (c == '\n') break;
   }
   if (raw.empty()) return false;
+  // Editors and spreadsheets often save UTF-8 with a byte-order mark, which is not text.
+  if (atStart_ && raw.starts_with("\xEF\xBB\xBF")) {
+    atStart_ = false;
+    raw.erase(0, 3);
+    if (raw.empty()) return FillLine();  // the mark was all the file held
+  }
+  atStart_ = false;
   if (raw.size() >= 2 && raw[raw.size() - 1] == '\n' && raw[raw.size() - 2] == '\r') {
     raw.erase(raw.size() - 2, 1);
   }
@@ -70,8 +77,5 @@ void AppendLine(const std::string& path, std::string_view text) {
   std::fclose(file);
 }
 
-std::FILE* OpenForWriting(const std::string& path) {
-  return std::fopen(path.c_str(), "wb");
-}
 
 }  // namespace corvane

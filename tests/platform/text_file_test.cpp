@@ -20,6 +20,10 @@ TEST(TextFileTest, ReadsLikeTextModeFgets) {
       {"\xC3\xA9t\xC3\xA9\n", 10, {"\xC3\xA9t\xC3\xA9\n"}},  // UTF-8 arrives as it is
       {"\xE9t\xE9\n", 10, {"\xC3\xA9t\xC3\xA9\n"}},              // Windows-1252 becomes UTF-8
       {"\xCE\xB1\xCE\xB2\xCE\xB3\xCE\xB4\n", 3, {"\xCE\xB1\xCE\xB2", "\xCE\xB3\xCE\xB4", "\n"}},  // αβγδ: whole letters
+      // A byte-order mark at the start is skipped, also before text that is not UTF-8.
+      {"\xEF\xBB\xBFNorth\n\xEF\xBB\xBF", 10, {"North\n", "\xEF\xBB\xBF"}},
+      {"\xEF\xBB\xBF" "caf\xE9", 10, {"caf\xC3\xA9"}},
+      {"\xEF\xBB\xBF", 10, {}},
   };
   for (const Case& c : cases) {
     int error = 0;
