@@ -15,6 +15,8 @@ struct FT_LibraryRec_;
 
 namespace corvane {
 
+struct FontApi;
+
 struct FontFile {
   std::string path;
   int index = 0;  // the face's place in a collection (.ttc); 0 for a single font
@@ -26,12 +28,14 @@ class FontFace {
  public:
   // Opens the face with TrueType outlines at the file's index. None when the file cannot be
   // opened (error is then the system's error number) or holds no such face (error 0).
-  static std::unique_ptr<FontFace> Open(FT_LibraryRec_* library, const FontFile& file, int& error);
+  static std::unique_ptr<FontFace> Open(const FontApi& api, FT_LibraryRec_* library, const FontFile& file,
+                                        int& error);
   ~FontFace();
   FontFace(const FontFace&) = delete;
   FontFace& operator=(const FontFace&) = delete;
 
   const FontFile& file() const { return file_; }
+  const FontApi& api() const { return api_; }
   const std::string& postScriptName() const { return postScriptName_; }
 
   // The glyph of the character, 0 (the missing-glyph box) when the face has none.
@@ -54,8 +58,9 @@ class FontFace {
   bool embeddable() const { return embeddable_; }
 
  private:
-  FontFace(FT_FaceRec_* face, FontFile file);
+  FontFace(const FontApi& api, FT_FaceRec_* face, FontFile file);
 
+  const FontApi& api_;
   FT_FaceRec_* face_;
   FontFile file_;
   std::string postScriptName_;

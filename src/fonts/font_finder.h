@@ -20,18 +20,20 @@ namespace corvane {
 // An installed font and the characters it has, known without opening it.
 class InstalledFont {
  public:
-  InstalledFont(FontFile file, const void* charset) : file_(std::move(file)), charset_(charset) {}
+  InstalledFont(const FontApi& api, FontFile file, const void* charset)
+      : api_(&api), file_(std::move(file)), charset_(charset) {}
   const FontFile& file() const { return file_; }
   bool Has(char32_t codePoint) const;
 
  private:
+  const FontApi* api_;
   FontFile file_;
   const void* charset_;  // fontconfig's, alive as long as the finder
 };
 
 class FontFinder {
  public:
-  FontFinder() = default;
+  explicit FontFinder(FontApi& api) : api_(api) {}
   ~FontFinder();
   FontFinder(const FontFinder&) = delete;
   FontFinder& operator=(const FontFinder&) = delete;
@@ -48,6 +50,7 @@ class FontFinder {
  private:
   bool Start();
 
+  FontApi& api_;
   _FcConfig* config_ = nullptr;
   bool failed_ = false;
   std::vector<_FcFontSet*> sets_;

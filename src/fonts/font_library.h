@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "fonts/font_api.h"
 #include "fonts/font_face.h"
 #include "fonts/font_finder.h"
 
@@ -25,10 +26,11 @@ class FontLibrary {
   FontFinder& finder() { return finder_; }
 
  private:
+  FontApi api_;  // first made, last gone
   FT_LibraryRec_* freeType_ = nullptr;
   std::vector<std::unique_ptr<FontFace>> faces_;
   std::vector<FontFile> failed_;
-  FontFinder finder_;
+  FontFinder finder_{api_};
 };
 
 }  // namespace corvane

@@ -11,6 +11,6 @@
 namespace corvane {
 
 // The subset as a TrueType font file; empty when it could not be made.
-std::string SubsetFont(const FontFile& file, const std::set<unsigned>& glyphs);
+std::string SubsetFont(const FontFace& face, const std::set<unsigned>& glyphs);
 
 }  // namespace corvane

@@ -128,10 +128,11 @@ double PdfFont::Descent(double size) const {
 // As libharu's HPDF_Page_TextWidth computes it, in single precision: the layout truncates
 // widths, so a width computed otherwise would move a label by a point.
 double PdfFont::Width(std::string_view utf8, double size) const {
-  const std::string text = ToWindows1252(utf8);
-  const HPDF_TextWidth tw =
-      HPDF_Font_TextWidth(font_, reinterpret_cast<const HPDF_BYTE*>(text.c_str()),
-                          static_cast<HPDF_UINT>(std::strlen(text.c_str())));
+  std::string converted;
+  const std::string_view text = IsAscii(utf8) ? utf8 : (converted = ToWindows1252(utf8));
+  // Measured up to a NUL, as libharu measures a C string.
+  const HPDF_TextWidth tw = HPDF_Font_TextWidth(font_, reinterpret_cast<const HPDF_BYTE*>(text.data()),
+                                                static_cast<HPDF_UINT>(text.substr(0, text.find('\0')).size()));
   float width = 0;
   width += tw.width * static_cast<float>(size) / 1000;
   return width;
@@ -249,7 +250,7 @@ void PdfTrueTypeFont::Embed(HPDF_Doc doc) const {
   data.fixedPitch = face_.fixedPitch();
   for (const unsigned glyph : numbers) data.widths.emplace_back(glyph, face_.Advance(glyph));
   data.toUnicode = ToUnicodeCMap(glyphs);
-  data.fontFile = SubsetFont(face_.file(), numbers);
+  data.fontFile = SubsetFont(face_, numbers);
   FinishTrueTypeFont(doc, dict_, data);
 }
 
@@ -404,7 +405,7 @@ void PdfSurface::ShowText(double x, double y, double angle, const std::string& t
   HPDF_Page_SetTextMatrix(page_, static_cast<float>(std::cos(r)), static_cast<float>(std::sin(r)),
                           static_cast<float>(-std::sin(r)), static_cast<float>(std::cos(r)),
                           static_cast<float>(x), static_cast<float>(y));
-  HPDF_Page_ShowText(page_, ToWindows1252(text).c_str());
+  HPDF_Page_ShowText(page_, IsAscii(text) ? text.c_str() : ToWindows1252(text).c_str());
   HPDF_Page_EndText(page_);
 }
 

@@ -225,8 +225,21 @@ int CompareNoCase(std::string_view a, std::string_view b) {
   std::size_t i = 0;
   std::size_t j = 0;
   while (i < a.size() && j < b.size()) {
-    const char32_t ka = OrderKey(NextCodePoint(a, i));
-    const char32_t kb = OrderKey(NextCodePoint(b, j));
+    char32_t ka = static_cast<unsigned char>(a[i]);
+    char32_t kb = static_cast<unsigned char>(b[j]);
+    // ASCII, most of what is compared, needs no decoding.
+    if (ka < 0x80) {
+      ka = ka >= 'A' && ka <= 'Z' ? ka + 32 : ka;
+      ++i;
+    } else {
+      ka = OrderKey(NextCodePoint(a, i));
+    }
+    if (kb < 0x80) {
+      kb = kb >= 'A' && kb <= 'Z' ? kb + 32 : kb;
+      ++j;
+    } else {
+      kb = OrderKey(NextCodePoint(b, j));
+    }
     if (ka != kb) return ka < kb ? -1 : 1;
   }
   if (i == a.size() && j == b.size()) return 0;

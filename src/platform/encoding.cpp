@@ -49,10 +49,6 @@ std::size_t SequenceLength(std::string_view text, std::size_t i, char32_t& codeP
   return extra + 1;
 }
 
-bool IsAscii(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
-}
-
 }  // namespace
 
 bool IsValidUtf8(std::string_view text) {
@@ -107,15 +103,21 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
+// Inside, text is UTF-8, so a character is a byte that is no continuation byte (10xxxxxx) and
+// the continuation bytes after it; counting those is enough, and quick.
+bool Continues(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
 std::size_t CodePointCount(std::string_view text) {
   std::size_t count = 0;
-  for (std::size_t i = 0; i < text.size(); ++count) NextCodePoint(text, i);
+  for (const char c : text) count += Continues(c) ? 0 : 1;
   return count;
 }
 
 std::size_t CodePointPrefix(std::string_view text, std::size_t count) {
   std::size_t i = 0;
-  for (std::size_t n = 0; n < count && i < text.size(); ++n) NextCodePoint(text, i);
+  for (std::size_t n = 0; i < text.size(); ++i) {
+    if (!Continues(text[i]) && n++ == count) break;
+  }
   return i;
 }
 

@@ -11,6 +11,14 @@
 
 namespace corvane {
 
+// Whether every byte of the text is ASCII, which needs no decoding.
+inline bool IsAscii(std::string_view text) {
+  for (const char c : text) {
+    if ((c & 0x80) != 0) return false;
+  }
+  return true;
+}
+
 // Whether the text is strict UTF-8 (no overlong forms, no surrogates, nothing past U+10FFFF).
 bool IsValidUtf8(std::string_view text);
 

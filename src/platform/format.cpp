@@ -58,9 +58,37 @@ void AppendConversion(std::string& out, const std::string& spec, char conversion
   if (written > 0) out.append(piece, std::min(static_cast<std::size_t>(written), sizeof piece - 1));
 }
 
+// Whether the format gives a text a precision ("%.200s"), which must count characters.
+bool CutsText(const char* format) {
+  for (const char* p = format; *p != 0; ++p) {
+    if (p[0] != '.' || p[1] == 0) continue;
+    const char* q = p + 1;
+    while ((*q >= '0' && *q <= '9') || *q == '*') ++q;
+    if (*q == 's') return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::string FormatText(const char* format, std::va_list args) {
+  if (!CutsText(format)) {
+    char buffer[kMessageBufferSize];
+    const int written = std::vsnprintf(buffer, sizeof buffer, format, args);
+    if (written < 0) return std::string();
+    std::size_t length = static_cast<std::size_t>(written) < sizeof buffer ? written : sizeof buffer - 1;
+    // Cut short, the text ends before the character the cut fell in.
+    if (length == sizeof buffer - 1) {
+      std::size_t lead = length;
+      while (lead > 0 && length - lead < 4 && (static_cast<unsigned char>(buffer[lead - 1]) & 0xC0) == 0x80) --lead;
+      if (lead > 0) {
+        const auto first = static_cast<unsigned char>(buffer[lead - 1]);
+        const std::size_t needed = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 1;
+        if (length - (lead - 1) < needed) length = lead - 1;
+      }
+    }
+    return std::string(buffer, length);
+  }
   std::va_list walk;
   va_copy(walk, args);
   std::string out;

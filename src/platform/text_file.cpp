@@ -63,7 +63,9 @@ bool TextFileReader::FillLine() {
 
 bool TextFileReader::ReadLine(std::string& out, std::size_t limit) {
   if (served_ >= line_.size() && !FillLine()) return false;
-  const std::size_t take = CodePointPrefix(std::string_view(line_).substr(served_), limit - 1);
+  const std::string_view rest = std::string_view(line_).substr(served_);
+  // A character takes a byte at least: a rest no longer than the limit in bytes fits whole.
+  const std::size_t take = rest.size() <= limit - 1 ? rest.size() : CodePointPrefix(rest, limit - 1);
   out.assign(line_, served_, take);
   served_ += take;
   return true;

@@ -49,9 +49,9 @@ std::string TimeText(const ChartSettings& settings, const DataTable& data, doubl
 
 // Appends as many characters of the text as the capacity allows and takes them off it.
 void AppendWithin(std::string& out, std::string_view text, std::size_t& capacity) {
-  const std::size_t count = CodePointCount(text);
+  const std::size_t count = text.size() <= capacity ? text.size() : CodePointCount(text);  // a byte at least each
   const std::size_t take = count <= capacity ? count : capacity;
-  out.append(text.substr(0, CodePointPrefix(text, take)));
+  out.append(text.substr(0, take == count ? text.size() : CodePointPrefix(text, take)));
   capacity -= take;
 }
 
@@ -70,7 +70,10 @@ std::string ValueText(const ChartSettings& settings, const DataTable& data, doub
 
 std::string FormatLabel(const ChartSettings& settings, const DataTable& data, const DataItem& item,
                         double value, const std::string& labelTemplate) {
-  const std::string valueText = ValueText(settings, data, value);
+  // Labels are measured before they are drawn, so most templates are expanded twice; a value
+  // text that no placeholder takes is not made.
+  const bool showsValue = labelTemplate.find("VVVV") != std::string::npos;
+  const std::string valueText = showsValue ? ValueText(settings, data, value) : std::string();
   std::string out;
   std::size_t capacity = kMaxLabelTextLength;
   std::size_t i = 0;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/encoding.h"
 #include "render/color.h"
 
 namespace corvane {
@@ -18,7 +19,12 @@ SizedFont Measured(const Canvas& canvas, const FontSpec& spec, const Texts& text
   std::vector<TextRun> runs;
   const Font* tallest = nullptr;
   for (const auto& entry : texts) {
-    font.Runs(textOf(entry), runs);
+    const std::string& text = textOf(entry);
+    if (IsAscii(text) && &font.applied() == font.standard()) {
+      if (tallest == nullptr) tallest = &applied;
+      continue;
+    }
+    font.Runs(text, runs);
     for (const TextRun& run : runs) {
       if (tallest == nullptr || run.font->Ascent(size) + run.font->Descent(size) >
                                     tallest->Ascent(size) + tallest->Descent(size)) {

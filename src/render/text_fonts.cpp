@@ -156,6 +156,7 @@ char32_t TextFont::Runs(std::string_view text, std::vector<TextRun>& runs) {
 }
 
 double TextFont::Width(std::string_view text, double size) {
+  if (standard_ != nullptr && IsAscii(text)) return standard_->Width(text, size);
   Runs(text, runs_);
   if (runs_.size() == 1) return runs_[0].font->Width(text, size);
   double width = 0;
@@ -164,10 +165,14 @@ double TextFont::Width(std::string_view text, double size) {
 }
 
 void TextFont::Show(double x, double y, double angle, const std::string& text, double size) {
+  Surface& surface = owner_.surface_;
+  if (standard_ != nullptr && IsAscii(text)) {
+    surface.ShowText(x, y, angle, text);
+    return;
+  }
   const char32_t missing = Runs(text, runs_);
   if (missing != 0) owner_.Missing(missing, text);
   const Font& font = applied();
-  Surface& surface = owner_.surface_;
   if (runs_.size() == 1 && runs_[0].font == &font) {
     surface.ShowText(x, y, angle, text);
     return;

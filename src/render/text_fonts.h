@@ -40,6 +40,8 @@ class TextFont {
 
   // The font a spec of this key puts into effect: the standard font, or the named one.
   const Font& applied();
+  // The standard font of the key, none for a named font.
+  const Font* standard() const { return standard_; }
   // The runs the text is drawn in, in order. Returns the first character no font has, or 0.
   char32_t Runs(std::string_view text, std::vector<TextRun>& runs);
   // The text's width at the size, in the fonts it is drawn in.

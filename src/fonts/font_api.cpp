@@ -1,0 +1,41 @@
+#include "fonts/font_api.h"
+
+#include <dlfcn.h>
+
+#include <type_traits>
+
+namespace corvane {
+
+FontApi::~FontApi() {
+  for (void* handle : handles_) {
+    if (handle != nullptr) dlclose(handle);
+  }
+}
+
+bool FontApi::Load() {
+  if (state_ != kNotTried) return state_ == kLoaded;
+  state_ = kMissing;
+  // The runtime packages' names: libfreetype6, libfontconfig1, libharfbuzz-subset0.
+  const char* const names[3] = {"libfreetype.so.6", "libfontconfig.so.1", "libharfbuzz-subset.so.0"};
+  for (int i = 0; i < 3; ++i) {
+    handles_[i] = dlopen(names[i], RTLD_NOW | RTLD_LOCAL);
+    if (handles_[i] == nullptr) return false;
+  }
+  bool all = true;
+  auto find = [&all](void* handle, auto& function, const char* name) {
+    function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(handle, name));
+    all = all && function != nullptr;
+  };
+#define CORVANE_FIND(name) find(handles_[library], name, #name);
+  int library = 0;
+  CORVANE_FREETYPE_FUNCTIONS(CORVANE_FIND)
+  library = 1;
+  CORVANE_FONTCONFIG_FUNCTIONS(CORVANE_FIND)
+  library = 2;
+  CORVANE_HARFBUZZ_FUNCTIONS(CORVANE_FIND)
+#undef CORVANE_FIND
+  if (all) state_ = kLoaded;
+  return all;
+}
+
+}  // namespace corvane
