@@ -1,9 +1,13 @@
 #include "pdf/libharu_internals.h"
 
 #include <hpdf_doc.h>
+#include <hpdf_encoder.h>
+#include <hpdf_mmgr.h>
 #include <hpdf_objects.h>
 #include <hpdf_pages.h>
 #include <hpdf_streams.h>
+
+#include <cstring>
 
 namespace corvane {
 namespace {
@@ -43,14 +47,44 @@ const char* AddForm(HPDF_Page page, float half, const std::string& content) {
   return name;
 }
 
-// A string object of the text: UTF-16 is written as a hexadecimal string, which the library
-// makes of a binary object (and encrypts as it encrypts strings).
-void* TextObject(HPDF_MMgr mmgr, const PdfTextString& text) {
-  if (text.utf16) {
-    return HPDF_Binary_New(mmgr, reinterpret_cast<HPDF_BYTE*>(const_cast<char*>(text.bytes.data())),
-                           static_cast<HPDF_UINT>(text.bytes.size()));
-  }
-  return HPDF_String_New(mmgr, text.bytes.c_str(), nullptr);
+// The library writes a string that has an encoder as UTF-16 after a byte-order mark, one unit
+// for each character code the encoder reads; this encoder reads the string's bytes as the
+// UTF-16 units themselves, so every unit, surrogates too, is written as it is.
+HPDF_ByteType Utf16Units(HPDF_Encoder, HPDF_ParseText_Rec* state) {
+  const HPDF_ByteType type = state->index % 2 == 0 ? HPDF_BYTE_TYPE_LEAD : HPDF_BYTE_TYPE_TRIAL;
+  ++state->index;
+  return type;
+}
+
+HPDF_UNICODE SameUnit(HPDF_Encoder, HPDF_UINT16 code) { return code; }
+
+HPDF_Encoder Utf16Encoder() {
+  static HPDF_Encoder_Rec encoder = [] {
+    HPDF_Encoder_Rec e{};
+    e.sig_bytes = HPDF_ENCODER_SIG_BYTES;
+    e.type = HPDF_ENCODER_TYPE_DOUBLE_BYTE;
+    e.byte_type_fn = Utf16Units;
+    e.to_unicode_fn = SameUnit;
+    return e;
+  }();
+  return &encoder;
+}
+
+// A string object of the text. A UTF-16 text keeps its units, without the byte-order mark the
+// library writes itself, and stays a string, which the library's encryption reads.
+HPDF_String TextObject(HPDF_MMgr mmgr, const PdfTextString& text) {
+  if (!text.utf16) return HPDF_String_New(mmgr, text.bytes.c_str(), nullptr);
+  HPDF_String string = HPDF_String_New(mmgr, "", Utf16Encoder());
+  if (string == nullptr) return nullptr;
+  const std::size_t size = text.bytes.size() - 2;
+  auto* units = static_cast<HPDF_BYTE*>(HPDF_GetMem(mmgr, static_cast<HPDF_UINT>(size + 1)));
+  if (units == nullptr) return string;
+  std::memcpy(units, text.bytes.data() + 2, size);
+  units[size] = 0;
+  HPDF_FreeMem(mmgr, string->value);
+  string->value = units;
+  string->len = static_cast<HPDF_UINT>(size);
+  return string;
 }
 
 void RetitleOutline(HPDF_Outline entry, const PdfTextString& title) {
