@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever Corvane's build, tests and demo need and the machine lacks.
-# Usage: scripts/install-deps.sh [--fuzz | --bench | --package]
-#   --fuzz adds clang with its libFuzzer runtime; --bench adds what the benchmark measures with
-#   and gnuplot, which it compares Corvane against; --package what CPack needs for the Debian package.
+# Usage: scripts/install-deps.sh [--fuzz | --bench | --package | --gallery]
+#   --fuzz adds clang with its libFuzzer runtime; --bench adds what the benchmark measures with,
+#   gnuplot, which it compares Corvane against, and a CJK font for its Chinese chart; --package
+#   what CPack needs for the Debian package; --gallery the CJK font for the gallery's chart.
 # It acts only when it must and can: on a machine without Debian's package tools it looks for
 # what each package provides, and fails only when something is missing.
 set -euo pipefail
 
-packages=(cmake g++ make libhpdf-dev zlib1g-dev libgtest-dev qpdf poppler-utils)
+# fontconfig, FreeType and HarfBuzz find, read and subset the TrueType fonts of texts beyond
+# Windows-1252; DejaVu draws Greek, Cyrillic and the other European scripts.
+packages=(cmake g++ make pkg-config libhpdf-dev zlib1g-dev libfontconfig-dev libfreetype-dev libharfbuzz-dev
+          fonts-dejavu-core libgtest-dev qpdf poppler-utils)
 case "${1:-}" in
   --fuzz) packages+=(clang libclang-rt-dev) ;;
-  --bench) packages+=(python3 time gnuplot-nox) ;;
+  --bench) packages+=(python3 time gnuplot-nox fonts-wqy-zenhei) ;;
   --package) packages+=(dpkg-dev file) ;;
+  --gallery) packages+=(fontconfig fonts-wqy-zenhei) ;;
 esac
 
 # Whether a C++ program read from standard input compiles and links with the given options.
@@ -25,6 +30,11 @@ provided() {
 int main() { HPDF_Free(HPDF_New(nullptr, nullptr)); }' ;;
     zlib1g-dev) links -lz <<<'#include <zlib.h>
 int main() { return zlibVersion() == nullptr; }' ;;
+    libfontconfig-dev) pkg-config --exists fontconfig ;;
+    libfreetype-dev) pkg-config --exists freetype2 ;;
+    libharfbuzz-dev) pkg-config --exists harfbuzz-subset ;;
+    fonts-dejavu-core) test -n "$(fc-list 'DejaVu Sans' 2>/dev/null)" || test -e /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ;;
+    fonts-wqy-zenhei) test -n "$(fc-list :lang=zh 2>/dev/null)" ;;
     libgtest-dev) links -lgtest -pthread <<<'#include <gtest/gtest.h>
 int main(int argc, char** argv) { testing::InitGoogleTest(&argc, argv); }' ;;
     poppler-utils) command -v pdfinfo && command -v pdftotext && command -v pdftoppm ;;

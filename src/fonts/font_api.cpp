@@ -6,19 +6,15 @@
 
 namespace corvane {
 
-FontApi::~FontApi() {
-  for (void* handle : handles_) {
-    if (handle != nullptr) dlclose(handle);
-  }
-}
-
 bool FontApi::Load() {
   if (state_ != kNotTried) return state_ == kLoaded;
   state_ = kMissing;
   // The runtime packages' names: libfreetype6, libfontconfig1, libharfbuzz-subset0.
   const char* const names[3] = {"libfreetype.so.6", "libfontconfig.so.1", "libharfbuzz-subset.so.0"};
   for (int i = 0; i < 3; ++i) {
-    handles_[i] = dlopen(names[i], RTLD_NOW | RTLD_LOCAL);
+    // Never unloaded: fontconfig keeps caches for the whole process, which unloading would
+    // strand; a second run in the process finds the libraries already there.
+    handles_[i] = dlopen(names[i], RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (handles_[i] == nullptr) return false;
   }
   bool all = true;

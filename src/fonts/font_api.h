@@ -29,7 +29,6 @@ namespace corvane {
 // The functions Corvane calls, by their own names.
 struct FontApi {
   FontApi() = default;
-  ~FontApi();
   FontApi(const FontApi&) = delete;
   FontApi& operator=(const FontApi&) = delete;
 
