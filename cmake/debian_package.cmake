@@ -1,8 +1,8 @@
 # What `cpack -G DEB` builds: a Debian package of the executable and its manual page.
 # dpkg-shlibdeps finds libhpdf, zlib (whose compression level the executable sets itself) and
-# the C runtime from the executable; the C++ runtime is linked in. FreeType, fontconfig and
-# HarfBuzz's subsetter are opened only when a text needs them, so shlibdeps cannot see them:
-# they are named here, with DejaVu for Greek, Cyrillic and the other European scripts.
+# the C runtime from the executable; the C++ runtime is linked in. FreeType and fontconfig are
+# opened only when a text needs them, so shlibdeps cannot see them: they are named here, with
+# DejaVu for Greek, Cyrillic and the other European scripts.
 set(CPACK_PACKAGE_NAME corvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Tessaly <corvane@tessaly.example>")
@@ -16,7 +16,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfreetype6, libfontconfig1, libharfbuzz-subset0, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfreetype6, libfontconfig1, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-wqy-zenhei")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

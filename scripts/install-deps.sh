@@ -8,10 +8,10 @@
 # what each package provides, and fails only when something is missing.
 set -euo pipefail
 
-# fontconfig, FreeType and HarfBuzz find, read and subset the TrueType fonts of texts beyond
-# Windows-1252; DejaVu draws Greek, Cyrillic and the other European scripts.
-packages=(cmake g++ make pkg-config libhpdf-dev zlib1g-dev libfontconfig-dev libfreetype-dev libharfbuzz-dev
-          fonts-dejavu-core libgtest-dev qpdf poppler-utils)
+# fontconfig and FreeType find and read the TrueType fonts of texts beyond Windows-1252; DejaVu
+# draws Greek, Cyrillic and the other European scripts.
+packages=(cmake g++ make pkg-config libhpdf-dev zlib1g-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core
+          libgtest-dev qpdf poppler-utils)
 case "${1:-}" in
   --fuzz) packages+=(clang libclang-rt-dev) ;;
   --bench) packages+=(python3 time gnuplot-nox fonts-wqy-zenhei) ;;
@@ -32,7 +32,6 @@ int main() { HPDF_Free(HPDF_New(nullptr, nullptr)); }' ;;
 int main() { return zlibVersion() == nullptr; }' ;;
     libfontconfig-dev) pkg-config --exists fontconfig ;;
     libfreetype-dev) pkg-config --exists freetype2 ;;
-    libharfbuzz-dev) pkg-config --exists harfbuzz-subset ;;
     fonts-dejavu-core) test -n "$(fc-list 'DejaVu Sans' 2>/dev/null)" || test -e /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ;;
     fonts-wqy-zenhei) test -n "$(fc-list :lang=zh 2>/dev/null)" ;;
     libgtest-dev) links -lgtest -pthread <<<'#include <gtest/gtest.h>

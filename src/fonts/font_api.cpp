@@ -9,9 +9,9 @@ namespace corvane {
 bool FontApi::Load() {
   if (state_ != kNotTried) return state_ == kLoaded;
   state_ = kMissing;
-  // The runtime packages' names: libfreetype6, libfontconfig1, libharfbuzz-subset0.
-  const char* const names[3] = {"libfreetype.so.6", "libfontconfig.so.1", "libharfbuzz-subset.so.0"};
-  for (int i = 0; i < 3; ++i) {
+  // The runtime packages' names: libfreetype6, libfontconfig1.
+  const char* const names[2] = {"libfreetype.so.6", "libfontconfig.so.1"};
+  for (int i = 0; i < 2; ++i) {
     // Never unloaded: fontconfig keeps caches for the whole process, which unloading would
     // strand; a second run in the process finds the libraries already there.
     handles_[i] = dlopen(names[i], RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
@@ -27,8 +27,6 @@ bool FontApi::Load() {
   CORVANE_FREETYPE_FUNCTIONS(CORVANE_FIND)
   library = 1;
   CORVANE_FONTCONFIG_FUNCTIONS(CORVANE_FIND)
-  library = 2;
-  CORVANE_HARFBUZZ_FUNCTIONS(CORVANE_FIND)
 #undef CORVANE_FIND
   if (all) state_ = kLoaded;
   return all;

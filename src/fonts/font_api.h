@@ -1,6 +1,6 @@
-// FreeType, fontconfig and HarfBuzz's subsetter, opened when a text first needs them. Linked
-// into the executable, loading and relocating them and what they need took as long as a small
-// chart's whole run; a run of Windows-1252 text in the standard fonts now loads none of them.
+// FreeType and fontconfig, opened when a text first needs them. Linked into the executable,
+// loading and relocating them and what they need took as long as a small chart's whole run; a
+// run of Windows-1252 text in the standard fonts now loads neither.
 #pragma once
 
 #include <ft2build.h>
@@ -8,7 +8,6 @@
 #include FT_ADVANCES_H
 #include FT_TRUETYPE_TABLES_H
 #include <fontconfig/fontconfig.h>
-#include <hb-subset.h>
 
 namespace corvane {
 
@@ -20,11 +19,6 @@ namespace corvane {
   X(FcPatternAddInteger) X(FcConfigSubstitute) X(FcDefaultSubstitute) X(FcFontSort) X(FcFontMatch)            \
   X(FcPatternDestroy) X(FcFontSetDestroy) X(FcPatternGetString) X(FcPatternGetInteger)                        \
   X(FcPatternGetCharSet) X(FcCharSetHasChar)
-#define CORVANE_HARFBUZZ_FUNCTIONS(X)                                                                          \
-  X(hb_blob_create_from_file_or_fail) X(hb_blob_destroy) X(hb_blob_get_data) X(hb_face_create)               \
-  X(hb_face_destroy) X(hb_face_reference_blob) X(hb_set_add) X(hb_tag_from_string)                           \
-  X(hb_subset_input_create_or_fail) X(hb_subset_input_glyph_set) X(hb_subset_input_set_flags)                \
-  X(hb_subset_input_set) X(hb_subset_or_fail) X(hb_subset_input_destroy)
 
 // The functions Corvane calls, by their own names.
 struct FontApi {
@@ -32,19 +26,18 @@ struct FontApi {
   FontApi(const FontApi&) = delete;
   FontApi& operator=(const FontApi&) = delete;
 
-  // Opens the three libraries on the first call; false (then and on every later call) when one
+  // Opens the two libraries on the first call; false (then and on every later call) when one
   // of them or one of its functions is missing.
   bool Load();
 
 #define CORVANE_FONT_FUNCTION(name) decltype(&::name) name = nullptr;
   CORVANE_FREETYPE_FUNCTIONS(CORVANE_FONT_FUNCTION)
   CORVANE_FONTCONFIG_FUNCTIONS(CORVANE_FONT_FUNCTION)
-  CORVANE_HARFBUZZ_FUNCTIONS(CORVANE_FONT_FUNCTION)
 #undef CORVANE_FONT_FUNCTION
 
  private:
   enum { kNotTried, kLoaded, kMissing } state_ = kNotTried;
-  void* handles_[3] = {nullptr, nullptr, nullptr};
+  void* handles_[2] = {nullptr, nullptr};
 };
 
 }  // namespace corvane
