@@ -168,6 +168,32 @@ TEST(UnicodeTextTest, ACharacterNoFontHasIsLoggedAsAWarning) {
   EXPECT_EQ(ExtractedText(dir.File("c.pdf")).find('?'), std::string::npos);
 }
 
+// A font given by -Font, or an installed family named in a font spec, draws every text of the
+// elements that name it, Windows-1252 text too.
+TEST(UnicodeTextTest, AFontGivenByFileOrFamilyDrawsItsTexts) {
+  const std::string serif = "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf";
+  struct Case { std::vector<std::string> args; std::string font; } cases[] = {
+      {{"-Font", "Body", serif, "-HeadingTitle", "18", "body", "0", "0", "0", "Normal"}, "+DejaVuSerif"},
+      // A name given again, in any case, takes its new file.
+      {{"-Font", "Body", "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "-HeadingTitle", "18", "Body", "0", "0",
+        "0", "Normal", "-Font", "BODY", serif},
+       "+DejaVuSerif"},
+      {{"-HeadingTitle", "18", "dejavu sans mono", "0", "0", "0", "Normal"}, "+DejaVuSansMono"},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    const auto r = RunCorvane(With(kChart, With(c.args, {"-Datum", "A", "1", "-Title", "Sales", "-Output", "c"})),
+                              dir.path());
+    ASSERT_EQ(r.exitCode, 0) << r.out;
+    const auto fonts = Fonts(dir.File("c.pdf"));
+    ASSERT_FALSE(fonts.empty()) << c.font;
+    bool found = false;
+    for (const auto& font : fonts) found = found || (font[0].ends_with(c.font) && font[3] == "yes" && font[4] == "yes");
+    EXPECT_TRUE(found) << c.font;
+    EXPECT_EQ(ExtractedText(dir.File("c.pdf")), "Sales ");
+  }
+}
+
 // Every file name reaches the file system as the bytes typed.
 TEST(UnicodeTextTest, FileNamesKeepTheirBytes) {
   struct Case { std::vector<std::string> args; std::vector<std::string> files; } cases[] = {
