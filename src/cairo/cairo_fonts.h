@@ -4,7 +4,8 @@
 // kept), found through fontconfig and read with FreeType; but it is measured, and every glyph
 // placed, by the PDF's own metrics, so that a PNG or SVG lays out to the point as the PDF does.
 // Nothing is started before a font is asked for: fontconfig and FreeType cost a few
-// milliseconds.
+// milliseconds, and the system's full fontconfig configuration far more, so it is read only
+// when the font directories lack an equivalent.
 #pragma once
 
 #include <array>
@@ -55,12 +56,14 @@ class CairoFonts {
   bool missing() const { return missing_; }
 
  private:
-  _FcConfig* Config();
+  _FcConfig* QuickConfig();
+  _FcConfig* SystemConfig();
   FT_LibraryRec_* FreeType();
 
   StandardFontMetrics& metrics_;
   Log& log_;
-  _FcConfig* config_ = nullptr;
+  _FcConfig* quickConfig_ = nullptr;
+  _FcConfig* systemConfig_ = nullptr;
   FT_LibraryRec_* freeType_ = nullptr;
   std::array<std::unique_ptr<CairoFont>, kFontCount> standard_;
   bool missing_ = false;

@@ -8,6 +8,7 @@
 
 #include "cairo/cairo_fonts.h"
 #include "cairo/cairo_surface.h"
+#include "cairo/image_libraries.h"
 #include "cairo/png_encoder.h"
 #include "charts/chart_plotter.h"
 #include "model/output_choice.h"
@@ -118,6 +119,10 @@ PixelSize ImagePixels(const ChartSettings& s) {
 int MakeImageInMemory(DocumentRun& run, OutputFormat format, std::string& image) {
   const ChartSettings& s = run.settings;
   run.log.LogMessage("Creating %s image in memory...", FormatName(format));
+  if (std::string why; !LoadImageLibraries(why)) {
+    run.log.LogMessage("ERROR: Output - could not draw the %s: %s", FormatName(format), why.c_str());
+    return 1;
+  }
   StandardFontMetrics metrics;
   CairoFonts fonts(metrics, run.log);
 
