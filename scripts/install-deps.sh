@@ -32,7 +32,7 @@ int main() { return zlibVersion() == nullptr; }' ;;
 int main() { return cairo_version() == 0; }' ;;
     libfontconfig-dev) links $(pkg-config --cflags --libs fontconfig) <<<'#include <fontconfig/fontconfig.h>
 int main() { return FcGetVersion() == 0; }' ;;
-    fonts-urw-base35) fc-list | grep -q NimbusSans-Regular ;;
+    fonts-urw-base35) [ -n "$(fc-list 'Nimbus Sans' file)" ] ;;
     librsvg2-bin) command -v rsvg-convert ;;
     libgtest-dev) links -lgtest -pthread <<<'#include <gtest/gtest.h>
 int main(int argc, char** argv) { testing::InitGoogleTest(&argc, argv); }' ;;
