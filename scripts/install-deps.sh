@@ -8,10 +8,12 @@
 # what each package provides, and fails only when something is missing.
 set -euo pipefail
 
-# fontconfig and FreeType find and read the TrueType fonts of texts beyond Windows-1252; DejaVu
-# draws Greek, Cyrillic and the other European scripts.
-packages=(cmake g++ make pkg-config libhpdf-dev zlib1g-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core
-          libgtest-dev qpdf poppler-utils)
+# cairo draws PNG and SVG with the standard fonts' free equivalents (fonts-urw-base35), found
+# through fontconfig; the tests rasterise the SVG with rsvg-convert (librsvg2-bin). fontconfig and
+# FreeType find and read the TrueType fonts of texts beyond Windows-1252; DejaVu draws Greek,
+# Cyrillic and the other European scripts.
+packages=(cmake g++ make pkg-config libhpdf-dev zlib1g-dev libcairo2-dev libfontconfig-dev libfreetype-dev
+          fonts-urw-base35 fonts-dejavu-core libgtest-dev qpdf poppler-utils librsvg2-bin)
 case "${1:-}" in
   --fuzz) packages+=(clang libclang-rt-dev) ;;
   --bench) packages+=(python3 time gnuplot-nox fonts-wqy-zenhei) ;;
@@ -30,10 +32,15 @@ provided() {
 int main() { HPDF_Free(HPDF_New(nullptr, nullptr)); }' ;;
     zlib1g-dev) links -lz <<<'#include <zlib.h>
 int main() { return zlibVersion() == nullptr; }' ;;
-    libfontconfig-dev) pkg-config --exists fontconfig ;;
+    libcairo2-dev) links $(pkg-config --cflags --libs cairo) <<<'#include <cairo.h>
+int main() { return cairo_version() == 0; }' ;;
+    libfontconfig-dev) links $(pkg-config --cflags --libs fontconfig) <<<'#include <fontconfig/fontconfig.h>
+int main() { return FcGetVersion() == 0; }' ;;
+    fonts-urw-base35) [ -n "$(fc-list 'Nimbus Sans' file)" ] ;;
+    librsvg2-bin) command -v rsvg-convert ;;
     libfreetype-dev) pkg-config --exists freetype2 ;;
-    fonts-dejavu-core) test -n "$(fc-list 'DejaVu Sans' 2>/dev/null)" || test -e /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ;;
-    fonts-wqy-zenhei) test -n "$(fc-list :lang=zh 2>/dev/null)" ;;
+    fonts-dejavu-core) [ -n "$(fc-list 'DejaVu Sans' file)" ] ;;
+    fonts-wqy-zenhei) [ -n "$(fc-list :lang=zh file)" ] ;;
     libgtest-dev) links -lgtest -pthread <<<'#include <gtest/gtest.h>
 int main(int argc, char** argv) { testing::InitGoogleTest(&argc, argv); }' ;;
     poppler-utils) command -v pdfinfo && command -v pdftotext && command -v pdftoppm ;;

@@ -31,6 +31,8 @@ constexpr CommandEntry kCommands[] = {
     {"log", LogCommand},
     {"errors", ErrorsCommand},
     {"output", OutputCommand},
+    {"format", FormatCommand},
+    {"resolution", ResolutionCommand},
     {"openpdf", OpenPdfCommand},
     {"producer", ProducerCommand},
     {"creator", CreatorCommand},

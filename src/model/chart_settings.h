@@ -81,6 +81,9 @@ inline bool IsOutlineShape(MarkerShape shape) {
 enum class PageMode { kUseNone, kUseOutlines, kUseThumbs, kFullScreen };
 enum class PageLayout { kSinglePage, kOneColumn, kTwoColumnLeft, kTwoColumnRight };
 
+// The file format the chart is written in.
+enum class OutputFormat { kPdf, kPng, kSvg };
+
 // The Permissions bits, each added by its command; the PDF's own values.
 inline constexpr int kPermitPrint = 4;
 inline constexpr int kPermitEditAll = 8;
@@ -290,6 +293,12 @@ struct ChartSettings {
   int ViewerPreferences = 0;  // kHide..., kFitWindow and kCenterWindow bits
   corvane::PageMode PageMode = PageMode::kUseNone;
   corvane::PageLayout PageLayout = PageLayout::kSinglePage;
+  // The format -Format chose; unset, the output name's extension decides.
+  std::optional<OutputFormat> Format;
+  int Resolution = 96;  // pixels per inch of a PNG
+  // The commands given that only a PDF can hold (viewer preferences, page mode and layout, the
+  // outline), each once, in the order first given, by the names their messages use.
+  std::vector<std::string> PdfOnlyCommands;
   std::string DataSeparator = ",";
 };
 
