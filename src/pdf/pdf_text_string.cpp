@@ -44,6 +44,7 @@ void AppendUtf16(std::string& out, char32_t cp) {
 }  // namespace
 
 PdfTextString ToPdfTextString(std::string_view utf8) {
+  if (IsAscii(utf8)) return PdfTextString{std::string(utf8), false};
   PdfTextString out;
   for (std::size_t i = 0; i < utf8.size();) {
     const auto code = PdfDocCode(NextCodePoint(utf8, i));

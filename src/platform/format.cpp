@@ -60,7 +60,7 @@ void AppendConversion(std::string& out, const std::string& spec, char conversion
 
 // Whether the format gives a text a precision ("%.200s"), which must count characters.
 bool CutsText(const char* format) {
-  for (const char* p = format; *p != 0; ++p) {
+  for (const char* p = std::strchr(format, '.'); p != nullptr && *p != 0; ++p) {
     if (p[0] != '.' || p[1] == 0) continue;
     const char* q = p + 1;
     while ((*q >= '0' && *q <= '9') || *q == '*') ++q;
