@@ -121,11 +121,23 @@ SliceLabel SpokeLabel(const PieDisc& disc, float a0, float a1, float m, double w
   return l;
 }
 
+// SpokeUpright on the left half: the Spoke label's box turned round its middle, so that it
+// reads left to right in the same place, from the rim toward the centre.
+SliceLabel TurnedRound(const SliceLabel& spoke, double w, const LabelMetrics& f) {
+  const double r = Radians(spoke.labelAngle);
+  const double across = f.A - f.D;  // the box's far side seen from the baseline, less its near side
+  SliceLabel l;
+  l.labelAngle = spoke.labelAngle - 180;
+  l.labelX = static_cast<float>(spoke.labelX + w * std::cos(r) - across * std::sin(r));
+  l.labelY = static_cast<float>(spoke.labelY + w * std::sin(r) + across * std::cos(r));
+  return l;
+}
+
 // Outside labels need room: the pie gives up one and a half text heights at the top and the
 // bottom, and its sides move in by as much as a label would stick out of the area. The labels
 // are measured once, against the pie before the sides move.
 void TakeOutsideLabelRoom(const Canvas& canvas, ChartArea& area, const std::vector<float>& a,
-                          const SizedFont& font, const LabelMetrics& f) {
+                          const SizedFont& font, const LabelMetrics& f, double T) {
   const ChartSettings& s = canvas.settings;
   const DataTable& data = canvas.data;
   double Lo = area.left;
@@ -135,7 +147,7 @@ void TakeOutsideLabelRoom(const Canvas& canvas, ChartArea& area, const std::vect
   const PieDisc disc = PieCircle(s, area);
   for (int k = 0; k + 1 < static_cast<int>(a.size()); ++k) {
     const DataItem& item = data.items[k];
-    const double w = font.Width(FormatLabel(s, data, item, item.values[0], s.PieLabel.format));
+    const double w = font.Width(FormatLabel(s, data, item, item.values[0], s.PieLabel.format, T));
     const PiePoint P = SliceMidPoint(disc.cx, disc.cy, disc.r + f.H / 2, a[k], a[k + 1]);
     if (MiddleAngle(a, k) > 180) {
       Lo = std::min(Lo, P.x - w);
@@ -199,10 +211,11 @@ ChartOutcome DrawPieChart(const Canvas& canvas, ChartArea& area) {
     f.D = static_cast<float>(font.Descent());
     f.H = f.A + f.D;
   }
+  const double T = SliceTotal(data);
   auto labelText = [&](int k) {
-    return FormatLabel(s, data, data.items[k], data.items[k].values[0], s.PieLabel.format);
+    return FormatLabel(s, data, data.items[k], data.items[k].values[0], s.PieLabel.format, T);
   };
-  if (position == PieLabelPosition::kOutside) TakeOutsideLabelRoom(canvas, area, a, font, f);
+  if (position == PieLabelPosition::kOutside) TakeOutsideLabelRoom(canvas, area, a, font, f, T);
 
   const PieDisc disc = PieCircle(s, area);
   if (!(disc.r > 0)) return NoRoom(canvas, area);
@@ -255,6 +268,7 @@ ChartOutcome DrawPieChart(const Canvas& canvas, ChartArea& area) {
         labels[k] = OutsideLabel(SliceMidPoint(cx, cy, r + f.H / 2, a[k], a[k + 1]), m, w, f);
       } else {
         labels[k] = SpokeLabel(disc, a[k], a[k + 1], m, w, f);
+        if (position == PieLabelPosition::kSpokeUpright && m > 180) labels[k] = TurnedRound(labels[k], w, f);
       }
     }
   }

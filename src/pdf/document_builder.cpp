@@ -7,7 +7,7 @@
 #include <string_view>
 #include <tuple>
 
-#include "charts/chart_plotter.h"
+#include "charts/page_layout.h"
 #include "pdf/libharu_internals.h"
 #include "pdf/pdf_errors.h"
 #include "pdf/pdf_surface.h"
@@ -17,7 +17,6 @@
 #include "platform/text_file.h"
 #include "platform/viewer.h"
 #include "render/background.h"
-#include "render/headings.h"
 
 namespace corvane {
 namespace {
@@ -178,9 +177,7 @@ bool BuildAndSave(DocumentRun& run, HPDF_Doc doc, const std::string& fileName, s
   DrawPageBackground(surface, s);
 
   const Canvas canvas{surface, s, run.data, run.scale, run.log};
-  ChartArea area{0, s.Page.height, s.Page.width, 0};
-  DrawHeadings(canvas, area);
-  switch (DrawChart(canvas, area)) {
+  switch (DrawChartPage(canvas)) {
     case ChartOutcome::kDrawn:
       break;
     case ChartOutcome::kSliceRunsBackwards:

@@ -73,7 +73,7 @@ TEST(BarChartTest, LabelsStandAtTheirPosition) {
 TEST(BarChartTest, LabelSpacingThinsOnlyTheAxisLabels) {
   testing::ChartPage page(ChartStyle::kBarVertical, testing::Rows(7, {1}));
   page.t.settings.AxesLabelX = TimesRoman(10);
-  page.t.settings.LabelSpacing = 3;
+  page.t.settings.LabelSpacing = WholeOrAuto{.value = 3};
   EXPECT_EQ(ShownTexts(page.Draw()),
             std::vector<std::string>({"I0", "1", "1", "1", "I3", "1", "1", "1", "I6", "1"}));
 }

@@ -1,0 +1,100 @@
+#include "charts/page_layout.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "render/headings.h"
+#include "render/measuring_surface.h"
+
+namespace corvane {
+namespace {
+
+constexpr int kLeastAutoMargin = 5;
+// A line or bar chart settles in a round or two; a pie, whose labels move half as far as its
+// sides, in a few more. The limit only bounds a layout that keeps creeping.
+constexpr int kAutoRounds = 32;
+// A hundredth of a point, the finest step the page is drawn in, counts as on the page.
+constexpr double kOnThePage = 0.01;
+
+// A trial drawing reports nothing: the chart drawn afterwards says what it has to say.
+class SilentLog final : public Log {
+ public:
+  void LogMessage(const char*, ...) override {}
+  void ErrorsOnly(const char*, ...) override {}
+  void SetLogFile(const std::string&) override {}
+  void SetErrorsFile(const std::string&) override {}
+};
+
+ChartArea Inset(const ChartSettings& s, const PageMargins& m) {
+  return ChartArea{m.left, s.Page.height - m.top, s.Page.width - m.right, m.bottom};
+}
+
+// The margins as four sides, left, top, right, bottom, so that each side is one rule.
+std::array<int*, 4> Sides(PageMargins& m) { return {&m.left, &m.top, &m.right, &m.bottom}; }
+
+// How far the chart's texts run past each edge of the page, left, top, right, bottom; none
+// when the chart has no room in the margins.
+std::optional<std::array<double, 4>> TextsPastThePage(const Canvas& canvas, const PageMargins& margins) {
+  const ChartSettings& s = canvas.settings;
+  MeasuringSurface trial(canvas.surface);
+  SilentLog quiet;
+  const Canvas dry{trial, s, canvas.data, canvas.scale, quiet};
+  ChartArea area = Inset(s, margins);
+  DrawHeadings(dry, area);
+  // The headings stand where they stand whatever the margins; only the chart is measured.
+  trial.ForgetTexts();
+  if (DrawChart(dry, area) != ChartOutcome::kDrawn) return std::nullopt;
+  const TextReach& reach = trial.reach();
+  if (reach.empty()) return std::array<double, 4>{};
+  return std::array<double, 4>{-reach.left, reach.top - s.Page.height, reach.right - s.Page.width,
+                               -reach.bottom};
+}
+
+}  // namespace
+
+PageMargins AutoPageMargins(const Canvas& canvas) {
+  PageMargins margins{kLeastAutoMargin, kLeastAutoMargin, kLeastAutoMargin, kLeastAutoMargin};
+  PageMargins drawn = margins;  // the last margins the chart had room in
+  std::array<double, 4> lastPast;
+  lastPast.fill(INFINITY);
+  std::array<int, 4> lastMargin{};
+  std::array<bool, 4> settled{};
+  for (int round = 0;; ++round) {
+    const auto past = TextsPastThePage(canvas, margins);
+    if (!past) return drawn;
+    drawn = margins;
+    if (round == kAutoRounds) break;
+    bool changed = false;
+    const std::array<int*, 4> side = Sides(margins);
+    for (int i = 0; i < 4; ++i) {
+      if (settled[i] || (*past)[i] <= kOnThePage) continue;
+      if ((*past)[i] >= lastPast[i]) {
+        // Widening brought this side's texts no nearer the page: undo it and leave the side.
+        *side[i] = lastMargin[i];
+        settled[i] = true;
+      } else {
+        lastPast[i] = (*past)[i];
+        lastMargin[i] = *side[i];
+        *side[i] += static_cast<int>(std::ceil((*past)[i] - kOnThePage));
+      }
+      changed = true;
+    }
+    if (!changed) break;
+  }
+  return margins;
+}
+
+ChartOutcome DrawChartPage(const Canvas& canvas) {
+  const ChartSettings& s = canvas.settings;
+  ChartArea area{0, s.Page.height, s.Page.width, 0};
+  if (s.PageMargin) {
+    const int N = s.PageMargin->value;
+    area = Inset(s, s.PageMargin->automatic ? AutoPageMargins(canvas) : PageMargins{N, N, N, N});
+  }
+  DrawHeadings(canvas, area);
+  return DrawChart(canvas, area);
+}
+
+}  // namespace corvane
