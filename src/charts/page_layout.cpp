@@ -34,8 +34,8 @@ ChartArea Inset(const ChartSettings& s, const PageMargins& m) {
 // The margins as four sides, left, top, right, bottom, so that each side is one rule.
 std::array<int*, 4> Sides(PageMargins& m) { return {&m.left, &m.top, &m.right, &m.bottom}; }
 
-// How far the chart's texts run past each edge of the page, left, top, right, bottom; none
-// when the chart has no room in the margins.
+// How far the chart's texts run past each edge of the page less the least margin, left, top,
+// right, bottom; none when the chart has no room in the margins.
 std::optional<std::array<double, 4>> TextsPastThePage(const Canvas& canvas, const PageMargins& margins) {
   const ChartSettings& s = canvas.settings;
   MeasuringSurface trial(canvas.surface);
@@ -48,8 +48,10 @@ std::optional<std::array<double, 4>> TextsPastThePage(const Canvas& canvas, cons
   if (DrawChart(dry, area) != ChartOutcome::kDrawn) return std::nullopt;
   const TextReach& reach = trial.reach();
   if (reach.empty()) return std::array<double, 4>{};
-  return std::array<double, 4>{-reach.left, reach.top - s.Page.height, reach.right - s.Page.width,
-                               -reach.bottom};
+  // Texts keep the least margin from the page's edges too.
+  const double m = kLeastAutoMargin;
+  return std::array<double, 4>{m - reach.left, reach.top - (s.Page.height - m), reach.right - (s.Page.width - m),
+                               m - reach.bottom};
 }
 
 }  // namespace

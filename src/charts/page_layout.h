@@ -17,8 +17,8 @@ struct PageMargins {
 };
 
 // PageMargin Auto: on each side the smallest margin, from 5 points up, that keeps every text
-// of the chart on the page, found by drawing the chart on a measuring surface and widening the
-// sides its texts run past until none does. A side whose widening brings its texts no nearer
+// of the chart on the page and 5 points off its edge, found by drawing the chart on a
+// measuring surface and widening the sides its texts run past until none does. A side whose widening brings its texts no nearer
 // the page (a legend wider than the page) keeps the margin it had, and widening stops before
 // it would leave the chart no room.
 PageMargins AutoPageMargins(const Canvas& canvas);
