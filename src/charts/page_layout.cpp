@@ -1,5 +1,6 @@
 #include "charts/page_layout.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -58,34 +59,25 @@ std::optional<std::array<double, 4>> TextsPastThePage(const Canvas& canvas, cons
 
 PageMargins AutoPageMargins(const Canvas& canvas) {
   PageMargins margins{kLeastAutoMargin, kLeastAutoMargin, kLeastAutoMargin, kLeastAutoMargin};
-  PageMargins drawn = margins;  // the last margins the chart had room in
-  std::array<double, 4> lastPast;
-  lastPast.fill(INFINITY);
-  std::array<int, 4> lastMargin{};
-  std::array<bool, 4> settled{};
+  PageMargins before = margins;  // the margins of the round before
+  double pastBefore = INFINITY;  // how far the texts ran past the page then, the sides summed
   for (int round = 0;; ++round) {
     const auto past = TextsPastThePage(canvas, margins);
-    if (!past) return drawn;
-    drawn = margins;
-    if (round == kAutoRounds) break;
-    bool changed = false;
+    if (!past) return before;  // the chart had room in the margins before, or none at all
+    double total = 0;
+    for (const double p : *past) total += std::max(p - kOnThePage, 0.0);
+    if (total == 0) return margins;
+    // Widening that brings the texts no nearer the page: what runs past is no text a margin
+    // moves (a legend or caption wider than the page), or one it moves off the other side.
+    if (total > pastBefore - kOnThePage) return before;
+    if (round == kAutoRounds) return margins;
+    before = margins;
+    pastBefore = total;
     const std::array<int*, 4> side = Sides(margins);
     for (int i = 0; i < 4; ++i) {
-      if (settled[i] || (*past)[i] <= kOnThePage) continue;
-      if ((*past)[i] >= lastPast[i]) {
-        // Widening brought this side's texts no nearer the page: undo it and leave the side.
-        *side[i] = lastMargin[i];
-        settled[i] = true;
-      } else {
-        lastPast[i] = (*past)[i];
-        lastMargin[i] = *side[i];
-        *side[i] += static_cast<int>(std::ceil((*past)[i] - kOnThePage));
-      }
-      changed = true;
+      if ((*past)[i] > kOnThePage) *side[i] += static_cast<int>(std::ceil((*past)[i] - kOnThePage));
     }
-    if (!changed) break;
   }
-  return margins;
 }
 
 ChartOutcome DrawChartPage(const Canvas& canvas) {

@@ -18,9 +18,10 @@ struct PageMargins {
 
 // PageMargin Auto: on each side the smallest margin, from 5 points up, that keeps every text
 // of the chart on the page and 5 points off its edge, found by drawing the chart on a
-// measuring surface and widening the sides its texts run past until none does. A side whose widening brings its texts no nearer
-// the page (a legend wider than the page) keeps the margin it had, and widening stops before
-// it would leave the chart no room.
+// measuring surface and widening each side by as much as its texts run past, until none does.
+// A widening that brings the texts no nearer the page as a whole (a legend wider than the
+// page, which no margin moves) is undone and the search ends, as it does before a widening
+// that would leave the chart no room.
 PageMargins AutoPageMargins(const Canvas& canvas);
 
 // Draws the headings and the chart within the page's margins.
