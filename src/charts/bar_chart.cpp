@@ -32,14 +32,13 @@ std::string AxisLabel(const Canvas& canvas, int i) {
 }
 
 // The category axis of the bars: under the plot for vertical bars, beside it, on the side of
-// AxesLabelYPosition, for horizontal ones; measured in the bar label font.
-CategoryAxis BarCategoryAxis(const Canvas& canvas, const ChartArea& area, bool vertical, const SizedFont& font) {
-  const ChartSettings& s = canvas.settings;
+// AxesLabelYPosition, for horizontal ones; A, D and S are the bar label font's.
+CategoryAxis BarCategoryAxis(const ChartSettings& s, const ChartArea& area, bool vertical, double A, double D,
+                             double S) {
   const bool right = s.AxesLabelYPosition == YLabelPosition::kRight;
   const CategorySide side = vertical ? CategorySide::kBelow : right ? CategorySide::kRight : CategorySide::kLeft;
   const int edge = vertical ? area.bottom : right ? area.right : area.left;
-  return CategoryAxis{side,          static_cast<double>(edge), static_cast<double>(s.CategoryLabelAngle),
-                      font.Ascent(), font.Descent(),            font.SpaceWidth()};
+  return CategoryAxis{side, static_cast<double>(edge), static_cast<double>(s.CategoryLabelAngle), A, D, S};
 }
 
 // Across the bars: each bar's thickness t, the gap between neighbours, and where the first
@@ -195,7 +194,7 @@ void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, i
           y = std::max(area.bottom + len / 2 - tw / 2, minY);
           break;
         case Place::kAxis: {
-          const CategoryAxis axis = BarCategoryAxis(canvas, area, vertical, font);
+          const CategoryAxis axis = BarCategoryAxis(s, area, vertical, A, D, S);
           const Point start = CategoryLabelStart(axis, xc, tw);
           angle = axis.angle;
           x = start.x;
@@ -217,7 +216,7 @@ void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, i
           x = std::max(area.left + len / 2 - tw / 2, minX);
           break;
         case Place::kAxis: {
-          const CategoryAxis axis = BarCategoryAxis(canvas, area, vertical, font);
+          const CategoryAxis axis = BarCategoryAxis(s, area, vertical, A, D, S);
           const Point start = CategoryLabelStart(axis, bar.y + bar.height / 2, tw);
           angle = axis.angle;
           x = start.x;
@@ -241,7 +240,8 @@ int LabelEveryBar(const Canvas& canvas, const ChartArea& area, bool vertical, co
     return spacing && !spacing->automatic ? spacing->value : 1;
   }
   const SizedFont font = FontOf(canvas, vertical ? s.AxesLabelX : s.AxesLabelY);
-  const CategoryAxis axis = BarCategoryAxis(canvas, area, vertical, font);
+  const CategoryAxis axis =
+      BarCategoryAxis(s, area, vertical, font.Ascent(), font.Descent(), font.SpaceWidth());
   const double p = g.gap + g.t;
   const double from = (vertical ? area.left : area.bottom) + g.first + g.t / 2;
   std::vector<PlacedLabel> placed(canvas.data.count);

@@ -76,25 +76,30 @@ Point CategoryLabelStart(const CategoryAxis& axis, double t, double w) {
   const double D = axis.D;
   const double S = axis.S;
   const double edge = axis.edge;
+  // Level labels are centred under the tick, or end or start a blank or two beside the plot.
+  if (axis.angle == 0) {
+    switch (axis.side) {
+      case CategorySide::kBelow: return Point{t - w / 2, edge - A - D};
+      case CategorySide::kLeft: return Point{edge - (S + w), t - (A - D) / 2};
+      case CategorySide::kRight: return Point{edge + 2 * S, t - (A - D) / 2};
+    }
+  }
   const Turn turn = TurnOf(axis.angle);
   const double c = turn.c;
   const double s = turn.s;
   switch (axis.side) {
     case CategorySide::kBelow: {
-      if (axis.angle == 0) return Point{t - w / 2, edge - A - D};
       // The end's middle under the tick, the box's top corner a descender's depth under the plot.
       const Point end{t + (A - D) / 2 * s, edge - D - A * c};
       return Point{end.x - w * c, end.y - w * s};
     }
     case CategorySide::kLeft: {
-      if (axis.angle == 0) return Point{edge - (S + w), t - (A - D) / 2};
       if (axis.angle == 90) return Point{edge - S - D, t - w / 2};
       // The end's middle level with the tick, the box's right corner a blank off the plot.
       const Point end{edge - S - D * s, t - (A - D) / 2 * c};
       return Point{end.x - w * c, end.y - w * s};
     }
     case CategorySide::kRight:
-      if (axis.angle == 0) return Point{edge + 2 * S, t - (A - D) / 2};
       if (axis.angle == 90) return Point{edge + 2 * S + A, t - w / 2};
       // The start's middle level with the tick, the box's left corner two blanks off the plot.
       return Point{edge + 2 * S + A * s, t - (A - D) / 2 * c};
