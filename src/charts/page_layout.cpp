@@ -13,8 +13,8 @@ namespace corvane {
 namespace {
 
 constexpr int kLeastAutoMargin = 5;
-// A line or bar chart settles in a round or two; a pie, whose labels move half as far as its
-// sides, in a few more. The limit only bounds a layout that keeps creeping.
+// A chart settles in a round or two, where a text moves as far as its side; one that moves
+// half as far (centred in its area) takes a few more. The limit bounds a layout that creeps.
 constexpr int kAutoRounds = 32;
 // A hundredth of a point, the finest step the page is drawn in, counts as on the page.
 constexpr double kOnThePage = 0.01;
@@ -44,7 +44,8 @@ std::optional<std::array<double, 4>> TextsPastThePage(const Canvas& canvas, cons
   const Canvas dry{trial, s, canvas.data, canvas.scale, quiet};
   ChartArea area = Inset(s, margins);
   DrawHeadings(dry, area);
-  // The headings stand where they stand whatever the margins; only the chart is measured.
+  // The headings keep to the frame their alignment gives them, which no margin widens; only
+  // the chart's texts are measured.
   trial.ForgetTexts();
   if (DrawChart(dry, area) != ChartOutcome::kDrawn) return std::nullopt;
   const TextReach& reach = trial.reach();
