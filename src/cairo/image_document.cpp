@@ -10,12 +10,11 @@
 #include "cairo/cairo_surface.h"
 #include "cairo/image_libraries.h"
 #include "cairo/png_encoder.h"
-#include "charts/chart_plotter.h"
+#include "charts/page_layout.h"
 #include "model/output_choice.h"
 #include "pdf/standard_font_metrics.h"
 #include "platform/encoding.h"
 #include "render/background.h"
-#include "render/headings.h"
 
 namespace corvane {
 namespace {
@@ -93,9 +92,7 @@ bool DrawPage(DocumentRun& run, cairo_t* cairo, CairoFonts& fonts) {
   DrawPageBackground(surface, s);
   TextFonts textFonts(surface, s, run.fonts, run.log);
   const Canvas canvas{surface, s, run.data, run.scale, run.log, textFonts};
-  ChartArea area{0, s.Page.height, s.Page.width, 0};
-  DrawHeadings(canvas, area);
-  switch (DrawChart(canvas, area)) {
+  switch (DrawChartPage(canvas)) {
     case ChartOutcome::kDrawn:
       return true;
     case ChartOutcome::kSliceRunsBackwards:

@@ -1,5 +1,6 @@
 #include "charts/plot_frame.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "charts/reference_lines.h"
 #include "render/axes.h"
 #include "render/background.h"
+#include "render/category_labels.h"
 #include "render/labels.h"
 #include "render/legends.h"
 #include "render/text.h"
@@ -43,10 +45,16 @@ std::optional<Plot> DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
   DrawSeriesLegend(canvas, area);
 
   if (s.AxesLabelX.size > 0) {
-    const SizedFont font = ApplyFont(canvas, s.AxesLabelX, CategoryLabels(canvas));
+    const std::vector<std::string> texts = CategoryLabels(canvas);
+    const SizedFont font = ApplyFont(canvas, s.AxesLabelX, texts);
     const double A = font.Ascent();
     const double D = font.Descent();
-    area.bottom += static_cast<int>(A + 3 * D);
+    // Turned labels reach down as far as the longest of them.
+    int widest = 0;
+    if (s.CategoryLabelAngle != 0) {
+      for (const std::string& text : texts) widest = std::max(widest, static_cast<int>(font.Width(text)));
+    }
+    area.bottom += CategoryRoomBelow(s.CategoryLabelAngle, A, D, widest);
   }
 
   if (s.AxesLabelY.size > 0) {
@@ -69,20 +77,26 @@ std::optional<Plot> DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
   return Plot{area, ItemStep(area, canvas.data.count), canvas.scale.minimum, canvas.scale.range};
 }
 
-// Each item's label centred under its point, thinned to every LabelSpacing-th item.
+// Each item's label under its point, turned by CategoryLabelAngle and thinned to every
+// LabelSpacing-th item.
 void DrawCategoryLabels(const Canvas& canvas, const Plot& plot) {
   const ChartSettings& s = canvas.settings;
   if (s.AxesLabelX.size <= 0) return;
+  const int n = canvas.data.count;
   const std::vector<std::string> texts = CategoryLabels(canvas);
   const SizedFont font = ApplyFont(canvas, s.AxesLabelX, texts);
-  const double A = font.Ascent();
-  const double D = font.Descent();
-  for (int k = 0; k < canvas.data.count; ++k) {
-    const std::string& text = texts[k];
-    const int w = static_cast<int>(font.Width(text));
-    if (!s.LabelSpacing || k % *s.LabelSpacing == 0) {
-      font.Show(plot.X(k) - w / 2.0, plot.area.bottom - A - D, 0, text);
-    }
+  const CategoryAxis axis{CategorySide::kBelow,   static_cast<double>(plot.area.bottom),
+                          static_cast<double>(s.CategoryLabelAngle), font.Ascent(), font.Descent(),
+                          font.SpaceWidth()};
+  std::vector<PlacedLabel> placed(n);
+  for (int k = 0; k < n; ++k) {
+    // Widths are whole points here, as the labels have always been centred.
+    const int w = static_cast<int>(font.Width(texts[k]));
+    placed[k] = PlacedLabel{CategoryLabelStart(axis, plot.X(k), w), static_cast<double>(w)};
+  }
+  const int every = LabelEvery(s.LabelSpacing, axis, placed);
+  for (int k = 0; k < n; k += every) {
+    font.Show(placed[k].start.x, placed[k].start.y, axis.angle, texts[k]);
   }
 }
 

@@ -62,7 +62,8 @@ constexpr Keyword<LegendPosition> kLegendPosition[] = {{"Above", LegendPosition:
 constexpr Keyword<PieLabelPosition> kPieLabelPosition[] = {
     {"Inside", PieLabelPosition::kInside},   {"I", PieLabelPosition::kInside},
     {"Outside", PieLabelPosition::kOutside}, {"O", PieLabelPosition::kOutside},
-    {"Spoke", PieLabelPosition::kSpoke},     {"S", PieLabelPosition::kSpoke}};
+    {"Spoke", PieLabelPosition::kSpoke},     {"S", PieLabelPosition::kSpoke},
+    {"SpokeUpright", PieLabelPosition::kSpokeUpright}};
 constexpr Keyword<YLabelPosition> kYLabelPosition[] = {{"Left", YLabelPosition::kLeft},
                                                       {"Right", YLabelPosition::kRight}};
 constexpr Keyword<MarkerShape> kMarkerShape[] = {

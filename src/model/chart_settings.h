@@ -57,7 +57,8 @@ inline bool IsAxesAndPosition(BarLabelPosition position) {
          position == BarLabelPosition::kAxesAndCenter;
 }
 
-enum class PieLabelPosition { kInside, kOutside, kSpoke };
+// SpokeUpright is Spoke with the labels of the left half turned round, so that they read left to right.
+enum class PieLabelPosition { kInside, kOutside, kSpoke, kSpokeUpright };
 
 enum class LegendPosition { kAbove, kBelow, kLeft, kRight };
 
@@ -96,6 +97,12 @@ inline constexpr int kHideMenubar = 2;
 inline constexpr int kHideWindowUi = 4;
 inline constexpr int kFitWindow = 8;
 inline constexpr int kCenterWindow = 16;
+
+// A whole number, or Auto: left for the layout to choose when the chart is drawn.
+struct WholeOrAuto {
+  bool automatic = false;
+  int value = 0;  // when not automatic
+};
 
 template <typename T, std::size_t N>
 constexpr std::array<T, N> Filled(T value) {
@@ -153,6 +160,9 @@ struct ChartSettings {
     RgbColor toColor;
   };
   std::optional<ChartBackgroundColors> ChartBackground;  // none: no background
+  // Points between the page's edges and the chart area, headings included; none: 5 without
+  // headings and 0 with them.
+  std::optional<WholeOrAuto> PageMargin;
 
   // Heading
   FontSpec HeadingTitle = TimesRoman(18);
@@ -180,7 +190,8 @@ struct ChartSettings {
     double rangeTo = 0.0;
   } AxesScale;
   int AxesDivisions = 10;
-  std::optional<int> LabelSpacing;  // none: every category label
+  std::optional<WholeOrAuto> LabelSpacing;  // none: every category label
+  int CategoryLabelAngle = 0;               // degrees the category labels are turned by
   int DecimalPoints = 1;
   struct {
     double width = 0.0;  // 0.0: no grid lines

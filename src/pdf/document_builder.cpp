@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "charts/chart_plotter.h"
+#include "charts/page_layout.h"
 #include "pdf/libharu_internals.h"
 #include "pdf/pdf_errors.h"
 #include "pdf/pdf_surface.h"
@@ -14,7 +14,6 @@
 #include "platform/encoding.h"
 #include "platform/random_bytes.h"
 #include "render/background.h"
-#include "render/headings.h"
 
 namespace corvane {
 namespace {
@@ -174,9 +173,7 @@ bool Build(DocumentRun& run, HPDF_Doc doc, std::string& pdf) {
 
   TextFonts textFonts(surface, s, run.fonts, run.log);
   const Canvas canvas{surface, s, run.data, run.scale, run.log, textFonts};
-  ChartArea area{0, s.Page.height, s.Page.width, 0};
-  DrawHeadings(canvas, area);
-  switch (DrawChart(canvas, area)) {
+  switch (DrawChartPage(canvas)) {
     case ChartOutcome::kDrawn:
       break;
     case ChartOutcome::kSliceRunsBackwards:

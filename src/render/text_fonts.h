@@ -84,6 +84,8 @@ class TextFonts {
   // The fonts of the spec's key, the same for the whole page.
   TextFont& For(const FontSpec& spec);
 
+  FontLibrary& library() { return library_; }
+
  private:
   friend class TextFont;
   // Logs, once per text, the first character of it that no font has.
