@@ -6,10 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <iterator>
 #include <cmath>
 #include <filesystem>
 #include <sstream>
 
+#include "app/run.h"
+#include "pdf/document_builder.h"
 #include "support/pdf_content.h"
 #include "support/pdf_page.h"
 #include "support/process.h"
@@ -105,12 +109,63 @@ TEST_P(ExtremeChartTest, EveryCaseDrawsSoundly) {
   }
 }
 
-// Each kind is named by its chart words: "-Chart Line Curved ..." is LineCurved.
+// A chart kind is named by its chart words: "-Chart Line Curved ..." is LineCurved.
+std::string KindName(const std::string& chart) {
+  const std::vector<std::string> words = testing::Words(chart);
+  return words.at(1) + words.at(2);
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryKind, ExtremeChartTest, ::testing::ValuesIn(TableLines("chart ")),
-                         [](const ::testing::TestParamInfo<std::string>& kind) {
-                           const std::vector<std::string> words = testing::Words(kind.param);
-                           return words.at(1) + words.at(2);
-                         });
+                         [](const ::testing::TestParamInfo<std::string>& kind) { return KindName(kind.param); });
+
+// A chart with the words of one of the variants for its kind.
+struct Variant {
+  std::string chart;
+  std::string words;
+  std::string name;  // the kind and the words' letters: BarV_AxesScaleNiceBarSeriesGrouped
+};
+
+std::vector<Variant> Variants() {
+  std::vector<Variant> variants;
+  for (const std::string& chart : TableLines("chart ")) {
+    for (const std::string& line : TableLines("variant ")) {
+      const std::string kind = KindName(chart);
+      const std::string prefix = line.substr(0, line.find(' '));
+      if (kind.rfind(prefix, 0) != 0) continue;
+      Variant v{chart, line.substr(prefix.size() + 1), kind + "_"};
+      std::ranges::copy_if(v.words, std::back_inserter(v.name), [](char c) { return std::isalnum(c) != 0; });
+      variants.push_back(v);
+    }
+  }
+  return variants;
+}
+
+// The same checks as the executable's, on runs made in this process with the PDF built in
+// memory: the executable's save waits for the disk, which would make these the slowest tests.
+class ExtremeVariantTest : public ::testing::TestWithParam<Variant> {};
+
+TEST_P(ExtremeVariantTest, EveryCaseDrawsSoundly) {
+  const Variant& variant = GetParam();
+  TempDir out;
+  for (const std::string& c : TableLines("case ")) {
+    const std::string what = variant.name + "\nwith " + c.substr(0, 300);
+    testing::TestRun t;
+    ASSERT_EQ(PrepareChart(t.run, "-Output chart " + c + " " + variant.words + " " + variant.chart), 0) << what;
+    DocumentRun document = t.run.Document();
+    std::string pdf;
+    if (MakePdfInMemory(document, pdf) != 0) {
+      EXPECT_EQ(t.LastLine().rfind(kNoRoom, 0), 0u) << what << "\n" << t.LastLine();
+      continue;
+    }
+    const std::string file = out.Write("chart.pdf", pdf);
+    const auto check = testing::RunProcess("/usr/bin/qpdf", {"--check", file});
+    EXPECT_EQ(check.exitCode, 0) << what << "\n" << check.out;
+    EXPECT_EQ(testing::UnsoundNumbers(testing::PageContent(pdf)), std::vector<std::string>{}) << what;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, ExtremeVariantTest, ::testing::ValuesIn(Variants()),
+                         [](const ::testing::TestParamInfo<Variant>& variant) { return variant.param.name; });
 
 }  // namespace
 }  // namespace corvane
