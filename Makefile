@@ -1,9 +1,13 @@
 # Corvane: the usual steps. `make demo` and `make test` install what is missing first.
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+# Every target when empty; else the ones named, as "token_reader_fuzzer color_reader_fuzzer".
 FUZZ_TARGETS ?=
 PREFIX ?= /usr/local
 BENCH_RUNS ?= 30
+# Warnings as errors: ON in continuous integration (.ci/run), OFF for everyone else, whose
+# compiler may warn where ours does not.
+WERROR ?= OFF
 
 .PHONY: all deps build build-asan test demo golden gallery install package fuzz bench clean
 
@@ -12,12 +16,13 @@ all: build
 deps:
 	@scripts/install-deps.sh
 
+# The release build that users get is the one the suite tests.
 build: deps
-	@cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCORVANE_WERROR=$(WERROR) >/dev/null
 	@cmake --build build -j $(JOBS)
 
 build-asan: deps
-	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON >/dev/null
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON -DCORVANE_WERROR=$(WERROR) >/dev/null
 	@cmake --build build-asan -j $(JOBS)
 
 test: build build-asan
@@ -53,7 +58,7 @@ golden: build
 fuzz:
 	@scripts/install-deps.sh --fuzz
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DCORVANE_FUZZ=ON -DCORVANE_TESTS=OFF -DCORVANE_SANITIZE=ON >/dev/null
+		-DCORVANE_FUZZ=ON -DCORVANE_TESTS=OFF -DCORVANE_SANITIZE=ON -DCORVANE_WERROR=$(WERROR) >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
 	@scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 

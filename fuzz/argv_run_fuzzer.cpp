@@ -98,14 +98,7 @@ std::set<std::string> FilesHere() {
 void CheckSavedPdf(const corvane::Run& run) {
   std::ifstream file(corvane::NativePath(corvane::PdfFileName(run.settings.Output)), std::ios::binary);
   const std::string pdf{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  Check(IsWholePdf(pdf));
-  // The page of an encrypted document cannot be read without its key.
-  if (!run.settings.OwnerPassword.empty() || !run.settings.UserPassword.empty()) return;
-  try {
-    Check(corvane::testing::UnsoundNumbers(corvane::testing::PageContent(pdf)).empty());
-  } catch (const std::exception&) {
-    Check(false);
-  }
+  Check(IsWholePdf(pdf) && HasSoundNumbers(pdf));
 }
 
 }  // namespace

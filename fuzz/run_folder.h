@@ -12,11 +12,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "platform/compare.h"
+#include "support/pdf_content.h"
 
 namespace corvane::fuzz {
 
@@ -78,4 +80,15 @@ inline bool IsWholePdf(std::string_view pdf) {
   return pdf.starts_with("%PDF-") && pdf.ends_with("%%EOF");
 }
 
+// Whether the page's content stream holds only finite numbers where numbers belong: a NaN, an
+// infinity or libharu's clamp of one is as much a finding as a crash. An encrypted page cannot
+// be read without its key, and is taken as sound.
+inline bool HasSoundNumbers(const std::string& pdf) {
+  if (pdf.find("/Encrypt ") != std::string::npos) return true;
+  try {
+    return testing::UnsoundNumbers(testing::PageContent(pdf)).empty();
+  } catch (const std::exception&) {
+    return false;  // no page content to be found in a PDF said to be whole
+  }
+}
 }  // namespace corvane::fuzz

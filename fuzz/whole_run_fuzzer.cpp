@@ -1,5 +1,7 @@
 // Feeds arbitrary bytes to a whole run: commands, options and dataset files, checks, sort,
-// scale, and the document with its chart, built into memory.
+// scale, and the document with its chart, built into memory. A run that succeeds must give a
+// whole PDF whose page holds only finite numbers: a NaN, an infinity or libharu's clamp of
+// one is as much a finding as a crash.
 //
 // Input layout: COMMAND TEXT [SEP OPTIONS BODY [SEP DATASET BODY]] (see run_folder.h). The
 // command text arrives as a C string: it ends at its first NUL.
@@ -29,6 +31,8 @@ extern "C" int CORVANE_FUZZ_ENTRY(FuzzWholeRun)(const std::uint8_t* data, std::s
   // The run sequence's last step, with the PDF built into memory.
   corvane::DocumentRun document = run.Document();
   std::string pdf;
-  if (corvane::MakePdfInMemory(document, pdf) == 0 && !IsWholePdf(pdf)) __builtin_trap();
+  if (corvane::MakePdfInMemory(document, pdf) == 0 && (!IsWholePdf(pdf) || !HasSoundNumbers(pdf))) {
+    __builtin_trap();
+  }
   return 0;
 }

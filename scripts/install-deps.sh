@@ -3,6 +3,8 @@
 # Usage: scripts/install-deps.sh [--fuzz | --bench | --package]
 #   --fuzz adds clang with its libFuzzer runtime; --bench adds what the benchmark measures with
 #   and gnuplot, which it compares Corvane against; --package what CPack needs for the Debian package.
+# It acts only when it must and can: on a machine without Debian's package tools it looks for
+# what each package provides, and fails only when something is missing.
 set -euo pipefail
 
 packages=(cmake g++ make libhpdf-dev zlib1g-dev libgtest-dev qpdf poppler-utils)
@@ -12,15 +14,48 @@ case "${1:-}" in
   --package) packages+=(dpkg-dev file) ;;
 esac
 
+# Whether a C++ program read from standard input compiles and links with the given options.
+links() { "${CXX:-c++}" -x c++ - -o /dev/null "$@" >/dev/null 2>&1; }
+
+# Whether what the build needs from a package is there, asked of the machine itself.
+provided() {
+  case "$1" in
+    g++) command -v g++ ;;
+    libhpdf-dev) links -lhpdf <<<'#include <hpdf.h>
+int main() { HPDF_Free(HPDF_New(nullptr, nullptr)); }' ;;
+    zlib1g-dev) links -lz <<<'#include <zlib.h>
+int main() { return zlibVersion() == nullptr; }' ;;
+    libgtest-dev) links -lgtest -pthread <<<'#include <gtest/gtest.h>
+int main(int argc, char** argv) { testing::InitGoogleTest(&argc, argv); }' ;;
+    poppler-utils) command -v pdfinfo && command -v pdftotext && command -v pdftoppm ;;
+    libclang-rt-dev) CXX=clang++ links -fsanitize=fuzzer <<<'#include <cstddef>
+#include <cstdint>
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t*, std::size_t) { return 0; }' ;;
+    time) test -x /usr/bin/time ;;
+    gnuplot-nox) command -v gnuplot ;;
+    dpkg-dev) command -v dpkg-shlibdeps ;;
+    *) command -v "$1" ;;
+  esac
+}
+
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  if command -v dpkg-query >/dev/null; then
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  else
+    provided "$p" >/dev/null 2>&1 || missing+=("$p")
+  fi
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
-echo "Installing: ${missing[*]}"
 sudo=""
 if [[ $(id -u) -ne 0 ]]; then sudo="sudo"; fi
+if ! command -v apt-get >/dev/null || { [[ -n $sudo ]] && ! command -v sudo >/dev/null; }; then
+  echo "install-deps.sh: missing ${missing[*]} (Debian's package names), and no apt-get with root" \
+       "or sudo to install them here: install them, or what they provide, by other means" >&2
+  exit 1
+fi
+echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -12,6 +12,10 @@
 
 extern "C" int FuzzWholeRun(const std::uint8_t* data, std::size_t size);
 extern "C" int FuzzArgvRun(const std::uint8_t* data, std::size_t size);
+extern "C" int FuzzTokenReader(const std::uint8_t* data, std::size_t size);
+extern "C" int FuzzColorReader(const std::uint8_t* data, std::size_t size);
+extern "C" int FuzzTimeValueReader(const std::uint8_t* data, std::size_t size);
+extern "C" int FuzzDatasetLine(const std::uint8_t* data, std::size_t size);
 
 namespace corvane {
 namespace {
@@ -36,8 +40,14 @@ int ReplayFolder(FuzzEntry entry, const fs::path& folder) {
 TEST(FuzzReplayTest, SeedsAndRegressionsRunCleanly) {
   const fs::path fuzz = fs::path(CORVANE_SOURCE_DIR) / "fuzz";
   const fs::path folder = fs::current_path();  // the target runs in a folder of its own
-  const std::pair<const char*, FuzzEntry> targets[] = {{"whole_run_fuzzer", FuzzWholeRun},
-                                                       {"argv_run_fuzzer", FuzzArgvRun}};
+  const std::pair<const char*, FuzzEntry> targets[] = {
+      {"whole_run_fuzzer", FuzzWholeRun},
+      {"argv_run_fuzzer", FuzzArgvRun},
+      {"token_reader_fuzzer", FuzzTokenReader},
+      {"color_reader_fuzzer", FuzzColorReader},
+      {"time_value_reader_fuzzer", FuzzTimeValueReader},
+      {"dataset_line_fuzzer", FuzzDatasetLine},
+  };
   for (const auto& [name, entry] : targets) {
     EXPECT_GT(ReplayFolder(entry, fuzz / "corpus" / name), 0) << "no seeds for " << name;
     ReplayFolder(entry, fuzz / "regressions" / name);

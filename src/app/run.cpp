@@ -19,12 +19,9 @@ int PrepareChart(Run& run, std::string commandLine, std::span<const std::size_t>
   if (ProcessCommands(commands, commandLine.data(), argumentStarts) != 0) return 1;
 
   const ChartSettings& s = run.settings;
+  // -Chart fails itself unless it sets a style with the type, so a type always has its style.
   if (!s.Chart.type) {
     run.log.LogMessage("ERROR: No Chart Type specified");
-    return 1;
-  }
-  if (!s.Chart.style) {
-    run.log.LogMessage("ERROR: No Chart Style specified");
     return 1;
   }
   if (run.data.count == 0) {

@@ -14,11 +14,14 @@ const char* BarColorCommand(CommandContext& run, const char* args) {
   if (barColor.count == kMaxBarColors) {
     return Fail(run, "ERROR: BarColor - maximum number of bar colors (%d) reached", kMaxBarColors);
   }
-  // The new entry only counts once both colours passed.
+  // The new entry only counts once both colours passed. It has no earlier colour to keep, so
+  // a colour that cannot be read is not valid.
   RgbColor& from = barColor.fromColor[barColor.count];
+  from = kColorNotSet;
   const char* p = ParseColor(args, from);
   if (!IsValidColor(from)) return Fail(run, "ERROR: BarColor - from color is not valid");
   RgbColor& to = barColor.toColor[barColor.count];
+  to = kColorNotSet;
   p = ParseColor(p, to);
   if (!IsValidColor(to)) return Fail(run, "ERROR: BarColor - to color is not valid");
   ++barColor.count;

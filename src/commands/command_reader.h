@@ -15,8 +15,9 @@ struct CommandContext;
 // handler can tell a token that is too long from one that is missing.
 inline constexpr char TooLongMarker[] = "\x01";
 
-// Blanks are the bytes 1..32 and 128..255; inside an unquoted token only the space ends it.
-inline bool IsBlank(char c) { return c != 0 && static_cast<signed char>(c) <= 32; }
+// Blanks are the bytes 1..32; inside an unquoted token only the space ends it. Bytes 128..255
+// are letters (an accented letter is one such byte inside), never blanks.
+inline bool IsBlank(char c) { return c != 0 && static_cast<unsigned char>(c) <= 32; }
 
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 

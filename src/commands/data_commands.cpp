@@ -90,33 +90,22 @@ bool ReadDatasetLine(CommandContext& run, const std::string& line, int lineNumbe
   return true;
 }
 
-// Reads the file's lines into the table until it ends or the table is full.
+// Reads the file's lines into the table. Only an item line that finds the table full is too
+// much data: blank lines after the last item, or a file that just fills it, are not.
 bool ReadDataset(CommandContext& run, TextFileReader& file, const std::string& name) {
-  DataTable& data = run.data;
-  // A table that is already full takes nothing more, and that is no error.
-  if (data.count == kMaxItems) return true;
-
   std::string line;
   int lineNumber = 0;
-  bool endReached = false;
-  while (data.count < kMaxItems) {
-    if (!file.ReadLine(line, kDatasetLineLimit)) {
-      endReached = true;
-      break;
-    }
+  while (file.ReadLine(line, kDatasetLineLimit)) {
     ++lineNumber;
-    // Like fgets, a read notices the end of the file only when it found no newline before
-    // the buffer was full; a file that ends with a newline is not yet at its end.
-    endReached = line.back() != '\n' && line.size() < kDatasetLineLimit - 1;
     // The rest of the reader sees the line as a C string, which ends at a NUL.
     if (const std::size_t nul = line.find('\0'); nul != std::string::npos) line.resize(nul);
     if (!line.empty() && (IsBlank(line.back()) || line.back() == 127)) line.pop_back();
     if (line.empty()) continue;
+    if (run.data.count == kMaxItems) {
+      Fail(run, "ERROR: Dataset - too much data");
+      return false;
+    }
     if (!ReadDatasetLine(run, line, lineNumber, name)) return false;
-  }
-  if (data.count == kMaxItems && !endReached) {
-    Fail(run, "ERROR: Dataset - too much data");
-    return false;
   }
   return true;
 }

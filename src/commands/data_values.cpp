@@ -57,9 +57,8 @@ ValueError ReadNumber(const char*& pos, double& value, bool& decimal) {
   if (AtValuesEnd(pos)) return ValueError::kMissing;
   const char* p = SkipBlanks(pos);
   bool point = false;
-  const double number = ReadReal(p, point);
-  if (!EndsValue(*p)) return ValueError::kInvalid;
-  value = number;
+  const char* start = p;
+  if (!ReadReal(p, value, point) || p == start || !EndsValue(*p)) return ValueError::kInvalid;
   decimal = point;
   pos = p;
   return ValueError::kNone;

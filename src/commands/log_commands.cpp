@@ -5,7 +5,10 @@
 
 namespace corvane {
 
+// A failed log or errors command leaves no file of its kind for the rest of the run, its own
+// message included, so the name an earlier command gave is dropped before reading the new one.
 const char* LogCommand(CommandContext& run, const char* args) {
+  run.log.SetLogFile("");
   std::string name;
   const char* next = ReadTokenOrFail(run, args, name, kMaxFileNameLength, "ERROR: Log - no filename",
                                      "ERROR: Log - filename too long");
@@ -16,6 +19,7 @@ const char* LogCommand(CommandContext& run, const char* args) {
 }
 
 const char* ErrorsCommand(CommandContext& run, const char* args) {
+  run.log.SetErrorsFile("");
   std::string name;
   const char* next = ReadTokenOrFail(run, args, name, kMaxFileNameLength, "ERROR: Errors - no filename",
                                      "ERROR: Errors - filename too long");

@@ -15,7 +15,9 @@ const char* PieColorCommand(CommandContext& run, const char* args) {
   if (pieColor.count == kMaxPieColors) {
     return Fail(run, "ERROR: PieColor - maximum number of bar colors (%d) reached", kMaxPieColors);
   }
+  // The new entry has no earlier colour to keep: one that cannot be read is not valid.
   RgbColor& color = pieColor.color[pieColor.count];
+  color = kColorNotSet;
   const char* p = ParseColor(args, color);
   if (!IsValidColor(color)) return Fail(run, "ERROR: PieColor - is not valid");
   ++pieColor.count;

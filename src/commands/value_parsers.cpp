@@ -22,17 +22,20 @@ int HexDigit(char c) {
   return -1;
 }
 
-// The number at the start of text (digits, points and signs only), read as strtod reads it:
-// the longest prefix that is a number, and 0 when there is none. from_chars does the same
-// work in a fraction of the time but takes no leading plus.
-double LeadingNumber(std::string_view text) {
-  if (!text.empty() && text[0] == '+') {
-    text.remove_prefix(1);
-    if (!text.empty() && text[0] == '-') return 0.0;
+// The decimal number that the whole run forms: an optional sign, digits and at most one point.
+// False, leaving value as it was, when the run or only a part of it is no such number.
+bool ToWholeNumber(std::string_view run, double& value) {
+  // from_chars takes a leading minus but no plus; a plus before a minus is no number.
+  if (run.starts_with('+')) {
+    run.remove_prefix(1);
+    if (run.starts_with('-')) return false;
   }
-  double value = 0.0;
-  if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc()) return 0.0;
-  return value;
+  const char* end = run.data() + run.size();
+  double number = 0.0;
+  const auto result = std::from_chars(run.data(), end, number, std::chars_format::fixed);
+  if (result.ec != std::errc() || result.ptr != end) return false;
+  value = number;
+  return true;
 }
 
 const char* ParseHexColor(const char* p, RgbColor& target) {
@@ -58,13 +61,17 @@ std::int64_t ReadDigits(const char*& p, std::int64_t limit) {
   return value > limit ? limit + 1 : value;
 }
 
-double ReadReal(const char*& p, bool& decimal, bool signs) {
+bool ReadReal(const char*& p, double& value, bool& decimal, bool signs) {
   const char* start = p;
   auto accepted = [signs](char c) { return IsDigit(c) || c == '.' || (signs && (c == '+' || c == '-')); };
   while (p - start < kMaxNumberLength && accepted(*p)) ++p;
   const std::string_view text(start, static_cast<std::size_t>(p - start));
   decimal = text.find('.') != std::string_view::npos;
-  return LeadingNumber(text);
+  if (text.empty()) {
+    value = 0.0;
+    return true;
+  }
+  return ToWholeNumber(text, value);
 }
 
 const char* ParseInteger(const char* pos, int& target) {
@@ -84,8 +91,8 @@ const char* ParseInteger(const char* pos, int& target) {
 const char* ParseReal(const char* pos, double& target) {
   const char* p = SkipBlanks(pos);
   bool decimal = false;
-  const double value = ReadReal(p, decimal);
-  if (*p != 0 && !IsBlank(*p)) return nullptr;
+  double value = 0.0;
+  if (!ReadReal(p, value, decimal) || (*p != 0 && !IsBlank(*p))) return nullptr;
   target = value;
   return *p == 0 ? p : p + 1;
 }
@@ -97,9 +104,10 @@ const char* ParseColor(const char* pos, RgbColor& target) {
   double components[3];
   for (int i = 0; i < 3; ++i) {
     bool decimal = false;
-    const double value = ReadReal(p, decimal, false);
+    double value = 0.0;  // an empty number (a second blank) reads as 0
+    const bool whole = ReadReal(p, value, decimal, false);
     const bool endsWell = IsBlank(*p) || (i == 2 && *p == 0);
-    if (!endsWell) return p;
+    if (!whole || !endsWell) return p;
     if (*p != 0) ++p;
     components[i] = decimal ? value : value / 255.0;
   }

@@ -46,6 +46,13 @@ bool TextFileReader::FillLine() {
     if (c == '\n') break;
   }
   if (raw.empty()) return false;
+  // Editors and spreadsheets often save UTF-8 with a byte-order mark, which is not text.
+  if (atStart_ && raw.starts_with("\xEF\xBB\xBF")) {
+    atStart_ = false;
+    raw.erase(0, 3);
+    if (raw.empty()) return FillLine();  // the mark was all the file held
+  }
+  atStart_ = false;
   if (raw.size() >= 2 && raw[raw.size() - 1] == '\n' && raw[raw.size() - 2] == '\r') {
     raw.erase(raw.size() - 2, 1);
   }
@@ -69,10 +76,6 @@ void AppendLine(const std::string& path, std::string_view text) {
   std::fwrite(utf8.data(), 1, utf8.size(), file);
   std::fputc('\n', file);
   std::fclose(file);
-}
-
-std::FILE* OpenForWriting(const std::string& path) {
-  return std::fopen(NativePath(path).c_str(), "wb");
 }
 
 std::string NativePath(const std::string& path) { return Windows1252ToUtf8(path); }

@@ -25,7 +25,8 @@ class TextFileReader {
   // Reads like fgets with a buffer of limit bytes: up to limit - 1 characters, stopping after
   // a newline. A CR LF pair arrives as one newline; a line longer than the limit arrives in
   // several reads. Each physical line is converted from UTF-8 to Windows-1252 when it is
-  // valid UTF-8. Returns false at the end of the file.
+  // valid UTF-8; a UTF-8 byte-order mark at the start of the file is skipped. Returns false
+  // at the end of the file.
   bool ReadLine(std::string& out, std::size_t limit);
 
  private:
@@ -34,14 +35,12 @@ class TextFileReader {
   std::FILE* stream_;
   std::string line_;        // the current physical line, converted, newline included
   std::size_t served_ = 0;  // how much of line_ earlier reads have taken
+  bool atStart_ = true;     // no line read yet
 };
 
 // Opens a file for appending (creating it if missing), writes the text and a newline in
 // UTF-8, and closes it. A file that cannot be opened is passed over silently.
 void AppendLine(const std::string& path, std::string_view text);
-
-// Opens a file for writing in binary mode with a Windows-1252 name.
-std::FILE* OpenForWriting(const std::string& path);
 
 // The file system's form of a Windows-1252 file name.
 std::string NativePath(const std::string& path);

@@ -53,6 +53,7 @@ TEST_F(DatasetTest, FailingLinesAreReportedWithTheirNumber) {
   // The last lines logged, each going on with " of dataset [...]".
   struct Case { std::string contents; std::vector<std::string> messages; } cases[] = {
       {"A,1\n\nB,2\nC\n", {"ERROR: no value on line 4"}},
+      {"A,1\nB,3.755.251\n", {"ERROR: invalid value on line 2"}},  // not 3.755
       // A 199-character line arrives in two reads of which the second has no separator.
       {"A,1" + std::string(195, ' ') + "2\nB,3\n", {"ERROR: no value on line 2"}},
       // A 198-character line is one read; its newline arrives as an empty second line.
@@ -72,19 +73,39 @@ TEST_F(DatasetTest, FailingLinesAreReportedWithTheirNumber) {
 }
 
 TEST_F(DatasetTest, ReadsItemsWithTheSeparatorAndCutsLongLabels) {
-  EXPECT_EQ(Read("North,12.5\r\n\r\nSouth,8 ;note\r\n" + std::string(60, 'L') + ",3"), 0) << t.LastLine();
+  // A spreadsheet's byte-order mark is no part of the first label.
+  EXPECT_EQ(Read("\xEF\xBB\xBFNorth,12.5\r\n\r\nSouth,8 ;note\r\n" + std::string(60, 'L') + ",3"), 0)
+      << t.LastLine();
   EXPECT_EQ(Table(t.data), "North=12.5|South=8|" + std::string(50, 'L') + "=3| series 1 .");
   EXPECT_EQ(t.Process("-DataSeparator \" | \""), 0);
   EXPECT_EQ(Read("East Side | 1:02:03.5 \n"), 0) << t.LastLine();
   EXPECT_EQ(Table(t.data), "East Side=3723500| series 0 time .");
 }
 
-TEST_F(DatasetTest, AFullTableTakesNoMore) {
-  std::string lines;
-  for (int i = 0; i < kMaxItems; ++i) lines += "I" + std::to_string(i) + "," + std::to_string(i) + "\n";
-  EXPECT_EQ(Read(lines.substr(0, lines.size() - 1)), 0);  // the file ends with the last item
-  EXPECT_EQ(Read(lines), 1);  // a line end after the last item: not yet at the end
-  EXPECT_EQ(t.LastLine(), "ERROR: Dataset - too much data");
+// Only an item line that finds the table full is too much data; a file that just fills it,
+// with its line end and blank lines after, is not.
+TEST_F(DatasetTest, TooMuchDataIsAnItemBeyondTheThousandth) {
+  std::string items;
+  for (int i = 1; i < kMaxItems; ++i) (items += "I") += std::to_string(i) + ",1\n";
+  struct Case { std::string before, contents; int result; } cases[] = {
+      {"", "I0,0\n" + items, 0},
+      {"-Datum I0 0", items + "\n\r\n\n", 0},
+      {"", "I0,0\n" + items + "\nextra,1", 1},
+      {"-Datum I0 0", items + "\n; extra\n", 1},
+  };
+  for (const Case& c : cases) {
+    t.data = DataTable{};
+    ASSERT_EQ(t.Process(c.before), 0);
+    path = dir.Write("data.csv", c.contents);
+    EXPECT_EQ(t.Process("-Dataset \"" + path + "\""), c.result) << c.before << " " << c.result;
+    EXPECT_EQ(t.data.count, kMaxItems);
+    if (c.result == 1) {
+      EXPECT_EQ(t.LastLine(), "ERROR: Dataset - too much data");
+    }
+  }
+  // A table already full takes nothing from a file of blank lines, and refuses an item.
+  EXPECT_EQ(t.Process("-Dataset \"" + dir.Write("blank.csv", "\n\r\n") + "\""), 0);
+  EXPECT_EQ(t.Process("-Dataset \"" + dir.Write("one.csv", "A,1") + "\""), 1);
 }
 
 }  // namespace

@@ -33,6 +33,15 @@ TEST(OptionsCommandTest, AFailingLineIsReportedByNumberAtEveryLevel) {
                        }));
 }
 
+// Only a blank at the end of a read is taken for its line end: the last letter of a file that
+// ends without one stays.
+TEST(OptionsCommandTest, KeepsTheLastLetterOfALastLineWithoutLineEnd) {
+  testing::TempDir dir;
+  TestRun t;
+  EXPECT_EQ(t.Process("-Options " + dir.Write("o.txt", "-Author Me\n-Title Caf\xC3\xA9")), 0) << t.LastLine();
+  EXPECT_EQ(t.settings.Title, "Caf\xE9");
+}
+
 TEST(OptionsCommandTest, AFileIncludingItselfStopsAtTheNestingLimit) {
   testing::TempDir dir;
   const std::string self = dir.Write("self.txt", "-Options " + dir.File("self.txt") + "\n");

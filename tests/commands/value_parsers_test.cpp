@@ -10,10 +10,13 @@
 namespace corvane {
 namespace {
 
-TEST(ParseRealTest, FifteenNumberCharactersEndedByABlankOrTheEnd) {
+// A run that is a number only in part is no number: "1.2.3" is not 1.2, nor "1-2" 1.
+TEST(ParseRealTest, FifteenNumberCharactersEndedByABlankOrTheEndFormingOneNumber) {
   struct Case { const char* text; double value; const char* rest; } cases[] = {  // rest null: fails
       {".5 x", 0.5, "x"},  {"", 0.0, ""},        {"123456789012345", 123456789012345.0, ""},
       {"1e3", 99, nullptr}, {"5,5", 99, nullptr}, {"1234567890123456", 99, nullptr},
+      {"+5.", 5, ""},       {"-.5", -0.5, ""},    {"1.2.3", 99, nullptr},  {"1-2", 99, nullptr},
+      {"...", 99, nullptr}, {"-", 99, nullptr},   {"+-5", 99, nullptr},    {"3.755.251 x", 99, nullptr},
   };
   for (const Case& c : cases) {
     double value = 99.0;
@@ -28,6 +31,7 @@ TEST(ParseColorTest, HexOrThreeNumbersScaledByTheirPointElseTargetUnchanged) {
       {"#ff0000", {1, 0, 0}, ""},            {"#FF00 -Next", unchanged, "-Next"},
       {"255 0 0 -Next", {1, 0, 0}, "-Next"}, {"255 0", unchanged, ""},
       {"1 1.0 0.5", {static_cast<float>(1 / 255.0), 1, 0.5f}, ""},  // 0..255 unless it has a point
+      {"0.5.5 0 0", unchanged, " 0 0"},  // not 0.5
   };
   for (const Case& c : cases) {
     RgbColor color = unchanged;

@@ -98,6 +98,25 @@ TEST(EntryTest, LogAndErrorsFilesReceiveTheirLines) {
   EXPECT_EQ(ReadFile(dir.File("errors.txt")), "ERROR: No command character [\" \"]\n");
 }
 
+// A -Log or -Errors that fails leaves no file of its kind for the rest of the run: the file an
+// earlier one named receives neither the error nor "Finished".
+TEST(EntryTest, AFailedLogOrErrorsCommandEndsItsFile) {
+  struct Case { const char* args; std::string log, errors; } cases[] = {
+      {"-Log a.log -Errors e.txt -Log", "Corvane v1.4 Started\n", "ERROR: Log - no filename\n"},
+      {"-Log a.log -Errors e.txt -Errors {x*261}",
+       "Corvane v1.4 Started\nERROR: Errors - filename too long\nFinished\n", ""},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    const auto r = RunCorvane(testing::Words(testing::Expand(c.args)), dir.path());
+    EXPECT_EQ(r.exitCode, 1) << c.args;
+    std::string log;
+    for (const std::string& line : Unstamped(ReadFile(dir.File("a.log")))) log += line + "\n";
+    EXPECT_EQ(log, c.log) << c.args;
+    EXPECT_EQ(ReadFile(dir.File("e.txt")), c.errors) << c.args;  // "" when there is no file
+  }
+}
+
 // The typical run: a chart saved, then opened by a stand-in for the desktop's opener that
 // succeeds without opening anything.
 TEST(EntryTest, BarChartIsSavedAndOpened) {

@@ -19,6 +19,9 @@ TEST(TextFileTest, ReadsLikeTextModeFgets) {
       {"one\r\ntwo\nthree", 10, {"one\n", "two\n", "three"}},
       {"abcdefgh\n", 4, {"abc", "def", "gh\n"}},  // long lines arrive in several reads
       {"\xC3\xA9t\xC3\xA9\n", 10, {"\xE9t\xE9\n"}},  // UTF-8 arrives as Windows-1252
+      // A byte-order mark at the start is skipped, also before text that is not UTF-8.
+      {"\xEF\xBB\xBFNorth\n\xEF\xBB\xBF", 10, {"North\n", "?"}}, {"\xEF\xBB\xBF" "caf\xE9", 10, {"caf\xE9"}},
+      {"\xEF\xBB\xBF", 10, {}},
   };
   for (const Case& c : cases) {
     int error = 0;
