@@ -7,7 +7,7 @@
 # what each package provides, and fails only when something is missing.
 set -euo pipefail
 
-packages=(cmake g++ make libhpdf-dev zlib1g-dev libgtest-dev qpdf poppler-utils)
+packages=(cmake g++ make libhpdf-dev zlib1g-dev libgtest-dev qpdf libqpdf-dev poppler-utils)
 case "${1:-}" in
   --fuzz) packages+=(clang libclang-rt-dev) ;;
   --bench) packages+=(python3 time gnuplot-nox) ;;
@@ -27,6 +27,8 @@ int main() { HPDF_Free(HPDF_New(nullptr, nullptr)); }' ;;
 int main() { return zlibVersion() == nullptr; }' ;;
     libgtest-dev) links -lgtest -pthread <<<'#include <gtest/gtest.h>
 int main(int argc, char** argv) { testing::InitGoogleTest(&argc, argv); }' ;;
+    libqpdf-dev) links -lqpdf -DPOINTERHOLDER_TRANSITION=4 <<<'#include <qpdf/QPDFJob.hh>
+int main() { QPDFJob job; }' ;;
     poppler-utils) command -v pdfinfo && command -v pdftotext && command -v pdftoppm ;;
     libclang-rt-dev) CXX=clang++ links -fsanitize=fuzzer <<<'#include <cstddef>
 #include <cstdint>

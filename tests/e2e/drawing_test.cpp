@@ -7,9 +7,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <iterator>
 #include <cmath>
 #include <filesystem>
+#include <iterator>
 #include <sstream>
 
 #include "app/run.h"
@@ -17,6 +17,7 @@
 #include "support/pdf_content.h"
 #include "support/pdf_page.h"
 #include "support/process.h"
+#include "support/qpdf_check.h"
 #include "support/test_run.h"
 
 namespace corvane {
@@ -43,7 +44,7 @@ std::string SoundDrawing(std::vector<std::string> args, const std::string& worki
   }
   EXPECT_EQ(r.exitCode, 0) << what << "\n" << r.out;
   if (r.exitCode != 0) return "";
-  const auto check = testing::RunProcess("/usr/bin/qpdf", {"--check", out.File("chart.pdf")});
+  const auto check = testing::QpdfCheck(out.File("chart.pdf"));
   EXPECT_EQ(check.exitCode, 0) << what << "\n" << check.out;
   const std::string content = testing::PageContent(ReadFile(out.File("chart.pdf")));
   EXPECT_EQ(testing::UnsoundNumbers(content), std::vector<std::string>{}) << what;
@@ -158,7 +159,7 @@ TEST_P(ExtremeVariantTest, EveryCaseDrawsSoundly) {
       continue;
     }
     const std::string file = out.Write("chart.pdf", pdf);
-    const auto check = testing::RunProcess("/usr/bin/qpdf", {"--check", file});
+    const auto check = testing::QpdfCheck(file);
     EXPECT_EQ(check.exitCode, 0) << what << "\n" << check.out;
     EXPECT_EQ(testing::UnsoundNumbers(testing::PageContent(pdf)), std::vector<std::string>{}) << what;
   }
