@@ -105,6 +105,7 @@ struct Bar {
   double x, y, width, height;
   double start, end;
   double value;
+  int pair;  // the BarColor pair it is filled from
 
   bool Grows() const { return end >= start; }
 };
@@ -117,11 +118,11 @@ struct Slot {
 };
 
 Bar MakeBar(const ChartArea& area, bool vertical, double across, double thickness, double start, double end,
-            double value) {
+            double value, int pair) {
   const double low = std::min(start, end);
   const double length = end >= start ? end - start : start - end;
-  if (vertical) return Bar{across, area.bottom + low, thickness, length, start, end, value};
-  return Bar{area.left + low, across, length, thickness, start, end, value};
+  if (vertical) return Bar{across, area.bottom + low, thickness, length, start, end, value, pair};
+  return Bar{area.left + low, across, length, thickness, start, end, value, pair};
 }
 
 // Where a label is written: at the bar's start, end or centre, or at the category axis.
@@ -229,11 +230,12 @@ void DrawItemLabels(const Canvas& canvas, const ChartArea& area, bool vertical, 
 }
 
 // The bars of item i in its slot, each with its colour pair: the item's own (pairs taken in turn
-// by item) for the first series alone, series k's pair k for grouped and stacked bars. Grouped
+// by item) for the first series alone, series k's pair k for grouped and stacked bars. At least
+// one pair is given for every bar chart; the guard keeps the index in the table. Grouped
 // bars stand side by side, a fifth of a bar apart; stacked segments rise from 0 on the positive
 // values and hang from it on the negative ones, and a value of 0 adds none.
 std::vector<Bar> ItemBars(const Canvas& canvas, const ChartArea& area, bool vertical, int i, const Slot& slot,
-                          double base, std::vector<int>& pairOf) {
+                          double base) {
   const ChartSettings& s = canvas.settings;
   const ScaleRange& scale = canvas.scale;
   const DataItem& item = canvas.data.items[i];
@@ -243,18 +245,17 @@ std::vector<Bar> ItemBars(const Canvas& canvas, const ChartArea& area, bool vert
   const int n = std::min(canvas.data.SeriesToDraw(), kMaxSeries);
 
   std::vector<Bar> bars;
-  pairOf.clear();
   switch (s.BarSeries) {
-    case BarSeries::kFirst:
-      bars.push_back(MakeBar(area, vertical, slot.from, slot.thickness, at(base), at(item.values[0]), item.values[0]));
-      pairOf.push_back(i % pairs);
+    case BarSeries::kFirst: {
+      const double v = item.values[0];
+      bars.push_back(MakeBar(area, vertical, slot.from, slot.thickness, at(base), at(v), v, i % pairs));
       break;
+    }
     case BarSeries::kGrouped: {
       const double b = slot.thickness * 5 / (6 * n - 1);
       for (int k = 0; k < n; ++k) {
         const double v = item.values[k];
-        bars.push_back(MakeBar(area, vertical, slot.from + k * b * 6 / 5, b, at(base), at(v), v));
-        pairOf.push_back(k % pairs);
+        bars.push_back(MakeBar(area, vertical, slot.from + k * b * 6 / 5, b, at(base), at(v), v, k % pairs));
       }
       break;
     }
@@ -265,8 +266,7 @@ std::vector<Bar> ItemBars(const Canvas& canvas, const ChartArea& area, bool vert
         const double v = item.values[k];
         if (v == 0) continue;
         double& sum = v < 0 ? below : above;
-        bars.push_back(MakeBar(area, vertical, slot.from, slot.thickness, at(sum), at(sum + v), v));
-        pairOf.push_back(k % pairs);
+        bars.push_back(MakeBar(area, vertical, slot.from, slot.thickness, at(sum), at(sum + v), v, k % pairs));
         sum += v;
       }
       break;
@@ -275,8 +275,8 @@ std::vector<Bar> ItemBars(const Canvas& canvas, const ChartArea& area, bool vert
   return bars;
 }
 
-// The line at 0 under bars that start there, in the axis lines' colour and width (half a point
-// when no axis lines are drawn), only when 0 lies inside the scale.
+// The line at 0 that bars starting there stand on, drawn over them in the axis lines' colour and
+// width (half a point when no axis lines are drawn), only when 0 lies inside the scale.
 void DrawZeroLine(const Canvas& canvas, const ChartArea& area, bool vertical) {
   const ChartSettings& s = canvas.settings;
   const ScaleRange& scale = canvas.scale;
@@ -314,14 +314,12 @@ void DrawBars(const Canvas& canvas, const ChartArea& area, bool vertical) {
   const bool fromZero = BarsFromZero(s);
   const double base = fromZero ? std::clamp(0.0, scale.minimum, scale.maximum) : scale.minimum;
 
-  std::vector<int> pairOf;
   for (int i = 0; i < n; ++i) {
     const double across = g.first + i * p;
     const Slot slot{(vertical ? area.left : area.bottom) + across, g.t};
-    const std::vector<Bar> bars = ItemBars(canvas, area, vertical, i, slot, base, pairOf);
-    for (std::size_t k = 0; k < bars.size(); ++k) {
-      const Bar& bar = bars[k];
-      const int c = pairOf[k];
+    const std::vector<Bar> bars = ItemBars(canvas, area, vertical, i, slot, base);
+    for (const Bar& bar : bars) {
+      const int c = bar.pair;
       surface.SetFillColor(GradientColor(s.BarColor.fromColor[c], s.BarColor.toColor[c], scale.minimum,
                                          scale.maximum, bar.value));
       surface.Rectangle(bar.x, bar.y, bar.width, bar.height);

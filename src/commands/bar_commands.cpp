@@ -73,7 +73,8 @@ const char* BarBorderCommand(CommandContext& run, const char* args) {
 // A word longer than any keyword of these two commands is an unknown one.
 const char* BarBaseCommand(CommandContext& run, const char* args) {
   std::string word;
-  const char* p = ReadTokenOrFail(run, args, word, 20, "ERROR: BarBase - not specified", "ERROR: BarBase - unknown base");
+  const char* p =
+      ReadTokenOrFail(run, args, word, 20, "ERROR: BarBase - not specified", "ERROR: BarBase - unknown base");
   if (p == nullptr) return nullptr;
   const auto base = LookupKeyword(BarBaseTable, word);
   if (!base) return Fail(run, "ERROR: BarBase - unknown base");
