@@ -25,7 +25,11 @@ void PrintUsage(std::FILE* out) {
                "Example:\n"
                "  corvane -Chart Bar V -BarColor '#3366CC' '#99CCFF' -Datum North 12.5 \\\n"
                "          -Datum South 8 -Title Sales -Output sales\n\n"
-               "Exit code 0 when the PDF was saved, 1 otherwise.\n"
+               "Formats: -Output sales.png or sales.svg writes a PNG or an SVG of the same page\n"
+               "(-Format PDF|PNG|SVG whatever the name ends in; -Resolution DPI, 36-1200,\n"
+               "default 96, for a PNG). -Output - writes the document to standard output and\n"
+               "the log to standard error.\n\n"
+               "Exit code 0 when the document was saved, 1 otherwise.\n"
                "See corvane(1) for every command with its arguments and defaults: man corvane\n");
 }
 

@@ -15,7 +15,8 @@
 namespace corvane {
 
 struct Run {
-  Run(const Clock& clock, std::FILE* out) : log(clock, out) {}
+  // Log lines and a document written to standard output go to out; err is standard error.
+  Run(const Clock& clock, std::FILE* out, std::FILE* err = stderr) : log(clock, out, err), standardOutput(out) {}
 
   // The run as the document builder sees it.
   DocumentRun Document() { return DocumentRun{settings, data, scale, log.clock(), log}; }
@@ -24,10 +25,11 @@ struct Run {
   DataTable data;
   ScaleRange scale;
   RunLog log;
+  std::FILE* standardOutput;
 };
 
-// The run sequence: PrepareChart, then the PDF built and saved. Returns the exit code: 0 when
-// the PDF was saved, 1 otherwise. When the text was joined from arguments, argumentStarts
+// The run sequence: PrepareChart, then the document built and saved. Returns the exit code: 0
+// when the document was saved, 1 otherwise. When the text was joined from arguments, argumentStarts
 // holds where each begins in it.
 int RunSequence(Run& run, std::string commandLine, std::span<const std::size_t> argumentStarts = {});
 

@@ -9,7 +9,16 @@
 
 namespace corvane {
 
-RunLog::RunLog(const Clock& clock, std::FILE* out) : clock_(clock), out_(out) {}
+RunLog::RunLog(const Clock& clock, std::FILE* out, std::FILE* err)
+    : clock_(clock), out_(out), err_(err), stream_(out) {}
+
+void RunLog::ReleaseStandardOutput(bool toStandardError) {
+  holding_ = false;
+  stream_ = toStandardError ? err_ : out_;
+  std::fwrite(held_.data(), 1, held_.size(), stream_);
+  std::fflush(stream_);
+  held_.clear();
+}
 
 void RunLog::LogMessage(const char* format, ...) {
   std::va_list args;
@@ -24,8 +33,12 @@ void RunLog::LogMessage(const char* format, ...) {
   if (!logFile.empty()) AppendLine(logFile, stamp + message);
 
   const std::string line = Windows1252ToUtf8(stamp + message) + '\n';
-  std::fwrite(line.data(), 1, line.size(), out_);
-  std::fflush(out_);
+  if (holding_) {
+    held_ += line;
+  } else {
+    std::fwrite(line.data(), 1, line.size(), stream_);
+    std::fflush(stream_);
+  }
 
   const bool isError = message.size() >= 6 && EqualsNoCase(std::string_view(message).substr(0, 6), "ERROR:");
   if (isError && !errorsFile.empty()) AppendLine(errorsFile, message);

@@ -6,6 +6,7 @@
 
 #include "render/axes.h"
 #include "render/background.h"
+#include "render/category_labels.h"
 #include "render/color.h"
 #include "render/labels.h"
 #include "render/legends.h"
@@ -19,6 +20,25 @@ const std::string kValueOnly = "VVVV";
 
 bool LabelsAtAxis(BarLabelPosition position) {
   return position == BarLabelPosition::kAxes || IsAxesAndPosition(position);
+}
+
+// Item i's label at the category axis: the whole template at Axes, the item's label with
+// the AxesAnd positions.
+std::string AxisLabel(const Canvas& canvas, int i) {
+  const ChartSettings& s = canvas.settings;
+  const DataItem& item = canvas.data.items[i];
+  const std::string& labelTemplate = s.BarLabel.position == BarLabelPosition::kAxes ? s.BarLabel.format : kLabelOnly;
+  return FormatLabel(s, canvas.data, item, item.values[0], labelTemplate);
+}
+
+// The category axis of the bars: under the plot for vertical bars, beside it, on the side of
+// AxesLabelYPosition, for horizontal ones; A, D and S are the bar label font's.
+CategoryAxis BarCategoryAxis(const ChartSettings& s, const ChartArea& area, bool vertical, double A, double D,
+                             double S) {
+  const bool right = s.AxesLabelYPosition == YLabelPosition::kRight;
+  const CategorySide side = vertical ? CategorySide::kBelow : right ? CategorySide::kRight : CategorySide::kLeft;
+  const int edge = vertical ? area.bottom : right ? area.right : area.left;
+  return CategoryAxis{side, static_cast<double>(edge), static_cast<double>(s.CategoryLabelAngle), A, D, S};
 }
 
 // Across the bars: each bar's thickness t, the gap between neighbours, and where the first
@@ -67,7 +87,16 @@ void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
     const SizedFont font = ApplyFont(canvas, s.AxesLabelX);
     const double A = font.Ascent();
     const double D = font.Descent();
-    if (vertical && LabelsAtAxis(position)) area.bottom += static_cast<int>(A + 3 * D);
+    if (vertical && LabelsAtAxis(position)) {
+      // Turned labels reach down as far as the longest of them.
+      int widest = 0;
+      if (s.CategoryLabelAngle != 0) {
+        for (int i = 0; i < data.count; ++i) {
+          widest = std::max(widest, static_cast<int>(font.Width(AxisLabel(canvas, i))));
+        }
+      }
+      area.bottom += CategoryRoomBelow(s.CategoryLabelAngle, A, D, widest);
+    }
     if (!vertical) area.bottom += static_cast<int>(A + 2 * D);
   }
 
@@ -81,11 +110,11 @@ void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
       w = static_cast<int>(font.Width(text) + 2 * S);
     } else if (LabelsAtAxis(position)) {
       const bool fullLabel = position == BarLabelPosition::kAxes;
+      const double A = font.Ascent();
+      const double D = font.Descent();
       for (int i = 0; i < data.count; ++i) {
-        const DataItem& item = data.items[i];
-        const std::string& labelTemplate = fullLabel ? s.BarLabel.format : kLabelOnly;
-        const std::string text = FormatLabel(s, data, item, item.values[0], labelTemplate);
-        const double X = font.Width(text) + (fullLabel ? 2 * S : S);
+        const double across = CategoryWidthAcross(s.CategoryLabelAngle, A, D, font.Width(AxisLabel(canvas, i)));
+        const double X = across + (fullLabel ? 2 * S : S);
         if (w < X) w = static_cast<int>(X);
       }
     }
@@ -178,16 +207,16 @@ double AlongBar(const ChartArea& area, bool vertical, const Bar& bar, Place at, 
 }
 
 // The labels of item i: its label at the category axis, centred on its slot, and the value
-// label of each of its bars. Everything but the value labels of the AxesAnd positions is thinned
-// by LabelSpacing.
+// label of each of its bars. Everything but the value labels of the AxesAnd positions is written
+// for every `every`-th item only (LabelSpacing).
 void DrawItemLabels(const Canvas& canvas, const ChartArea& area, bool vertical, int i, const Slot& slot,
-                    const std::vector<Bar>& bars, double bi) {
+                    const std::vector<Bar>& bars, double bi, int every) {
   const ChartSettings& s = canvas.settings;
   const DataTable& data = canvas.data;
   const FontSpec& labelFont = vertical ? s.AxesLabelX : s.AxesLabelY;
   const BarLabelPosition position = s.BarLabel.position;
   const DataItem& item = data.items[i];
-  const bool written = !s.LabelSpacing || i % *s.LabelSpacing == 0;
+  const bool written = i % every == 0;
 
   const int passes = IsAxesAndPosition(position) ? 2 : 1;
   for (int q = 0; q < passes; ++q) {
@@ -196,22 +225,11 @@ void DrawItemLabels(const Canvas& canvas, const ChartArea& area, bool vertical, 
     if (at == Place::kAxis) {
       // Made with the item's first value, on which its room was measured.
       const SizedFont font = ApplyFont(canvas, labelFont);
-      const double A = font.Ascent();
-      const double D = font.Descent();
-      const double S = font.SpaceWidth();
       const std::string text = FormatLabel(s, data, item, item.values[0], labelTemplate);
       const double tw = static_cast<int>(font.Width(text));
-      const double middle = slot.from + slot.thickness / 2;
-      double x = 0;
-      double y = 0;
-      if (vertical) {
-        x = middle - tw / 2;
-        y = area.bottom - A - D;
-      } else {
-        x = s.AxesLabelYPosition == YLabelPosition::kRight ? area.right + 2 * S : area.left - (S + tw);
-        y = middle - (A - D) / 2;
-      }
-      if (written) canvas.surface.ShowText(x, y, 0, text);
+      const CategoryAxis axis = BarCategoryAxis(s, area, vertical, font.Ascent(), font.Descent(), font.SpaceWidth());
+      const Point start = CategoryLabelStart(axis, slot.from + slot.thickness / 2, tw);
+      if (written) canvas.surface.ShowText(start.x, start.y, axis.angle, text);
       continue;
     }
     for (const Bar& bar : bars) {
@@ -296,6 +314,27 @@ void DrawZeroLine(const Canvas& canvas, const ChartArea& area, bool vertical) {
   surface.Stroke();
 }
 
+// Every how many bars the labels LabelSpacing thins are written. Auto spaces the labels at the
+// category axis, each centred on its bar; labels on the bars alone are all written.
+int LabelEveryBar(const Canvas& canvas, const ChartArea& area, bool vertical, const BarGeometry& g) {
+  const ChartSettings& s = canvas.settings;
+  const auto& spacing = s.LabelSpacing;
+  if (!spacing || !spacing->automatic || !LabelsAtAxis(s.BarLabel.position)) {
+    return spacing && !spacing->automatic ? spacing->value : 1;
+  }
+  const SizedFont font = FontOf(canvas, vertical ? s.AxesLabelX : s.AxesLabelY);
+  const CategoryAxis axis =
+      BarCategoryAxis(s, area, vertical, font.Ascent(), font.Descent(), font.SpaceWidth());
+  const double p = g.gap + g.t;
+  const double from = (vertical ? area.left : area.bottom) + g.first + g.t / 2;
+  std::vector<PlacedLabel> placed(canvas.data.count);
+  for (int i = 0; i < canvas.data.count; ++i) {
+    const double tw = static_cast<int>(font.Width(AxisLabel(canvas, i)));
+    placed[i] = PlacedLabel{CategoryLabelStart(axis, from + i * p, tw), tw};
+  }
+  return AutoLabelSpacing(axis, placed);
+}
+
 void DrawBars(const Canvas& canvas, const ChartArea& area, bool vertical) {
   const ChartSettings& s = canvas.settings;
   const DataTable& data = canvas.data;
@@ -313,6 +352,8 @@ void DrawBars(const Canvas& canvas, const ChartArea& area, bool vertical) {
   // Bars from zero start at the scale's end nearest 0 when 0 lies outside it.
   const bool fromZero = BarsFromZero(s);
   const double base = fromZero ? std::clamp(0.0, scale.minimum, scale.maximum) : scale.minimum;
+
+  const int every = labels ? LabelEveryBar(canvas, area, vertical, g) : 1;
 
   for (int i = 0; i < n; ++i) {
     const double across = g.first + i * p;
@@ -332,7 +373,7 @@ void DrawBars(const Canvas& canvas, const ChartArea& area, bool vertical) {
         surface.Stroke();
       }
     }
-    if (labels) DrawItemLabels(canvas, area, vertical, i, slot, bars, bi);
+    if (labels) DrawItemLabels(canvas, area, vertical, i, slot, bars, bi, every);
   }
   if (fromZero) DrawZeroLine(canvas, area, vertical);
 }

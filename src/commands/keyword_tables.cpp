@@ -66,7 +66,8 @@ constexpr Keyword<LegendPosition> kLegendPosition[] = {{"Above", LegendPosition:
 constexpr Keyword<PieLabelPosition> kPieLabelPosition[] = {
     {"Inside", PieLabelPosition::kInside},   {"I", PieLabelPosition::kInside},
     {"Outside", PieLabelPosition::kOutside}, {"O", PieLabelPosition::kOutside},
-    {"Spoke", PieLabelPosition::kSpoke},     {"S", PieLabelPosition::kSpoke}};
+    {"Spoke", PieLabelPosition::kSpoke},     {"S", PieLabelPosition::kSpoke},
+    {"SpokeUpright", PieLabelPosition::kSpokeUpright}};
 constexpr Keyword<YLabelPosition> kYLabelPosition[] = {{"Left", YLabelPosition::kLeft},
                                                       {"Right", YLabelPosition::kRight}};
 constexpr Keyword<MarkerShape> kMarkerShape[] = {
@@ -80,6 +81,8 @@ constexpr Keyword<SortField> kSortField[] = {{"First", SortField::kFirst},   {"1
 constexpr Keyword<SortOrder> kSortOrder[] = {
     {"Ascending", SortOrder::kAscending},   {"Asc", SortOrder::kAscending},   {"A", SortOrder::kAscending},
     {"Descending", SortOrder::kDescending}, {"Desc", SortOrder::kDescending}, {"D", SortOrder::kDescending}};
+constexpr Keyword<OutputFormat> kOutputFormat[] = {
+    {"PDF", OutputFormat::kPdf}, {"PNG", OutputFormat::kPng}, {"SVG", OutputFormat::kSvg}};
 
 }  // namespace
 
@@ -103,5 +106,6 @@ const KeywordTable<YLabelPosition> YLabelPositionTable{kYLabelPosition};
 const KeywordTable<MarkerShape> MarkerShapeTable{kMarkerShape};
 const KeywordTable<SortField> SortFieldTable{kSortField};
 const KeywordTable<SortOrder> SortOrderTable{kSortOrder};
+const KeywordTable<OutputFormat> OutputFormatTable{kOutputFormat};
 
 }  // namespace corvane

@@ -52,5 +52,6 @@ extern const KeywordTable<YLabelPosition> YLabelPositionTable;
 extern const KeywordTable<MarkerShape> MarkerShapeTable;
 extern const KeywordTable<SortField> SortFieldTable;
 extern const KeywordTable<SortOrder> SortOrderTable;
+extern const KeywordTable<OutputFormat> OutputFormatTable;
 
 }  // namespace corvane

@@ -1,7 +1,8 @@
 // Whole drawings of the built executable: each example chart, and each chart of tests/golden/*.txt
 // for the styles and data the examples leave out, against the content stream kept for it in
 // tests/golden/ (`make golden` rewrites them after an intended change), and extreme command lines
-// in every chart kind; each drawing a valid PDF whose every number is finite, unless the layout
+// in every chart kind, also with Auto margins and turned, thinned labels, and with a round scale
+// and the bar forms; each drawing a valid PDF whose every number is finite, unless the layout
 // leaves the chart no room, which fails the run and writes nothing.
 #include <gtest/gtest.h>
 
@@ -110,6 +111,26 @@ TEST_P(ExtremeChartTest, EveryCaseDrawsSoundly) {
   }
 }
 
+// The same cases with the layout's own choices on: margins, turned labels and their spacing. They
+// are drawn in the test's process into memory (no process and no qpdf a case, which would double
+// the battery's time): the page holds only finite numbers, or the layout left no room.
+TEST_P(ExtremeChartTest, EveryCaseDrawsSoundlyWithAutoMarginsAndTurnedThinnedLabels) {
+  for (const std::string& c : TableLines("case ")) {
+    testing::TestRun t;
+    const std::string what = GetParam() + "\nwith " + c.substr(0, 300);
+    ASSERT_EQ(PrepareChart(t.run, "-Output chart " + c + " -PageMargin Auto -CategoryLabelAngle 45 "
+                                  "-LabelSpacing Auto " + GetParam()),
+              0)
+        << what;
+    std::string pdf;
+    if (MakePdfInMemory(t.document, pdf) != 0) {
+      EXPECT_EQ(t.LastLine().rfind(kNoRoom, 0), 0u) << what << "\n" << t.LastLine();
+      continue;
+    }
+    EXPECT_EQ(testing::UnsoundNumbers(testing::PageContent(pdf)), std::vector<std::string>{}) << what;
+  }
+}
+
 // A chart kind is named by its chart words: "-Chart Line Curved ..." is LineCurved.
 std::string KindName(const std::string& chart) {
   const std::vector<std::string> words = testing::Words(chart);
@@ -152,9 +173,8 @@ TEST_P(ExtremeVariantTest, EveryCaseDrawsSoundly) {
     const std::string what = variant.name + "\nwith " + c.substr(0, 300);
     testing::TestRun t;
     ASSERT_EQ(PrepareChart(t.run, "-Output chart " + c + " " + variant.words + " " + variant.chart), 0) << what;
-    DocumentRun document = t.run.Document();
     std::string pdf;
-    if (MakePdfInMemory(document, pdf) != 0) {
+    if (MakePdfInMemory(t.document, pdf) != 0) {
       EXPECT_EQ(t.LastLine().rfind(kNoRoom, 0), 0u) << what << "\n" << t.LastLine();
       continue;
     }
