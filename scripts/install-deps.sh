@@ -10,7 +10,7 @@ set -euo pipefail
 # cairo draws PNG and SVG with the standard fonts' free equivalents (fonts-urw-base35), found
 # through fontconfig; the tests rasterise the SVG with rsvg-convert (librsvg2-bin).
 packages=(cmake g++ make pkg-config libhpdf-dev zlib1g-dev libcairo2-dev libfontconfig-dev fonts-urw-base35
-          libgtest-dev qpdf poppler-utils librsvg2-bin)
+          libgtest-dev qpdf libqpdf-dev poppler-utils librsvg2-bin)
 case "${1:-}" in
   --fuzz) packages+=(clang libclang-rt-dev) ;;
   --bench) packages+=(python3 time gnuplot-nox) ;;
@@ -36,6 +36,8 @@ int main() { return FcGetVersion() == 0; }' ;;
     librsvg2-bin) command -v rsvg-convert ;;
     libgtest-dev) links -lgtest -pthread <<<'#include <gtest/gtest.h>
 int main(int argc, char** argv) { testing::InitGoogleTest(&argc, argv); }' ;;
+    libqpdf-dev) links -lqpdf -DPOINTERHOLDER_TRANSITION=4 <<<'#include <qpdf/QPDFJob.hh>
+int main() { QPDFJob job; }' ;;
     poppler-utils) command -v pdfinfo && command -v pdftotext && command -v pdftoppm ;;
     libclang-rt-dev) CXX=clang++ links -fsanitize=fuzzer <<<'#include <cstddef>
 #include <cstdint>

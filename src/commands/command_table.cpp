@@ -98,6 +98,8 @@ constexpr CommandEntry kCommands[] = {
     {"barsize", BarSizeCommand},
     {"barlabel", BarLabelCommand},
     {"barborder", BarBorderCommand},
+    {"barbase", BarBaseCommand},
+    {"barseries", BarSeriesCommand},
     {"piecolor", PieColorCommand},
     {"piecolour", PieColorCommand},
     {"pieoutlinecolor", PieOutlineColorCommand},

@@ -44,6 +44,8 @@ extern const KeywordTable<ChartStyle> AreaStyleTable;
 extern const KeywordTable<AxesLineFormat> AxesLineFormatTable;
 extern const KeywordTable<ScaleMode> AxesScaleTable;
 extern const KeywordTable<BarLabelPosition> LabelPositionTable;
+extern const KeywordTable<BarBase> BarBaseTable;
+extern const KeywordTable<BarSeries> BarSeriesTable;
 extern const KeywordTable<LegendPosition> LegendPositionTable;
 extern const KeywordTable<PieLabelPosition> PieLabelPositionTable;
 extern const KeywordTable<YLabelPosition> YLabelPositionTable;

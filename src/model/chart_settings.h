@@ -46,7 +46,9 @@ enum class YLabelPosition { kLeft, kRight };
 // AxesLine.format: two axis lines, or a frame around the plot.
 enum class AxesLineFormat { kXY, kFull };
 
-enum class ScaleMode { kFromZero, kUnderLowestValue, kRange, kEitherSide };
+// AxesScale: how the value axis spans the data. Nice runs it from a multiple of a round step to
+// a multiple of it, dividing it into the steps it uses.
+enum class ScaleMode { kFromZero, kUnderLowestValue, kRange, kEitherSide, kNice };
 
 // BarLabel.position: at the bar (Start, End, Center), at the category axis (Axes), or the item's
 // label at the axis and its value at the bar (the AxesAnd positions).
@@ -56,6 +58,13 @@ inline bool IsAxesAndPosition(BarLabelPosition position) {
   return position == BarLabelPosition::kAxesAndStart || position == BarLabelPosition::kAxesAndEnd ||
          position == BarLabelPosition::kAxesAndCenter;
 }
+
+// BarBase: where bars start, at the value axis minimum or at 0.
+enum class BarBase { kMinimum, kZero };
+
+// BarSeries: the first series only, one bar per series side by side in each item's slot, or the
+// series stacked on one another.
+enum class BarSeries { kFirst, kGrouped, kStacked };
 
 // SpokeUpright is Spoke with the labels of the left half turned round, so that they read left to right.
 enum class PieLabelPosition { kInside, kOutside, kSpoke, kSpokeUpright };
@@ -188,6 +197,8 @@ struct ChartSettings {
     int percent = 10;
     double rangeFrom = 0.0;
     double rangeTo = 0.0;
+    bool rangeFromTime = false;  // the end was written as a time value (milliseconds)
+    bool rangeToTime = false;
   } AxesScale;
   int AxesDivisions = 10;
   std::optional<WholeOrAuto> LabelSpacing;  // none: every category label
@@ -219,6 +230,8 @@ struct ChartSettings {
     double width = 0.0;  // 0.0: no border
     RgbColor color = kBlack;
   } BarBorder;
+  std::optional<corvane::BarBase> BarBase;  // none: Zero on a Nice scale, Minimum otherwise
+  corvane::BarSeries BarSeries = BarSeries::kFirst;
 
   // Pie
   struct {
@@ -313,6 +326,18 @@ struct ChartSettings {
 // The value axis runs horizontally only for horizontal bars.
 inline bool ValueAxisIsVertical(const ChartSettings& s) {
   return s.Chart.style && s.Chart.style != ChartStyle::kBarHorizontal && s.Chart.style != ChartStyle::kPie;
+}
+
+inline bool IsBarChart(const ChartSettings& s) {
+  return s.Chart.style == ChartStyle::kBarVertical || s.Chart.style == ChartStyle::kBarHorizontal;
+}
+
+// Whether bars start at 0 rather than at the value-axis minimum: stacked bars always do, others
+// as BarBase says, which a Nice scale turns to Zero unless BarBase Minimum was given.
+inline bool BarsFromZero(const ChartSettings& s) {
+  if (s.BarSeries == BarSeries::kStacked) return true;
+  return s.BarBase.value_or(s.AxesScale.mode == ScaleMode::kNice ? BarBase::kZero : BarBase::kMinimum) ==
+         BarBase::kZero;
 }
 
 }  // namespace corvane
