@@ -16,7 +16,10 @@ int RunSequence(Run& run, std::string commandLine, std::span<const std::size_t> 
 
 int PrepareChart(Run& run, std::string commandLine, std::span<const std::size_t> argumentStarts) {
   CommandContext commands{run.settings, run.data, run.log};
-  if (ProcessCommands(commands, commandLine.data(), argumentStarts) != 0) return 1;
+  commands.standardInput = run.standardInput;
+  const int read = ProcessCommands(commands, commandLine.data(), argumentStarts);
+  run.standardInput = commands.standardInput;  // null once a command has read it
+  if (read != 0) return 1;
 
   const ChartSettings& s = run.settings;
   // -Chart fails itself unless it sets a style with the type, so a type always has its style.

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "app/run_log.h"
 #include "model/chart_settings.h"
@@ -15,15 +16,24 @@
 namespace corvane {
 
 struct Run {
-  Run(const Clock& clock, std::FILE* out) : log(clock, out) {}
+  // Log lines for standard output go to out; in is the standard input that "-Dataset -" or
+  // "-Options -" may read, null for a run that has none.
+  Run(const Clock& clock, std::FILE* out, std::FILE* in = nullptr) : log(clock, out), standardInput(in) {}
 
   // The run as the document builder sees it.
-  DocumentRun Document() { return DocumentRun{settings, data, scale, log.clock(), log}; }
+  DocumentRun Document() {
+    return DocumentRun{settings, data, scale, log.clock(), log, deferFlushes ? &unflushedFiles : nullptr};
+  }
 
   ChartSettings settings;
   DataTable data;
   ScaleRange scale;
   RunLog log;
+  std::FILE* standardInput;
+  // Set by a batch, which flushes the files of all its charts at once: the saved files wait
+  // in unflushedFiles.
+  bool deferFlushes = false;
+  std::vector<std::string> unflushedFiles;
 };
 
 // The run sequence: PrepareChart, then the PDF built and saved. Returns the exit code: 0 when

@@ -21,15 +21,15 @@ void RunLog::LogMessage(const char* format, ...) {
   char stamp[16];
   std::snprintf(stamp, sizeof stamp, "%02d:%02d:%02d ", now.hour, now.minute, now.second);
 
-  if (!logFile.empty()) AppendLine(logFile, stamp + message);
+  if (!logFile.empty()) Append(logFile, stamp + message);
 
   const std::string line = Windows1252ToUtf8(stamp + message) + '\n';
   std::fwrite(line.data(), 1, line.size(), out_);
   std::fflush(out_);
 
   const bool isError = message.size() >= 6 && EqualsNoCase(std::string_view(message).substr(0, 6), "ERROR:");
-  if (isError && !errorsFile.empty()) AppendLine(errorsFile, message);
-  if (isError && !traceFile_.empty()) AppendLine(traceFile_, message);
+  if (isError && !errorsFile.empty()) Append(errorsFile, message);
+  if (isError && !traceFile_.empty()) Append(traceFile_, message);
 }
 
 void RunLog::ErrorsOnly(const char* format, ...) {
@@ -37,7 +37,15 @@ void RunLog::ErrorsOnly(const char* format, ...) {
   va_start(args, format);
   const std::string message = EscapeControls(FormatText(format, args));
   va_end(args);
-  if (!errorsFile.empty()) AppendLine(errorsFile, message);
+  if (!errorsFile.empty()) Append(errorsFile, message);
+}
+
+void RunLog::Append(const std::string& path, const std::string& text) {
+  if (keepFileLines_) {
+    fileLines_.push_back({path, text});
+  } else {
+    AppendLine(path, text);
+  }
 }
 
 }  // namespace corvane

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/log.h"
@@ -35,14 +36,29 @@ class RunLog final : public Log {
   // The clock the stamps are read from; the document's creation date uses the same one.
   const Clock& clock() const { return clock_; }
 
+  // A line for the log, errors or trace file.
+  struct FileLine {
+    std::string path;
+    std::string text;
+  };
+  // From now on the lines for files are kept, in order, instead of written, until taken: a
+  // batch writes them once the charts of the lines before have written theirs, so that charts
+  // drawn in threads at once still fill a shared log file in line order.
+  void KeepFileLines() { keepFileLines_ = true; }
+  std::vector<FileLine> TakeFileLines() { return std::move(fileLines_); }
+
   // Set by the log and errors commands; empty means no such file.
   std::string logFile;
   std::string errorsFile;
 
  private:
+  void Append(const std::string& path, const std::string& text);
+
   const Clock& clock_;
   std::FILE* out_;
   std::string traceFile_;
+  bool keepFileLines_ = false;
+  std::vector<FileLine> fileLines_;
 };
 
 }  // namespace corvane

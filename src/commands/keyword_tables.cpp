@@ -76,6 +76,8 @@ constexpr Keyword<SortField> kSortField[] = {{"First", SortField::kFirst},   {"1
 constexpr Keyword<SortOrder> kSortOrder[] = {
     {"Ascending", SortOrder::kAscending},   {"Asc", SortOrder::kAscending},   {"A", SortOrder::kAscending},
     {"Descending", SortOrder::kDescending}, {"Desc", SortOrder::kDescending}, {"D", SortOrder::kDescending}};
+constexpr Keyword<DatasetHeader> kDatasetHeader[] = {
+    {"Auto", DatasetHeader::kAuto}, {"Yes", DatasetHeader::kYes}, {"No", DatasetHeader::kNo}};
 
 }  // namespace
 
@@ -97,5 +99,6 @@ const KeywordTable<YLabelPosition> YLabelPositionTable{kYLabelPosition};
 const KeywordTable<MarkerShape> MarkerShapeTable{kMarkerShape};
 const KeywordTable<SortField> SortFieldTable{kSortField};
 const KeywordTable<SortOrder> SortOrderTable{kSortOrder};
+const KeywordTable<DatasetHeader> DatasetHeaderTable{kDatasetHeader};
 
 }  // namespace corvane

@@ -50,5 +50,6 @@ extern const KeywordTable<YLabelPosition> YLabelPositionTable;
 extern const KeywordTable<MarkerShape> MarkerShapeTable;
 extern const KeywordTable<SortField> SortFieldTable;
 extern const KeywordTable<SortOrder> SortOrderTable;
+extern const KeywordTable<DatasetHeader> DatasetHeaderTable;
 
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/font_spec.h"
 #include "model/rgb_color.h"
@@ -14,6 +15,7 @@
 namespace corvane {
 
 inline constexpr int kMaxSeries = 10;
+inline constexpr std::size_t kMaxSeriesLabelLength = 100;
 inline constexpr int kMaxBarColors = 50;
 inline constexpr int kMaxPieColors = 50;
 
@@ -57,6 +59,10 @@ inline bool IsAxesAndPosition(BarLabelPosition position) {
 }
 
 enum class PieLabelPosition { kInside, kOutside, kSpoke };
+
+// DatasetHeader: whether the first line of a dataset file names the series (Auto: when it
+// reads as names rather than values).
+enum class DatasetHeader { kAuto, kYes, kNo };
 
 enum class LegendPosition { kAbove, kBelow, kLeft, kRight };
 
@@ -287,6 +293,13 @@ struct ChartSettings {
   corvane::PageMode PageMode = PageMode::kUseNone;
   corvane::PageLayout PageLayout = PageLayout::kSinglePage;
   std::string DataSeparator = ",";
+  corvane::DatasetHeader DatasetHeader = DatasetHeader::kAuto;
+  // The fields of a dataset line that hold the label and the values, each a header name or a
+  // position counting from 1; no label: the line's own order, label first.
+  struct {
+    std::string label;
+    std::vector<std::string> values;
+  } DatasetColumns;
 };
 
 // The value axis runs horizontally only for horizontal bars.

@@ -144,11 +144,13 @@ void SaveToMemory(HPDF_Doc doc, std::string& pdf) {
 // kill leaves a truncated PDF or a temporary file. Failures are reported as the library
 // reports a file it cannot open or write, and abandon the document.
 void SaveReplacing(DocumentRun& run, const std::string& pdf, const std::string& path) {
-  if (const auto failure = ReplaceFile(path, pdf)) {
+  const FileFlush flush = run.unflushedFiles != nullptr ? FileFlush::kLater : FileFlush::kNow;
+  if (const auto failure = ReplaceFile(path, pdf, TemporaryFile::kUnnamedWhereSupported, flush)) {
     const bool writing = failure->step == FileReplaceFailure::kWrite;
     const HPDF_STATUS code = writing ? HPDF_FILE_IO_ERROR : HPDF_FILE_OPEN_ERROR;
     PdfErrorHandler(code, static_cast<HPDF_STATUS>(failure->error), &run);
   }
+  if (flush == FileFlush::kLater) run.unflushedFiles->push_back(path);
 }
 
 // Everything between creating and freeing the document. Library failures leave it by the
