@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <condition_variable>
-#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <mutex>
@@ -49,26 +48,15 @@ std::optional<Chart> NextChart(TextFileReader& file, int& lineNumber) {
 // Draws the chart as a process of its own would, keeping what it writes for the batch to
 // report in line order.
 void DrawBatchChart(const Clock& clock, const std::string& traceFile, Chart& chart) {
-  char* buffer = nullptr;
-  std::size_t size = 0;
-  std::FILE* out = open_memstream(&buffer, &size);
-  if (out == nullptr) {
-    chart.out = "ERROR: no memory for the lines of the chart\n";
-    return;
-  }
-  {
-    Run run(clock, out);
-    if (!traceFile.empty()) run.log.TraceErrorsTo(traceFile);
-    run.log.KeepFileLines();
-    run.deferFlushes = true;
-    chart.result = RunSequence(run, chart.text);
-    run.log.LogMessage("Finished");
-    chart.fileLines = run.log.TakeFileLines();
-    chart.unflushedFiles = std::move(run.unflushedFiles);
-  }
-  std::fclose(out);
-  chart.out.assign(buffer, size);
-  std::free(buffer);
+  Run run(clock, nullptr);
+  if (!traceFile.empty()) run.log.TraceErrorsTo(traceFile);
+  run.log.KeepLines();
+  run.deferFlushes = true;
+  chart.result = RunSequence(run, chart.text);
+  run.log.LogMessage("Finished");
+  chart.out = run.log.TakeOutput();
+  chart.fileLines = run.log.TakeFileLines();
+  chart.unflushedFiles = std::move(run.unflushedFiles);
 }
 
 // The charts between reading and reporting, in line order: the thread that reads the file

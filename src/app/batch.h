@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,7 @@ struct BatchOptions {
   int jobs = 1;           // charts drawn at a time, 1..kMaxJobs
   std::string traceFile;  // for the test suite: the file every chart traces its errors to
   // Flushes the saved files to disk, once, before the batch reports; 0 or the system's error.
-  int (*flush)(const std::vector<std::string>& paths) = FlushFileSystems;
+  std::function<int(const std::vector<std::string>& paths)> flush = FlushFileSystems;
 };
 
 // Runs each line of the file that holds more than blanks and does not begin with '#' (after

@@ -24,8 +24,12 @@ void RunLog::LogMessage(const char* format, ...) {
   if (!logFile.empty()) Append(logFile, stamp + message);
 
   const std::string line = Windows1252ToUtf8(stamp + message) + '\n';
-  std::fwrite(line.data(), 1, line.size(), out_);
-  std::fflush(out_);
+  if (keepLines_) {
+    output_ += line;
+  } else {
+    std::fwrite(line.data(), 1, line.size(), out_);
+    std::fflush(out_);
+  }
 
   const bool isError = message.size() >= 6 && EqualsNoCase(std::string_view(message).substr(0, 6), "ERROR:");
   if (isError && !errorsFile.empty()) Append(errorsFile, message);
@@ -41,7 +45,7 @@ void RunLog::ErrorsOnly(const char* format, ...) {
 }
 
 void RunLog::Append(const std::string& path, const std::string& text) {
-  if (keepFileLines_) {
+  if (keepLines_) {
     fileLines_.push_back({path, text});
   } else {
     AppendLine(path, text);

@@ -14,7 +14,8 @@ namespace corvane {
 
 class RunLog final : public Log {
  public:
-  // Lines for standard output go to out, converted to UTF-8.
+  // Lines for standard output go to out, converted to UTF-8 (out may be null for a log that
+  // keeps its lines).
   RunLog(const Clock& clock, std::FILE* out);
 
   // Stamps the message with the local time and writes it to standard output and the log
@@ -41,10 +42,12 @@ class RunLog final : public Log {
     std::string path;
     std::string text;
   };
-  // From now on the lines for files are kept, in order, instead of written, until taken: a
-  // batch writes them once the charts of the lines before have written theirs, so that charts
-  // drawn in threads at once still fill a shared log file in line order.
-  void KeepFileLines() { keepFileLines_ = true; }
+  // From now on the lines are kept, in order, instead of written, until taken: the text for
+  // standard output as it would have been written, and the lines for files. A batch writes them
+  // once the charts of the lines before have written theirs, so that charts drawn in threads
+  // at once still report, and fill a shared log file, in line order.
+  void KeepLines() { keepLines_ = true; }
+  std::string TakeOutput() { return std::move(output_); }
   std::vector<FileLine> TakeFileLines() { return std::move(fileLines_); }
 
   // Set by the log and errors commands; empty means no such file.
@@ -57,7 +60,8 @@ class RunLog final : public Log {
   const Clock& clock_;
   std::FILE* out_;
   std::string traceFile_;
-  bool keepFileLines_ = false;
+  bool keepLines_ = false;
+  std::string output_;
   std::vector<FileLine> fileLines_;
 };
 

@@ -46,7 +46,7 @@ FormCheck CheckTimeForm(DataTable& table, bool timeForm, bool firstItem);
 // from 1) and the text where it begins.
 struct ValueFailure {
   int value = 0;
-  const char* at = nullptr;
+  const char* at = "";
 };
 
 // The text of the value that begins at pos, up to a blank, the separator or the end; empty

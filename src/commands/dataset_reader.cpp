@@ -188,7 +188,7 @@ class DatasetReader {
     for (std::size_t k = 0; k < columns_.values.size(); ++k) {
       const std::string& text = fields[columns_.values[k]];
       if (text.empty() || std::ranges::any_of(text, IsBlank) || AtValuesEnd(text.c_str())) {
-        return FailLine(ValueError::kInvalid, lineNumber, field({static_cast<int>(k) + 1, nullptr}));
+        return FailLine(ValueError::kInvalid, lineNumber, field({static_cast<int>(k) + 1, text.c_str()}));
       }
       (values += values.empty() ? "" : " ") += text;
     }
