@@ -1,6 +1,7 @@
 #include "commands/data_values.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -28,7 +29,9 @@ bool ReadTimeField(std::string_view field, std::int64_t max, std::int64_t& value
 }  // namespace
 
 bool AtSeparator(const char* pos, std::string_view separator) {
-  return !separator.empty() && std::string_view(pos).starts_with(separator);
+  // strncmp stops at the text's end, which a view of it would first have to find.
+  return !separator.empty() && *pos == separator[0] &&
+         std::strncmp(pos, separator.data(), separator.size()) == 0;
 }
 
 bool AtValuesEnd(const char* pos, std::string_view separator) {
@@ -37,6 +40,7 @@ bool AtValuesEnd(const char* pos, std::string_view separator) {
 }
 
 bool IsTimeForm(const char* pos, std::string_view separator) {
+  if (std::strchr(pos, ':') == nullptr) return false;  // most values: no need to find where they stop
   const char* p = pos;
   while (!AtValuesEnd(p, separator)) {
     p = SkipBlanks(p);
@@ -108,8 +112,10 @@ ValueError ReadValueList(DataTable& table, const char*& pos, SeriesValues& value
     bool point = false;
     if (ReadNumber(p, values[read], point, separator) != ValueError::kNone) return fail(ValueError::kInvalid, next);
     decimal = decimal || point;
-    afterSeparator = false;
     ++read;
+    // A separator right after the number, as most files write it, is passed at once.
+    afterSeparator = AtSeparator(p, separator);
+    if (afterSeparator) p += separator.size();
   }
   if (read == 0) return fail(ValueError::kMissing, SkipBlanks(p));
   if (table.seriesCount == 0) {

@@ -26,18 +26,18 @@ std::string_view Trimmed(std::string_view text) {
 // one; end is set after the closing quote. None without a closing quote.
 std::optional<std::string> Unquote(std::string_view line, std::size_t start, std::size_t& end) {
   std::string text;
-  for (std::size_t i = start + 1; i < line.size(); ++i) {
-    if (line[i] != '"') {
-      text += line[i];
-    } else if (i + 1 < line.size() && line[i + 1] == '"') {
+  for (std::size_t from = start + 1;;) {
+    const std::size_t quote = line.find('"', from);
+    if (quote == std::string_view::npos) return std::nullopt;
+    text.append(line.substr(from, quote - from));
+    if (quote + 1 < line.size() && line[quote + 1] == '"') {
       text += '"';
-      ++i;
+      from = quote + 2;
     } else {
-      end = i + 1;
+      end = quote + 1;
       return text;
     }
   }
-  return std::nullopt;
 }
 
 }  // namespace

@@ -309,13 +309,15 @@ std::optional<FileReplaceFailure> ReplaceFile(const std::string& path, std::stri
 }
 
 int FlushFileSystems(const std::vector<std::string>& paths) {
+  std::set<std::string> folders;
+  for (const std::string& path : paths) folders.insert(FolderOf(path));
   std::set<dev_t> flushed;
-  for (const std::string& path : paths) {
-    const std::string folder = FolderOf(path);
+  for (const std::string& folder : folders) {
     const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     struct stat info {};
     if (fd < 0 || fstat(fd, &info) != 0) {
-      // A folder the process may write but not read: the whole system's flush reaches it too.
+      // A folder the process may write but not read, or one gone since: the whole system's
+      // flush reaches what is left of it.
       if (fd >= 0) close(fd);
       sync();
       return 0;
