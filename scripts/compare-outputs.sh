@@ -20,6 +20,10 @@ runs=0
 # {TEXT*N} stands for TEXT written N times, as the test tables write long command lines.
 expand() { perl -pe 's/\{([^{}*]+)\*([0-9]+)\}/$1 x $2/ge'; }
 
+# The words of a table line as a shell would split it, quotes grouping words (a '#' is no
+# comment here), as the test suite reads its tables.
+split_words() { python3 -c 'import shlex, sys; sys.stdout.write("\0".join(shlex.split(sys.argv[1], comments=False)))' "$1"; }
+
 unstamp() { sed -E 's/^[0-9]{2}:[0-9]{2}:[0-9]{2} //' "$1" >"$1.unstamped" && mv "$1.unstamped" "$1"; }
 
 # run NAME SETUP ARGS...: runs both executables with the arguments, each in a folder of its own
@@ -57,7 +61,7 @@ mapfile -t charts < <(grep '^chart ' "$root/tests/e2e/extreme_charts.txt" | sed 
 mapfile -t cases < <(grep '^case ' "$root/tests/e2e/extreme_charts.txt" | sed 's/^case //' | expand)
 for c in "${!cases[@]}"; do
   for k in "${!charts[@]}"; do
-    read -r -a words <<<"${cases[$c]} ${charts[$k]}"
+    mapfile -d '' -t words < <(split_words "${cases[$c]} ${charts[$k]}")
     run "extreme-$c-$k" "" -Output chart "${words[@]}"
   done
 done
@@ -68,7 +72,7 @@ printf 'A,1\n' >"$numbers/numbers.csv"
 n=0
 while IFS= read -r line; do
   [[ -z "$line" || "$line" == \#* ]] && continue
-  read -r -a words <<<"${line#* | }"
+  mapfile -d '' -t words < <(split_words "${line#* | }")
   run "error-$n" "$numbers" "${words[@]}"
   n=$((n + 1))
 done < <(expand <"$root/tests/e2e/error_cases.txt")
