@@ -188,7 +188,7 @@ class DatasetReader {
     for (std::size_t k = 0; k < columns_.values.size(); ++k) {
       const std::string& text = fields[columns_.values[k]];
       if (text.empty() || std::ranges::any_of(text, IsBlank) || AtValuesEnd(text.c_str())) {
-        return FailLine(ValueError::kInvalid, lineNumber, field({static_cast<int>(k) + 1, text.c_str()}));
+        return FailLine(ValueError::kInvalid, lineNumber, [&] { return field({static_cast<int>(k) + 1, text.c_str()}); });
       }
       (values += values.empty() ? "" : " ") += text;
     }
@@ -223,7 +223,7 @@ class DatasetReader {
       error = ValueError::kInvalid;
       failure = {2, second};
     }
-    if (error != ValueError::kNone) return FailLine(error, lineNumber, field(failure));
+    if (error != ValueError::kNone) return FailLine(error, lineNumber, [&] { return field(failure); });
 
     DataItem& item = data_.Append();
     item.label = label.substr(0, kMaxLabelLength);
@@ -231,9 +231,10 @@ class DatasetReader {
     return true;
   }
 
-  // Logs the failure of a line, with the field that failed when a value could not be read,
-  // and returns false.
-  bool FailLine(ValueError error, int lineNumber, const std::pair<int, std::string>& field) {
+  // Logs the failure of a line, with the field that failed (the number and text failedField
+  // gives) when a value could not be read, and returns false.
+  template <typename FailedField>
+  bool FailLine(ValueError error, int lineNumber, const FailedField& failedField) {
     const char* file = name_.c_str();
     switch (error) {
       case ValueError::kTooMany:
@@ -244,10 +245,12 @@ class DatasetReader {
         Fail(run_, "ERROR: different number of data series values (expected %d) on line %d of dataset [%.300s]",
              data_.seriesCount, lineNumber, file);
         break;
-      default:
+      default: {
         Fail(run_, "ERROR: invalid value on line %d of dataset [%.300s]", lineNumber, file);
-        run_.log.LogMessage("  field %d holds [%.40s]", field.first, field.second.c_str());
+        const auto [number, text] = failedField();
+        run_.log.LogMessage("  field %d holds [%.40s]", number, text.c_str());
         break;
+      }
     }
     return false;
   }

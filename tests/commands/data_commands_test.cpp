@@ -146,6 +146,8 @@ TEST_F(DatasetTest, ReadsTheLinesAsSpreadsheetsWriteThem) {
        {"ERROR: invalid value on line 2 of dataset [{file}]", "  field 3 holds []"}},
       {"-DatasetColumns 1 2 3", "A,1,2\nB,1,2 3\n", "",
        {"ERROR: invalid value on line 2 of dataset [{file}]", "  field 3 holds [2 3]"}},
+      {"-Datum X 1 -DatasetColumns 1 2 3", "A,1,2\n", "",
+       {"ERROR: different number of data series values (expected 1) on line 1 of dataset [{file}]"}},
       {"-DatasetColumns 1 3 2", "A,1,1:30\n", "",
        {"ERROR: invalid value on line 1 of dataset [{file}]", "  field 2 holds [1]"}},
   };
