@@ -26,6 +26,7 @@ RSS_LARGE_KIB = 8 * 1024
 RSS_BATCH_KIB = 32 * 1024
 BATCH_CHARTS = 1000
 BATCH_JOBS = 2
+RSS_IMAGE_KIB = 16 * 1024
 TYPICAL = ["-Chart", "Bar", "V", "-BarColor", "#3366CC", "#99CCFF", "-Datum", "North", "12.5",
            "-Datum", "South", "8", "-Title", "Sales"]
 # The charts every run measures; their options files are written by make_inputs.
@@ -280,6 +281,48 @@ def gnuplot_rows(corvane_results, runs):
     print_table(header, rows)
 
 
+# The images: each chart, format, Corvane's budget, and gnuplot's terminal for the same picture
+# (the script's pdfcairo terminal swapped for it).
+IMAGE_CHARTS = (
+    ("typical bar", TYPICAL, "gnuplot-bar.gp", "png", 15, 'pngcairo size 1067,800 font "Times,13"'),
+    ("typical bar", TYPICAL, "gnuplot-bar.gp", "svg", 10, 'svg size 800,600 font "Times,10"'),
+    ("line 1000 x 10", ["-Options", "line-1000.txt"], "gnuplot-line.gp", "png", 80,
+     'pngcairo size 1067,800 font "Helvetica,11"'),
+)
+
+
+def gnuplot_script(script, extension, terminal):
+    """The benchmark's gnuplot script with its terminal and output for the image format."""
+    with open(os.path.join(BENCH_DIR, script), encoding="utf-8") as f:
+        text = f.read()
+    text = re.sub(r"set terminal pdfcairo[^\n]*", "set terminal " + terminal, text)
+    text = text.replace('"gnuplot.pdf"', f'"gnuplot.{extension}"')
+    name = f"{script}.{extension}.gp"
+    write(name, text)
+    return name
+
+
+def image_rows(corvane, runs):
+    """PNG at 96 dpi and SVG: Corvane's time against its budget and gnuplot's cairo terminals."""
+    print("Images: PNG at 96 dpi and SVG (budget: the time given, RSS <= 16 MiB, and at least 5 times "
+          "faster than gnuplot's pngcairo and svg terminals)")
+    header = ["chart", "format", "median ms", "CPU ms", "peak RSS KiB", "bytes", "gnuplot ms", "ratio", "budget",
+              "holds?"]
+    rows = []
+    for name, args, script, extension, limit, terminal in IMAGE_CHARTS:
+        c = measure(name, [corvane, *args, "-Output", "chart." + extension], "chart." + extension, runs)
+        checks = [("time", f"<= {limit} ms", c.median <= limit), ("RSS", "<= 16 MiB", c.rss <= RSS_IMAGE_KIB)]
+        gnuplot, ratio = "not installed", ""
+        if shutil.which("gnuplot") is not None:
+            g = measure(name, [shutil.which("gnuplot"), gnuplot_script(script, extension, terminal)],
+                        "gnuplot." + extension, GNUPLOT_RUNS)
+            gnuplot, ratio = f"{g.median:.2f}", f"{g.median / c.median:.1f}x"
+            checks.append(("ratio", ">= 5x", g.median >= 5 * c.median))
+        rows.append([name, extension.upper(), f"{c.median:.2f}", f"{c.cpu:.2f}", c.rss, c.pdf_bytes, gnuplot, ratio,
+                     *budget_cells(checks)])
+    print_table(header, rows)
+
+
 def batch_lines(count):
     return "".join(" ".join(TYPICAL) + f" -Output batch/chart{i}\n" for i in range(count))
 
@@ -411,6 +454,7 @@ def report(corvane, baseline, runs):
           f"({typical.cpu - base.cpu:.2f} ms of CPU) a run to what libharu needs.\n")
 
     gnuplot_rows(results, GNUPLOT_RUNS)
+    image_rows(corvane, runs)
 
     print(f"{BATCH_CHARTS} typical charts, {BATCH_JOBS} at a time, the best of 3 rounds (budget: the batch at least "
           f"4 times the charts per second of separate processes; peak RSS <= {RSS_BATCH_KIB // 1024} MiB)")

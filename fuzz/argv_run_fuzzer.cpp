@@ -26,7 +26,7 @@
 #include "app/run.h"
 #include "commands/command_reader.h"
 #include "fuzz_entry.h"
-#include "pdf/document_builder.h"
+#include "model/output_choice.h"
 #include "platform/clock.h"
 #include "platform/command_line.h"
 #include "platform/compare.h"
@@ -95,10 +95,24 @@ std::set<std::string> FilesHere() {
   return names;
 }
 
-void CheckSavedPdf(const corvane::Run& run) {
-  std::ifstream file(corvane::NativePath(corvane::PdfFileName(run.settings.Output)), std::ios::binary);
-  const std::string pdf{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  Check(IsWholePdf(pdf) && HasSoundNumbers(pdf));
+// A whole document of its format: a PDF with finite numbers only, a PNG, an SVG.
+void CheckDocument(corvane::OutputFormat format, const std::string& bytes) {
+  switch (format) {
+    case corvane::OutputFormat::kPdf:
+      Check(IsWholePdf(bytes) && HasSoundNumbers(bytes));
+      break;
+    case corvane::OutputFormat::kPng:
+      Check(bytes.starts_with("\x89PNG\r\n\x1a\n") && bytes.ends_with(std::string("IEND\xae\x42\x60\x82", 8)));
+      break;
+    case corvane::OutputFormat::kSvg:
+      Check(bytes.starts_with("<?xml") && bytes.ends_with("</svg>\n"));
+      break;
+  }
+}
+
+void CheckSavedDocument(const corvane::OutputChoice& output) {
+  std::ifstream file(corvane::NativePath(output.fileName), std::ios::binary);
+  CheckDocument(output.format, std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()});
 }
 
 }  // namespace
@@ -127,21 +141,37 @@ extern "C" int CORVANE_FUZZ_ENTRY(FuzzArgvRun)(const std::uint8_t* data, std::si
   char* out = nullptr;
   std::size_t outSize = 0;
   std::FILE* stream = open_memstream(&out, &outSize);
+  char* err = nullptr;
+  std::size_t errSize = 0;
+  std::FILE* errStream = open_memstream(&err, &errSize);
   int exitCode;
+  corvane::OutputChoice output;
   {
     const corvane::SystemClock clock;
-    corvane::Run run(clock, stream);
+    corvane::Run run(clock, stream, errStream);
     exitCode = corvane::RunArguments(run, static_cast<int>(argv.size()), argv.data());
     Check(run.log.logFile.empty() && run.log.errorsFile.empty() && run.settings.OpenPDF == 0);
+    output = corvane::ChooseOutput(run.settings);
     std::set<std::string> expected{"o.txt", "d.csv"};
-    if (exitCode == 0) {
-      expected.insert(corvane::NativePath(corvane::PdfFileName(run.settings.Output)));
-      CheckSavedPdf(run);
+    if (exitCode == 0 && !output.standardOutput()) {
+      expected.insert(corvane::NativePath(output.fileName));
+      CheckSavedDocument(output);
     }
     Check(FilesHere() == expected);
   }
   std::fclose(stream);
-  CheckLogLines(std::string(out, outSize));
+  std::fclose(errStream);
+  // With "-Output -" standard output holds the document alone, or nothing, and the log goes to
+  // standard error.
+  if (output.standardOutput()) {
+    Check(exitCode == 0 ? outSize > 0 : outSize == 0);
+    if (exitCode == 0) CheckDocument(output.format, std::string(out, outSize));
+    CheckLogLines(std::string(err, errSize));
+  } else {
+    Check(errSize == 0);
+    CheckLogLines(std::string(out, outSize));
+  }
   std::free(out);
+  std::free(err);
   return 0;
 }

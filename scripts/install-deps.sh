@@ -7,7 +7,10 @@
 # what each package provides, and fails only when something is missing.
 set -euo pipefail
 
-packages=(cmake g++ make libhpdf-dev zlib1g-dev libgtest-dev qpdf poppler-utils)
+# cairo draws PNG and SVG with the standard fonts' free equivalents (fonts-urw-base35), found
+# through fontconfig; the tests rasterise the SVG with rsvg-convert (librsvg2-bin).
+packages=(cmake g++ make pkg-config libhpdf-dev zlib1g-dev libcairo2-dev libfontconfig-dev fonts-urw-base35
+          libgtest-dev qpdf poppler-utils librsvg2-bin)
 case "${1:-}" in
   --fuzz) packages+=(clang libclang-rt-dev) ;;
   --bench) packages+=(python3 time gnuplot-nox) ;;
@@ -25,6 +28,12 @@ provided() {
 int main() { HPDF_Free(HPDF_New(nullptr, nullptr)); }' ;;
     zlib1g-dev) links -lz <<<'#include <zlib.h>
 int main() { return zlibVersion() == nullptr; }' ;;
+    libcairo2-dev) links $(pkg-config --cflags --libs cairo) <<<'#include <cairo.h>
+int main() { return cairo_version() == 0; }' ;;
+    libfontconfig-dev) links $(pkg-config --cflags --libs fontconfig) <<<'#include <fontconfig/fontconfig.h>
+int main() { return FcGetVersion() == 0; }' ;;
+    fonts-urw-base35) [ -n "$(fc-list 'Nimbus Sans' file)" ] ;;
+    librsvg2-bin) command -v rsvg-convert ;;
     libgtest-dev) links -lgtest -pthread <<<'#include <gtest/gtest.h>
 int main(int argc, char** argv) { testing::InitGoogleTest(&argc, argv); }' ;;
     poppler-utils) command -v pdfinfo && command -v pdftotext && command -v pdftoppm ;;

@@ -48,7 +48,7 @@ std::optional<Chart> NextChart(TextFileReader& file, int& lineNumber) {
 // Draws the chart as a process of its own would, keeping what it writes for the batch to
 // report in line order.
 void DrawBatchChart(const Clock& clock, const std::string& traceFile, Chart& chart) {
-  Run run(clock, nullptr);
+  Run run(clock, nullptr, nullptr);
   if (!traceFile.empty()) run.log.TraceErrorsTo(traceFile);
   run.log.KeepLines();
   run.deferFlushes = true;

@@ -27,6 +27,10 @@ void PrintUsage(std::FILE* out) {
                "Example:\n"
                "  corvane -Chart Bar V -BarColor '#3366CC' '#99CCFF' -Datum North 12.5 \\\n"
                "          -Datum South 8 -Title Sales -Output sales\n\n"
+               "Formats: -Output sales.png or sales.svg writes a PNG or an SVG of the same page\n"
+               "(-Format PDF|PNG|SVG whatever the name ends in; -Resolution DPI, 36-1200,\n"
+               "default 96, for a PNG). -Output - writes the document to standard output and\n"
+               "the log to standard error.\n\n"
                "Data from a CSV file with a header row, its columns chosen by name:\n"
                "  corvane -Chart Line Standard -DatasetColumns Month Sales Costs \\\n"
                "          -Dataset sales.csv -Output sales\n\n"
@@ -36,7 +40,7 @@ void PrintUsage(std::FILE* out) {
                "--batch FILE draws one chart for each line of FILE ('-': standard input), as if\n"
                "each line were the arguments of a run of its own; lines starting with '#' are\n"
                "comments. --jobs N draws N charts at a time (default: one per processor).\n\n"
-               "Exit code 0 when the PDF was saved (with --batch: every PDF), 1 otherwise.\n"
+               "Exit code 0 when the document was saved (with --batch: every one), 1 otherwise.\n"
                "See corvane(1) for every command with its arguments and defaults: man corvane\n");
 }
 
@@ -62,7 +66,7 @@ int main(int argc, char** argv) {
   if (std::strcmp(argv[1], "--batch") == 0 || std::strcmp(argv[1], "--jobs") == 0) {
     return corvane::RunBatchArguments(clock, stdout, stdin, argc - 1, argv + 1, trace != nullptr ? trace : "");
   }
-  corvane::Run run(clock, stdout, stdin);
+  corvane::Run run(clock, stdout, stderr, stdin);
   if (trace != nullptr) run.log.TraceErrorsTo(trace);
   return corvane::RunArguments(run, argc, argv);
 }

@@ -1,23 +1,25 @@
 #include "app/run.h"
 
+#include "app/document_output.h"
 #include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "model/scale.h"
-#include "pdf/document_builder.h"
 #include "platform/command_line.h"
 
 namespace corvane {
 
 int RunSequence(Run& run, std::string commandLine, std::span<const std::size_t> argumentStarts) {
   if (PrepareChart(run, std::move(commandLine), argumentStarts) != 0) return 1;
-  DocumentRun document = run.Document();
-  return MakePDF(document);
+  return MakeDocument(run);
 }
 
 int PrepareChart(Run& run, std::string commandLine, std::span<const std::size_t> argumentStarts) {
   CommandContext commands{run.settings, run.data, run.log};
   commands.standardInput = run.standardInput;
+  // "-Output -" gives standard output to the document, wherever in the text it comes.
+  run.log.HoldStandardOutput();
   const int read = ProcessCommands(commands, commandLine.data(), argumentStarts);
+  run.log.ReleaseStandardOutput(run.settings.Output == "-");
   run.standardInput = commands.standardInput;  // null once a command has read it
   if (read != 0) return 1;
 

@@ -16,19 +16,20 @@
 namespace corvane {
 
 struct Run {
-  // Log lines for standard output go to out; in is the standard input that "-Dataset -" or
-  // "-Options -" may read, null for a run that has none.
-  Run(const Clock& clock, std::FILE* out, std::FILE* in = nullptr) : log(clock, out), standardInput(in) {}
+  // Log lines and a document written to standard output go to out; err is standard error; in
+  // is the standard input that "-Dataset -" or "-Options -" may read. Each may be null for a
+  // run that has none (a chart of a batch).
+  Run(const Clock& clock, std::FILE* out, std::FILE* err = stderr, std::FILE* in = nullptr)
+      : log(clock, out, err), standardOutput(out), standardInput(in) {}
 
   // The run as the document builder sees it.
-  DocumentRun Document() {
-    return DocumentRun{settings, data, scale, log.clock(), log, deferFlushes ? &unflushedFiles : nullptr};
-  }
+  DocumentRun Document() { return DocumentRun{settings, data, scale, log.clock(), log}; }
 
   ChartSettings settings;
   DataTable data;
   ScaleRange scale;
   RunLog log;
+  std::FILE* standardOutput;
   std::FILE* standardInput;
   // Set by a batch, which flushes the files of all its charts at once: the saved files wait
   // in unflushedFiles.
@@ -36,8 +37,8 @@ struct Run {
   std::vector<std::string> unflushedFiles;
 };
 
-// The run sequence: PrepareChart, then the PDF built and saved. Returns the exit code: 0 when
-// the PDF was saved, 1 otherwise. When the text was joined from arguments, argumentStarts
+// The run sequence: PrepareChart, then the document built and saved. Returns the exit code: 0
+// when the document was saved, 1 otherwise. When the text was joined from arguments, argumentStarts
 // holds where each begins in it.
 int RunSequence(Run& run, std::string commandLine, std::span<const std::size_t> argumentStarts = {});
 

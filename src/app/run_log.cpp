@@ -9,7 +9,17 @@
 
 namespace corvane {
 
-RunLog::RunLog(const Clock& clock, std::FILE* out) : clock_(clock), out_(out) {}
+RunLog::RunLog(const Clock& clock, std::FILE* out, std::FILE* err)
+    : clock_(clock), out_(out), err_(err), stream_(out) {}
+
+void RunLog::ReleaseStandardOutput(bool toStandardError) {
+  holding_ = false;
+  if (keepLines_) return;  // kept for the batch, which reports them
+  stream_ = toStandardError ? err_ : out_;
+  std::fwrite(held_.data(), 1, held_.size(), stream_);
+  std::fflush(stream_);
+  held_.clear();
+}
 
 void RunLog::LogMessage(const char* format, ...) {
   std::va_list args;
@@ -26,9 +36,11 @@ void RunLog::LogMessage(const char* format, ...) {
   const std::string line = Windows1252ToUtf8(stamp + message) + '\n';
   if (keepLines_) {
     output_ += line;
+  } else if (holding_) {
+    held_ += line;
   } else {
-    std::fwrite(line.data(), 1, line.size(), out_);
-    std::fflush(out_);
+    std::fwrite(line.data(), 1, line.size(), stream_);
+    std::fflush(stream_);
   }
 
   const bool isError = message.size() >= 6 && EqualsNoCase(std::string_view(message).substr(0, 6), "ERROR:");

@@ -1,6 +1,7 @@
-// The run's only voice: every progress line and error goes to standard output, to the log
-// file and (errors only) to the errors file. Files are opened and closed for every line, so
-// a log shared by several runs holds whole lines and nothing stays open.
+// The run's only voice: every progress line and error goes to standard output (standard error
+// when the document itself goes to standard output), to the log file and (errors only) to the
+// errors file. Files are opened and closed for every line, so a log shared by several runs
+// holds whole lines and nothing stays open.
 #pragma once
 
 #include <cstdio>
@@ -14,9 +15,10 @@ namespace corvane {
 
 class RunLog final : public Log {
  public:
-  // Lines for standard output go to out, converted to UTF-8 (out may be null for a log that
-  // keeps its lines).
-  RunLog(const Clock& clock, std::FILE* out);
+  // Lines for standard output go to out, converted to UTF-8; err is standard error, which takes
+  // them instead when the document goes to standard output. Both may be null for a log that
+  // keeps its lines.
+  RunLog(const Clock& clock, std::FILE* out, std::FILE* err = stderr);
 
   // Stamps the message with the local time and writes it to standard output and the log
   // file; a message beginning with "ERROR:" is also written, unstamped, to the errors file.
@@ -33,6 +35,13 @@ class RunLog final : public Log {
   // For the test suite, which learns from the trace which messages its tests produce: every
   // error message is appended to the file as well.
   void TraceErrorsTo(const std::string& file) { traceFile_ = file; }
+
+  // From now on the lines for standard output are kept, in order, instead of written: until
+  // the command text has been read, it is not known whether standard output is free for them.
+  void HoldStandardOutput() { holding_ = true; }
+  // Writes the kept lines, and from now on each line at once, to standard output, or to
+  // standard error when the document is to take standard output.
+  void ReleaseStandardOutput(bool toStandardError);
 
   // The clock the stamps are read from; the document's creation date uses the same one.
   const Clock& clock() const { return clock_; }
@@ -59,6 +68,10 @@ class RunLog final : public Log {
 
   const Clock& clock_;
   std::FILE* out_;
+  std::FILE* err_;
+  std::FILE* stream_;  // where lines for standard output are written: out_ or err_
+  bool holding_ = false;
+  std::string held_;
   std::string traceFile_;
   bool keepLines_ = false;
   std::string output_;

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "render/axes.h"
 #include "render/background.h"
+#include "render/category_labels.h"
 #include "render/color.h"
 #include "render/labels.h"
 #include "render/legends.h"
@@ -18,6 +20,25 @@ const std::string kValueOnly = "VVVV";
 
 bool LabelsAtAxis(BarLabelPosition position) {
   return position == BarLabelPosition::kAxes || IsAxesAndPosition(position);
+}
+
+// Item i's label at the category axis: the whole template at Axes, the item's label with
+// the AxesAnd positions.
+std::string AxisLabel(const Canvas& canvas, int i) {
+  const ChartSettings& s = canvas.settings;
+  const DataItem& item = canvas.data.items[i];
+  const std::string& labelTemplate = s.BarLabel.position == BarLabelPosition::kAxes ? s.BarLabel.format : kLabelOnly;
+  return FormatLabel(s, canvas.data, item, item.values[0], labelTemplate);
+}
+
+// The category axis of the bars: under the plot for vertical bars, beside it, on the side of
+// AxesLabelYPosition, for horizontal ones; A, D and S are the bar label font's.
+CategoryAxis BarCategoryAxis(const ChartSettings& s, const ChartArea& area, bool vertical, double A, double D,
+                             double S) {
+  const bool right = s.AxesLabelYPosition == YLabelPosition::kRight;
+  const CategorySide side = vertical ? CategorySide::kBelow : right ? CategorySide::kRight : CategorySide::kLeft;
+  const int edge = vertical ? area.bottom : right ? area.right : area.left;
+  return CategoryAxis{side, static_cast<double>(edge), static_cast<double>(s.CategoryLabelAngle), A, D, S};
 }
 
 // Across the bars: each bar's thickness t, the gap between neighbours, and where the first
@@ -66,7 +87,16 @@ void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
     const SizedFont font = ApplyFont(canvas, s.AxesLabelX);
     const double A = font.Ascent();
     const double D = font.Descent();
-    if (vertical && LabelsAtAxis(position)) area.bottom += static_cast<int>(A + 3 * D);
+    if (vertical && LabelsAtAxis(position)) {
+      // Turned labels reach down as far as the longest of them.
+      int widest = 0;
+      if (s.CategoryLabelAngle != 0) {
+        for (int i = 0; i < data.count; ++i) {
+          widest = std::max(widest, static_cast<int>(font.Width(AxisLabel(canvas, i))));
+        }
+      }
+      area.bottom += CategoryRoomBelow(s.CategoryLabelAngle, A, D, widest);
+    }
     if (!vertical) area.bottom += static_cast<int>(A + 2 * D);
   }
 
@@ -80,11 +110,11 @@ void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
       w = static_cast<int>(font.Width(text) + 2 * S);
     } else if (LabelsAtAxis(position)) {
       const bool fullLabel = position == BarLabelPosition::kAxes;
+      const double A = font.Ascent();
+      const double D = font.Descent();
       for (int i = 0; i < data.count; ++i) {
-        const DataItem& item = data.items[i];
-        const std::string& labelTemplate = fullLabel ? s.BarLabel.format : kLabelOnly;
-        const std::string text = FormatLabel(s, data, item, item.values[0], labelTemplate);
-        const double X = font.Width(text) + (fullLabel ? 2 * S : S);
+        const double across = CategoryWidthAcross(s.CategoryLabelAngle, A, D, font.Width(AxisLabel(canvas, i)));
+        const double X = across + (fullLabel ? 2 * S : S);
         if (w < X) w = static_cast<int>(X);
       }
     }
@@ -122,7 +152,7 @@ Place PlaceInPass(BarLabelPosition position, int q) {
 }
 
 void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, int i, const Bar& bar,
-                   double bi) {
+                   double bi, int every) {
   const ChartSettings& s = canvas.settings;
   const DataTable& data = canvas.data;
   const FontSpec& labelFont = vertical ? s.AxesLabelX : s.AxesLabelY;
@@ -163,11 +193,14 @@ void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, i
         case Place::kCenter:
           y = std::max(area.bottom + len / 2 - tw / 2, minY);
           break;
-        case Place::kAxis:
-          angle = 0;
-          x = xc - tw / 2;
-          y = area.bottom - A - D;
+        case Place::kAxis: {
+          const CategoryAxis axis = BarCategoryAxis(s, area, vertical, A, D, S);
+          const Point start = CategoryLabelStart(axis, xc, tw);
+          angle = axis.angle;
+          x = start.x;
+          y = start.y;
           break;
+        }
       }
     } else {
       const double minX = area.left + S + 2 * bi;
@@ -182,15 +215,41 @@ void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, i
         case Place::kCenter:
           x = std::max(area.left + len / 2 - tw / 2, minX);
           break;
-        case Place::kAxis:
-          x = s.AxesLabelYPosition == YLabelPosition::kRight ? area.right + 2 * S : area.left - (S + tw);
+        case Place::kAxis: {
+          const CategoryAxis axis = BarCategoryAxis(s, area, vertical, A, D, S);
+          const Point start = CategoryLabelStart(axis, bar.y + bar.height / 2, tw);
+          angle = axis.angle;
+          x = start.x;
+          y = start.y;
           break;
+        }
       }
     }
 
     // LabelSpacing thins everything but the value labels of the AxesAnd positions.
-    if (!s.LabelSpacing || i % *s.LabelSpacing == 0 || q == 1) canvas.surface.ShowText(x, y, angle, text);
+    if (i % every == 0 || q == 1) canvas.surface.ShowText(x, y, angle, text);
   }
+}
+
+// Every how many bars the labels LabelSpacing thins are written. Auto spaces the labels at the
+// category axis, each centred on its bar; labels on the bars alone are all written.
+int LabelEveryBar(const Canvas& canvas, const ChartArea& area, bool vertical, const BarGeometry& g) {
+  const ChartSettings& s = canvas.settings;
+  const auto& spacing = s.LabelSpacing;
+  if (!spacing || !spacing->automatic || !LabelsAtAxis(s.BarLabel.position)) {
+    return spacing && !spacing->automatic ? spacing->value : 1;
+  }
+  const SizedFont font = FontOf(canvas, vertical ? s.AxesLabelX : s.AxesLabelY);
+  const CategoryAxis axis =
+      BarCategoryAxis(s, area, vertical, font.Ascent(), font.Descent(), font.SpaceWidth());
+  const double p = g.gap + g.t;
+  const double from = (vertical ? area.left : area.bottom) + g.first + g.t / 2;
+  std::vector<PlacedLabel> placed(canvas.data.count);
+  for (int i = 0; i < canvas.data.count; ++i) {
+    const double tw = static_cast<int>(font.Width(AxisLabel(canvas, i)));
+    placed[i] = PlacedLabel{CategoryLabelStart(axis, from + i * p, tw), tw};
+  }
+  return AutoLabelSpacing(axis, placed);
 }
 
 void DrawBars(const Canvas& canvas, const ChartArea& area, bool vertical) {
@@ -210,6 +269,8 @@ void DrawBars(const Canvas& canvas, const ChartArea& area, bool vertical) {
   const bool labels = (vertical ? s.AxesLabelX.size : s.AxesLabelY.size) > 0;
   // At least one pair is given for every bar chart; the guard keeps the index in the table.
   const int pairs = std::clamp(s.BarColor.count, 1, kMaxBarColors);
+
+  const int every = labels ? LabelEveryBar(canvas, area, vertical, g) : 1;
 
   int c = 0;
   for (int i = 0; i < n; ++i) {
@@ -232,7 +293,7 @@ void DrawBars(const Canvas& canvas, const ChartArea& area, bool vertical) {
       surface.Stroke();
     }
 
-    if (labels) DrawBarLabels(canvas, area, vertical, i, bar, bi);
+    if (labels) DrawBarLabels(canvas, area, vertical, i, bar, bi, every);
   }
 }
 

@@ -14,6 +14,11 @@ namespace {
 
 double Radians(double degrees) { return degrees * 3.141592653589793 / 180; }
 
+// A pie that fills its height lets its sides move in without shrinking, and then shrinks
+// with them; a dozen rounds fit the labels of any pie that fits at all, and the limit bounds
+// one that has no room left to give.
+constexpr int kOutsideFitRounds = 24;
+
 // The label work fields of one slice: where its label starts and the angle it runs at
 // (degrees anticlockwise from the x axis, as Surface::ShowText takes it).
 struct SliceLabel {
@@ -121,30 +126,59 @@ SliceLabel SpokeLabel(const PieDisc& disc, float a0, float a1, float m, double w
   return l;
 }
 
+// SpokeUpright on the left half: the Spoke label's box turned round its middle, so that it
+// reads left to right in the same place, from the rim toward the centre.
+SliceLabel TurnedRound(const SliceLabel& spoke, double w, const LabelMetrics& f) {
+  const double r = Radians(spoke.labelAngle);
+  const double across = f.A - f.D;  // the box's far side seen from the baseline, less its near side
+  SliceLabel l;
+  l.labelAngle = spoke.labelAngle - 180;
+  l.labelX = static_cast<float>(spoke.labelX + w * std::cos(r) - across * std::sin(r));
+  l.labelY = static_cast<float>(spoke.labelY + w * std::sin(r) + across * std::cos(r));
+  return l;
+}
+
 // Outside labels need room: the pie gives up one and a half text heights at the top and the
 // bottom, and its sides move in by as much as a label would stick out of the area. The labels
-// are measured once, against the pie before the sides move.
+// are measured once, against the pie before the sides move. With PageMargin Auto they are
+// measured again against the pie the moved sides leave, and the sides move on, until every
+// label stays within the area's sides as they were, clear of the legend and the page's edge.
 void TakeOutsideLabelRoom(const Canvas& canvas, ChartArea& area, const std::vector<float>& a,
-                          const SizedFont& font, const LabelMetrics& f) {
+                          const SizedFont& font, const LabelMetrics& f, double T) {
   const ChartSettings& s = canvas.settings;
   const DataTable& data = canvas.data;
-  double Lo = area.left;
-  double Ro = area.right;
+  const int n = static_cast<int>(a.size()) - 1;
+  std::vector<double> w(n);
+  for (int k = 0; k < n; ++k) {
+    const DataItem& item = data.items[k];
+    w[k] = font.Width(FormatLabel(s, data, item, item.values[0], s.PieLabel.format, T));
+  }
+  const int left = area.left;
+  const int right = area.right;
   area.top += static_cast<int>(-1.5 * f.H);
   area.bottom += static_cast<int>(1.5 * f.H);
-  const PieDisc disc = PieCircle(s, area);
-  for (int k = 0; k + 1 < static_cast<int>(a.size()); ++k) {
-    const DataItem& item = data.items[k];
-    const double w = font.Width(FormatLabel(s, data, item, item.values[0], s.PieLabel.format));
-    const PiePoint P = SliceMidPoint(disc.cx, disc.cy, disc.r + f.H / 2, a[k], a[k + 1]);
-    if (MiddleAngle(a, k) > 180) {
-      Lo = std::min(Lo, P.x - w);
-    } else {
-      Ro = std::max(Ro, P.x + w);
+  const bool untilTheyFit = s.PageMargin && s.PageMargin->automatic;
+  for (int round = 0; round < (untilTheyFit ? kOutsideFitRounds : 1); ++round) {
+    double Lo = left;
+    double Ro = right;
+    const PieDisc disc = PieCircle(s, area);
+    if (round > 0 && !(disc.r > 0)) break;  // no room left to give
+    for (int k = 0; k < n; ++k) {
+      const PiePoint P = SliceMidPoint(disc.cx, disc.cy, disc.r + f.H / 2, a[k], a[k + 1]);
+      if (MiddleAngle(a, k) > 180) {
+        Lo = std::min(Lo, P.x - w[k]);
+      } else {
+        Ro = std::max(Ro, P.x + w[k]);
+      }
+    }
+    if (Lo >= left && Ro <= right) break;
+    // The first move truncates as the pie always has; later ones round up, so that each
+    // brings the labels nearer.
+    if (Lo < left) area.left += round == 0 ? left - static_cast<int>(Lo) : static_cast<int>(std::ceil(left - Lo));
+    if (Ro > right) {
+      area.right -= round == 0 ? static_cast<int>(Ro) - right : static_cast<int>(std::ceil(Ro - right));
     }
   }
-  if (Lo < area.left) area.left = 2 * area.left - static_cast<int>(Lo);
-  if (Ro > area.right) area.right = 2 * area.right - static_cast<int>(Ro);
 }
 
 }  // namespace
@@ -199,10 +233,11 @@ ChartOutcome DrawPieChart(const Canvas& canvas, ChartArea& area) {
     f.D = static_cast<float>(font.Descent());
     f.H = f.A + f.D;
   }
+  const double T = SliceTotal(data);
   auto labelText = [&](int k) {
-    return FormatLabel(s, data, data.items[k], data.items[k].values[0], s.PieLabel.format);
+    return FormatLabel(s, data, data.items[k], data.items[k].values[0], s.PieLabel.format, T);
   };
-  if (position == PieLabelPosition::kOutside) TakeOutsideLabelRoom(canvas, area, a, font, f);
+  if (position == PieLabelPosition::kOutside) TakeOutsideLabelRoom(canvas, area, a, font, f, T);
 
   const PieDisc disc = PieCircle(s, area);
   if (!(disc.r > 0)) return NoRoom(canvas, area);
@@ -255,6 +290,7 @@ ChartOutcome DrawPieChart(const Canvas& canvas, ChartArea& area) {
         labels[k] = OutsideLabel(SliceMidPoint(cx, cy, r + f.H / 2, a[k], a[k + 1]), m, w, f);
       } else {
         labels[k] = SpokeLabel(disc, a[k], a[k + 1], m, w, f);
+        if (position == PieLabelPosition::kSpokeUpright && m > 180) labels[k] = TurnedRound(labels[k], w, f);
       }
     }
   }

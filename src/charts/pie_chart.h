@@ -1,6 +1,7 @@
 // The pie chart: one slice per data item, its share of the sum of the first series values,
 // running clockwise from twelve o'clock, with the item legend and optional slice labels
-// inside the slices, outside the rim or along each slice's middle line. Angles are degrees
+// inside the slices, outside the rim or along each slice's middle line (upright on the left
+// half with SpokeUpright); "PPPP" in their templates writes the share. Angles are degrees
 // as Surface::Arc takes them: 0 points straight up and angles grow clockwise, so the point
 // at angle a and distance r from (cx, cy) is (cx + r sin a, cy + r cos a). Like every angle
 // of the pie they are single precision.

@@ -1,17 +1,25 @@
 #include "charts/plot_frame.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
 #include "charts/reference_lines.h"
 #include "render/axes.h"
 #include "render/background.h"
+#include "render/category_labels.h"
 #include "render/labels.h"
 #include "render/legends.h"
 #include "render/text.h"
 
 namespace corvane {
 namespace {
+
+// Item k's category label.
+std::string CategoryLabel(const Canvas& canvas, int k) {
+  const DataItem& item = canvas.data.items[k];
+  return FormatLabel(canvas.settings, canvas.data, item, item.values[0], "TTTT");
+}
 
 // Item spacing: the first item on the left edge, the last on the right; with more items than
 // points of width each item still gets a little over a point, and the line runs past the edge.
@@ -35,7 +43,14 @@ std::optional<Plot> DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
     const SizedFont font = ApplyFont(canvas, s.AxesLabelX);
     const double A = font.Ascent();
     const double D = font.Descent();
-    area.bottom += static_cast<int>(A + 3 * D);
+    // Turned labels reach down as far as the longest of them.
+    int widest = 0;
+    if (s.CategoryLabelAngle != 0) {
+      for (int k = 0; k < canvas.data.count; ++k) {
+        widest = std::max(widest, static_cast<int>(font.Width(CategoryLabel(canvas, k))));
+      }
+    }
+    area.bottom += CategoryRoomBelow(s.CategoryLabelAngle, A, D, widest);
   }
 
   if (s.AxesLabelY.size > 0) {
@@ -58,20 +73,27 @@ std::optional<Plot> DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
   return Plot{area, ItemStep(area, canvas.data.count), canvas.scale.minimum, canvas.scale.range};
 }
 
-// Each item's label centred under its point, thinned to every LabelSpacing-th item.
+// Each item's label under its point, turned by CategoryLabelAngle and thinned to every
+// LabelSpacing-th item.
 void DrawCategoryLabels(const Canvas& canvas, const Plot& plot) {
   const ChartSettings& s = canvas.settings;
   if (s.AxesLabelX.size <= 0) return;
   const SizedFont font = ApplyFont(canvas, s.AxesLabelX);
-  const double A = font.Ascent();
-  const double D = font.Descent();
-  for (int k = 0; k < canvas.data.count; ++k) {
-    const DataItem& item = canvas.data.items[k];
-    const std::string text = FormatLabel(s, canvas.data, item, item.values[0], "TTTT");
-    const int w = static_cast<int>(font.Width(text));
-    if (!s.LabelSpacing || k % *s.LabelSpacing == 0) {
-      canvas.surface.ShowText(plot.X(k) - w / 2.0, plot.area.bottom - A - D, 0, text);
-    }
+  const CategoryAxis axis{CategorySide::kBelow,   static_cast<double>(plot.area.bottom),
+                          static_cast<double>(s.CategoryLabelAngle), font.Ascent(), font.Descent(),
+                          font.SpaceWidth()};
+  const int n = canvas.data.count;
+  std::vector<std::string> texts(n);
+  std::vector<PlacedLabel> placed(n);
+  for (int k = 0; k < n; ++k) {
+    texts[k] = CategoryLabel(canvas, k);
+    // Widths are whole points here, as the labels have always been centred.
+    const int w = static_cast<int>(font.Width(texts[k]));
+    placed[k] = PlacedLabel{CategoryLabelStart(axis, plot.X(k), w), static_cast<double>(w)};
+  }
+  const int every = LabelEvery(s.LabelSpacing, axis, placed);
+  for (int k = 0; k < n; k += every) {
+    canvas.surface.ShowText(placed[k].start.x, placed[k].start.y, axis.angle, texts[k]);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "commands/command_context.h"
+#include "commands/command_reader.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
 #include "commands/value_parsers.h"
@@ -109,8 +110,26 @@ const char* AxesDivisionsCommand(CommandContext& run, const char* args) {
 }
 
 const char* LabelSpacingCommand(CommandContext& run, const char* args) {
-  return ReadIntegerOrFail(run, args, run.settings.LabelSpacing, 1, 50,
-                           "ERROR: LabelSpacing - between 1-50 inclusive");
+  if (const char* p = ReadAutoWord(args)) {
+    run.settings.LabelSpacing = WholeOrAuto{.automatic = true};
+    return p;
+  }
+  int every = 0;
+  const char* p = ReadIntegerOrFail(run, args, every, 1, 50, "ERROR: LabelSpacing - between 1-50 inclusive");
+  if (p != nullptr) run.settings.LabelSpacing = WholeOrAuto{.value = every};
+  return p;
+}
+
+const char* CategoryLabelAngleCommand(CommandContext& run, const char* args) {
+  // A missing angle reads as 0, which is one of the angles: it is refused all the same.
+  std::string token;
+  int angle = -1;
+  const char* p = ReadToken(args, token, 20) == nullptr ? args : ParseInteger(args, angle);
+  if (angle != 0 && angle != 30 && angle != 45 && angle != 60 && angle != 90) {
+    return Fail(run, "ERROR: CategoryLabelAngle - must be 0, 30, 45, 60 or 90");
+  }
+  run.settings.CategoryLabelAngle = angle;
+  return p;
 }
 
 const char* DecimalPointsCommand(CommandContext& run, const char* args) {

@@ -10,6 +10,7 @@ const char* AxesLineCommand(CommandContext& run, const char* args);
 const char* AxesScaleCommand(CommandContext& run, const char* args);
 const char* AxesDivisionsCommand(CommandContext& run, const char* args);
 const char* LabelSpacingCommand(CommandContext& run, const char* args);
+const char* CategoryLabelAngleCommand(CommandContext& run, const char* args);
 const char* DecimalPointsCommand(CommandContext& run, const char* args);
 const char* AxesGridLineStyleCommand(CommandContext& run, const char* args);
 const char* AxesGridLineCommand(CommandContext& run, const char* args);

@@ -130,6 +130,21 @@ const char* PageCommand(CommandContext& run, const char* args) {
   return p;
 }
 
+const char* PageMarginCommand(CommandContext& run, const char* args) {
+  std::string token;
+  if (ReadToken(args, token, kMaxPageNameLength) == nullptr && token != TooLongMarker) {
+    return Fail(run, "ERROR: PageMargin - not specified");
+  }
+  if (const char* p = ReadAutoWord(args)) {
+    run.settings.PageMargin = WholeOrAuto{.automatic = true};
+    return p;
+  }
+  int margin = 0;
+  const char* p = ReadIntegerOrFail(run, args, margin, 0, 200, "ERROR: PageMargin - between 0-200 inclusive");
+  if (p != nullptr) run.settings.PageMargin = WholeOrAuto{.value = margin};
+  return p;
+}
+
 const char* ChartHeadingCommand(CommandContext& run, const char* args) {
   auto& heading = run.settings.ChartHeading;
   std::string word;

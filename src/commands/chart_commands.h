@@ -9,6 +9,7 @@ struct CommandContext;
 const char* ChartCommand(CommandContext& run, const char* args);
 const char* ChartBackgroundCommand(CommandContext& run, const char* args);
 const char* PageCommand(CommandContext& run, const char* args);
+const char* PageMarginCommand(CommandContext& run, const char* args);
 const char* ChartHeadingCommand(CommandContext& run, const char* args);
 
 }  // namespace corvane

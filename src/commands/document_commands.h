@@ -1,6 +1,6 @@
-// The document commands: where the PDF goes and whether it is opened, its information
-// entries, creation date, outline, passwords and permissions, and how a viewer first shows
-// it. They only store settings; the document builder applies them.
+// The document commands: where the document goes, in which format, and whether it is opened;
+// its information entries, creation date, outline, passwords and permissions, and how a
+// viewer first shows it. They only store settings; the document builders apply them.
 #pragma once
 
 namespace corvane {
@@ -40,5 +40,9 @@ const char* PageLayoutSinglePageCommand(CommandContext& run, const char* args);
 const char* PageLayoutOneColumnCommand(CommandContext& run, const char* args);
 const char* PageLayoutTwoColumnLeftCommand(CommandContext& run, const char* args);
 const char* PageLayoutTwoColumnRightCommand(CommandContext& run, const char* args);
+
+// The output's format (PDF, PNG or SVG) whatever its name ends in, and a PNG's pixels per inch.
+const char* FormatCommand(CommandContext& run, const char* args);
+const char* ResolutionCommand(CommandContext& run, const char* args);
 
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/value_parsers.h"
+#include "platform/compare.h"
 #include "platform/format.h"
 
 namespace corvane {
@@ -47,6 +48,12 @@ const char* ReadIntegerOrFail(CommandContext& run, const char* pos, std::optiona
   const char* next = ReadIntegerOrFail(run, pos, value, low, high, outOfRangeMessage);
   if (next != nullptr) target = value;
   return next;
+}
+
+const char* ReadAutoWord(const char* pos) {
+  std::string word;
+  const char* next = ReadToken(pos, word, 4);
+  return next != nullptr && EqualsNoCase(word, "Auto") ? next : nullptr;
 }
 
 }  // namespace corvane

@@ -39,4 +39,8 @@ const char* ReadIntegerOrFail(CommandContext& run, const char* pos, int& target,
 const char* ReadIntegerOrFail(CommandContext& run, const char* pos, std::optional<int>& target, int low, int high,
                               const char* outOfRangeMessage);
 
+// The word Auto, in any letter case, at pos: the position after it, or null when another
+// value, or none, stands there. Reports nothing, so the handler can read the value instead.
+const char* ReadAutoWord(const char* pos);
+
 }  // namespace corvane

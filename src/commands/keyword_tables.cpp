@@ -62,7 +62,8 @@ constexpr Keyword<LegendPosition> kLegendPosition[] = {{"Above", LegendPosition:
 constexpr Keyword<PieLabelPosition> kPieLabelPosition[] = {
     {"Inside", PieLabelPosition::kInside},   {"I", PieLabelPosition::kInside},
     {"Outside", PieLabelPosition::kOutside}, {"O", PieLabelPosition::kOutside},
-    {"Spoke", PieLabelPosition::kSpoke},     {"S", PieLabelPosition::kSpoke}};
+    {"Spoke", PieLabelPosition::kSpoke},     {"S", PieLabelPosition::kSpoke},
+    {"SpokeUpright", PieLabelPosition::kSpokeUpright}};
 constexpr Keyword<YLabelPosition> kYLabelPosition[] = {{"Left", YLabelPosition::kLeft},
                                                       {"Right", YLabelPosition::kRight}};
 constexpr Keyword<MarkerShape> kMarkerShape[] = {
@@ -78,6 +79,8 @@ constexpr Keyword<SortOrder> kSortOrder[] = {
     {"Descending", SortOrder::kDescending}, {"Desc", SortOrder::kDescending}, {"D", SortOrder::kDescending}};
 constexpr Keyword<DatasetHeader> kDatasetHeader[] = {
     {"Auto", DatasetHeader::kAuto}, {"Yes", DatasetHeader::kYes}, {"No", DatasetHeader::kNo}};
+constexpr Keyword<OutputFormat> kOutputFormat[] = {
+    {"PDF", OutputFormat::kPdf}, {"PNG", OutputFormat::kPng}, {"SVG", OutputFormat::kSvg}};
 
 }  // namespace
 
@@ -100,5 +103,6 @@ const KeywordTable<MarkerShape> MarkerShapeTable{kMarkerShape};
 const KeywordTable<SortField> SortFieldTable{kSortField};
 const KeywordTable<SortOrder> SortOrderTable{kSortOrder};
 const KeywordTable<DatasetHeader> DatasetHeaderTable{kDatasetHeader};
+const KeywordTable<OutputFormat> OutputFormatTable{kOutputFormat};
 
 }  // namespace corvane

@@ -51,5 +51,6 @@ extern const KeywordTable<MarkerShape> MarkerShapeTable;
 extern const KeywordTable<SortField> SortFieldTable;
 extern const KeywordTable<SortOrder> SortOrderTable;
 extern const KeywordTable<DatasetHeader> DatasetHeaderTable;
+extern const KeywordTable<OutputFormat> OutputFormatTable;
 
 }  // namespace corvane

@@ -58,7 +58,8 @@ inline bool IsAxesAndPosition(BarLabelPosition position) {
          position == BarLabelPosition::kAxesAndCenter;
 }
 
-enum class PieLabelPosition { kInside, kOutside, kSpoke };
+// SpokeUpright is Spoke with the labels of the left half turned round, so that they read left to right.
+enum class PieLabelPosition { kInside, kOutside, kSpoke, kSpokeUpright };
 
 // DatasetHeader: whether the first line of a dataset file names the series (Auto: when it
 // reads as names rather than values).
@@ -86,6 +87,9 @@ inline bool IsOutlineShape(MarkerShape shape) {
 enum class PageMode { kUseNone, kUseOutlines, kUseThumbs, kFullScreen };
 enum class PageLayout { kSinglePage, kOneColumn, kTwoColumnLeft, kTwoColumnRight };
 
+// The file format the chart is written in.
+enum class OutputFormat { kPdf, kPng, kSvg };
+
 // The Permissions bits, each added by its command; the PDF's own values.
 inline constexpr int kPermitPrint = 4;
 inline constexpr int kPermitEditAll = 8;
@@ -98,6 +102,12 @@ inline constexpr int kHideMenubar = 2;
 inline constexpr int kHideWindowUi = 4;
 inline constexpr int kFitWindow = 8;
 inline constexpr int kCenterWindow = 16;
+
+// A whole number, or Auto: left for the layout to choose when the chart is drawn.
+struct WholeOrAuto {
+  bool automatic = false;
+  int value = 0;  // when not automatic
+};
 
 template <typename T, std::size_t N>
 constexpr std::array<T, N> Filled(T value) {
@@ -155,6 +165,9 @@ struct ChartSettings {
     RgbColor toColor;
   };
   std::optional<ChartBackgroundColors> ChartBackground;  // none: no background
+  // Points between the page's edges and the chart area, headings included; none: 5 without
+  // headings and 0 with them.
+  std::optional<WholeOrAuto> PageMargin;
 
   // Heading
   FontSpec HeadingTitle = TimesRoman(18);
@@ -182,7 +195,8 @@ struct ChartSettings {
     double rangeTo = 0.0;
   } AxesScale;
   int AxesDivisions = 10;
-  std::optional<int> LabelSpacing;  // none: every category label
+  std::optional<WholeOrAuto> LabelSpacing;  // none: every category label
+  int CategoryLabelAngle = 0;               // degrees the category labels are turned by
   int DecimalPoints = 1;
   struct {
     double width = 0.0;  // 0.0: no grid lines
@@ -292,6 +306,12 @@ struct ChartSettings {
   int ViewerPreferences = 0;  // kHide..., kFitWindow and kCenterWindow bits
   corvane::PageMode PageMode = PageMode::kUseNone;
   corvane::PageLayout PageLayout = PageLayout::kSinglePage;
+  // The format -Format chose; unset, the output name's extension decides.
+  std::optional<OutputFormat> Format;
+  int Resolution = 96;  // pixels per inch of a PNG
+  // The commands given that only a PDF can hold (viewer preferences, page mode and layout, the
+  // outline), each once, in the order first given, by the names their messages use.
+  std::vector<std::string> PdfOnlyCommands;
   std::string DataSeparator = ",";
   corvane::DatasetHeader DatasetHeader = DatasetHeader::kAuto;
   // The fields of a dataset line that hold the label and the values, each a header name or a

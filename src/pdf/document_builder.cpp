@@ -4,20 +4,14 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <string_view>
 #include <tuple>
 
-#include "charts/chart_plotter.h"
+#include "charts/page_layout.h"
 #include "pdf/libharu_internals.h"
 #include "pdf/pdf_errors.h"
 #include "pdf/pdf_surface.h"
-#include "platform/atomic_file.h"
-#include "platform/compare.h"
 #include "platform/random_bytes.h"
-#include "platform/text_file.h"
-#include "platform/viewer.h"
 #include "render/background.h"
-#include "render/headings.h"
 
 namespace corvane {
 namespace {
@@ -140,22 +134,9 @@ void SaveToMemory(HPDF_Doc doc, std::string& pdf) {
   pdf.resize(size);
 }
 
-// The document is built in memory and then replaces the output whole, so that no failure or
-// kill leaves a truncated PDF or a temporary file. Failures are reported as the library
-// reports a file it cannot open or write, and abandon the document.
-void SaveReplacing(DocumentRun& run, const std::string& pdf, const std::string& path) {
-  const FileFlush flush = run.unflushedFiles != nullptr ? FileFlush::kLater : FileFlush::kNow;
-  if (const auto failure = ReplaceFile(path, pdf, TemporaryFile::kUnnamedWhereSupported, flush)) {
-    const bool writing = failure->step == FileReplaceFailure::kWrite;
-    const HPDF_STATUS code = writing ? HPDF_FILE_IO_ERROR : HPDF_FILE_OPEN_ERROR;
-    PdfErrorHandler(code, static_cast<HPDF_STATUS>(failure->error), &run);
-  }
-  if (flush == FileFlush::kLater) run.unflushedFiles->push_back(path);
-}
-
 // Everything between creating and freeing the document. Library failures leave it by the
-// exception of PdfErrorHandler; a chart with no room returns false, logged, and saves nothing.
-bool BuildAndSave(DocumentRun& run, HPDF_Doc doc, const std::string& fileName, std::string* pdfInMemory) {
+// exception of PdfErrorHandler; a chart with no room returns false, logged.
+bool Build(DocumentRun& run, HPDF_Doc doc, std::string& pdf) {
   const ChartSettings& s = run.settings;
   HPDF_SetCompressionMode(doc, HPDF_COMP_ALL);
   ApplyEncryption(run, doc, s);
@@ -180,9 +161,7 @@ bool BuildAndSave(DocumentRun& run, HPDF_Doc doc, const std::string& fileName, s
   DrawPageBackground(surface, s);
 
   const Canvas canvas{surface, s, run.data, run.scale, run.log};
-  ChartArea area{0, s.Page.height, s.Page.width, 0};
-  DrawHeadings(canvas, area);
-  switch (DrawChart(canvas, area)) {
+  switch (DrawChartPage(canvas)) {
     case ChartOutcome::kDrawn:
       break;
     case ChartOutcome::kSliceRunsBackwards:
@@ -197,17 +176,14 @@ bool BuildAndSave(DocumentRun& run, HPDF_Doc doc, const std::string& fileName, s
     HPDF_Destination_SetXYZ(destination, 0, HPDF_Page_GetHeight(page), 1);
     HPDF_Outline_SetDestination(entry, destination);
   }
-  run.log.LogMessage("Saving PDF to [%s]", fileName.c_str());
-  std::string pdf;
-  SaveToMemory(doc, pdfInMemory != nullptr ? *pdfInMemory : pdf);
-  if (pdfInMemory == nullptr) SaveReplacing(run, pdf, NativePath(fileName));
-  run.log.LogMessage("Save complete");
+  SaveToMemory(doc, pdf);
   return true;
 }
 
-// MakePDF, with the document kept in pdfInMemory instead of saved when that is given.
-int MakeDocument(DocumentRun& run, std::string* pdfInMemory) {
-  const std::string fileName = PdfFileName(run.settings.Output);
+}  // namespace
+
+int MakePdfInMemory(DocumentRun& run, std::string& pdf) {
+  pdf.clear();
   HPDF_Doc doc = HPDF_New(PdfErrorHandler, &run);
   if (doc == nullptr) {
     run.log.LogMessage("MakePDF error: Could not create object HPDF_Doc");
@@ -216,34 +192,21 @@ int MakeDocument(DocumentRun& run, std::string* pdfInMemory) {
   }
   bool built = false;
   try {
-    built = BuildAndSave(run, doc, fileName, pdfInMemory);
+    built = Build(run, doc, pdf);
   } catch (const PdfBuildAbandoned&) {
   }
   HPDF_Free(doc);
-  if (!built) return 1;
+  if (!built) pdf.clear();
+  return built ? 0 : 1;
+}
 
-  if (run.settings.OpenPDF) {
-    run.log.LogMessage("Opening PDF in default PDF viewer");
-    const int result = OpenInViewer(NativePath(fileName));
-    if (result == kViewerOpened) {
-      run.log.LogMessage("success");
-    } else {
-      run.log.LogMessage("failed, error=%d", result);
-    }
+// A save that failed is reported as the library reports a file it cannot open or write.
+void ReportPdfSaveFailure(DocumentRun& run, const FileReplaceFailure& failure) {
+  const HPDF_STATUS code = failure.step == FileReplaceFailure::kWrite ? HPDF_FILE_IO_ERROR : HPDF_FILE_OPEN_ERROR;
+  try {
+    PdfErrorHandler(code, static_cast<HPDF_STATUS>(failure.error), &run);
+  } catch (const PdfBuildAbandoned&) {
   }
-  return 0;
 }
-
-}  // namespace
-
-std::string PdfFileName(const std::string& output) {
-  const bool hasExtension =
-      output.size() > 4 && EqualsNoCase(std::string_view(output).substr(output.size() - 4), ".pdf");
-  return hasExtension ? output : output + ".pdf";
-}
-
-int MakePDF(DocumentRun& run) { return MakeDocument(run, nullptr); }
-
-int MakePdfInMemory(DocumentRun& run, std::string& pdf) { return MakeDocument(run, &pdf); }
 
 }  // namespace corvane

@@ -5,14 +5,14 @@
 namespace corvane {
 namespace {
 
-// x of a text of width w on a page of width W, aligned as the heading asks.
-double HeadingX(HorizontalAlignment horizontal, double W, double w, double S) {
+// x of a text of width w across the frame from left to right, aligned as the heading asks.
+double HeadingX(HorizontalAlignment horizontal, double left, double right, double w, double S) {
   switch (horizontal) {
-    case HorizontalAlignment::kLeft: return S / 2;
-    case HorizontalAlignment::kCentre: return (W - w) / 2;
-    case HorizontalAlignment::kRight: return W - w - S / 2;
+    case HorizontalAlignment::kLeft: return left + S / 2;
+    case HorizontalAlignment::kCentre: return left + ((right - left) - w) / 2;
+    case HorizontalAlignment::kRight: return right - w - S / 2;
   }
-  return S / 2;
+  return left + S / 2;
 }
 
 }  // namespace
@@ -21,8 +21,11 @@ void DrawHeadings(const Canvas& canvas, ChartArea& area) {
   const ChartSettings& s = canvas.settings;
   Surface& surface = canvas.surface;
   const bool bottom = s.ChartHeading.vertical == VerticalAlignment::kBottom;
-  const double W = surface.Width();
-  const double H = surface.Height();
+  // The frame the headings stand in: the page, or the page within its margin.
+  const ChartArea frame = area;
+  const double left = frame.left;
+  const double right = frame.right;
+  const double H = frame.top;
   double y = 0;    // the heading's baseline
   double sub = 0;  // how far below it the subheading's baseline lies
 
@@ -40,7 +43,7 @@ void DrawHeadings(const Canvas& canvas, ChartArea& area) {
     if (!s.Subject.empty()) sub += D;
     const double w = font.Width(s.Title);
     if (bottom) {
-      y = 2 * D + sub;
+      y = frame.bottom + 2 * D + sub;
       area.bottom = static_cast<int>(A + y + 0.5 + 2 * D);
       area.top -= static_cast<int>(D);
     } else {
@@ -48,7 +51,7 @@ void DrawHeadings(const Canvas& canvas, ChartArea& area) {
       area.top = static_cast<int>(y - 2 * D - 0.5 - sub);
       area.bottom += static_cast<int>(D);
     }
-    const double x = HeadingX(s.ChartHeading.horizontal, W, w, S);
+    const double x = HeadingX(s.ChartHeading.horizontal, left, right, w, S);
     area.left += static_cast<int>(S);
     area.right -= static_cast<int>(S);
     surface.ShowText(x, y, 0, s.Title);
@@ -64,8 +67,8 @@ void DrawHeadings(const Canvas& canvas, ChartArea& area) {
     if (s.Title.empty()) {
       offset = 0;
       if (bottom) {
-        y = 2 * D;
-        area.bottom = static_cast<int>(A + 3 * D);
+        y = frame.bottom + 2 * D;
+        area.bottom = static_cast<int>(frame.bottom + A + 3 * D);
         area.top -= static_cast<int>(D);
       } else {
         y = H - A - D;
@@ -75,11 +78,14 @@ void DrawHeadings(const Canvas& canvas, ChartArea& area) {
       area.left += static_cast<int>(S);
       area.right -= static_cast<int>(S);
     }
-    const double x = HeadingX(s.ChartHeading.horizontal, W, w, S);
+    const double x = HeadingX(s.ChartHeading.horizontal, left, right, w, S);
     surface.ShowText(x, y - offset, 0, s.Subject);
   }
 
-  if (s.Title.empty() && s.Subject.empty()) area = ChartArea{5, s.Page.height - 5, s.Page.width - 5, 5};
+  // A page margin given by command replaces the layout's own.
+  if (s.Title.empty() && s.Subject.empty() && !s.PageMargin) {
+    area = ChartArea{frame.left + 5, frame.top - 5, frame.right - 5, frame.bottom + 5};
+  }
 }
 
 }  // namespace corvane

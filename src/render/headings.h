@@ -6,8 +6,9 @@
 
 namespace corvane {
 
-// Draws the headings and takes their room from the area; with neither, the area keeps a
-// 5-point margin instead.
+// Draws the headings within the area (the page, or the page within PageMargin) and takes
+// their room from it; with neither heading and no PageMargin, the area keeps a 5-point margin
+// instead.
 void DrawHeadings(const Canvas& canvas, ChartArea& area);
 
 }  // namespace corvane

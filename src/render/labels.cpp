@@ -66,9 +66,26 @@ std::string ValueText(const ChartSettings& settings, const DataTable& data, doub
   return PlainNumberText(settings, data, value);
 }
 
+double SliceTotal(const DataTable& data) {
+  double T = 0;
+  for (int k = 0; k < data.count; ++k) T += data.items[k].values[0];
+  return T;
+}
+
+std::string ShareText(const ChartSettings& settings, double value, double total) {
+  double share = total != 0 ? value / total * 100 : 0;
+  if (!std::isfinite(share)) share = 0;
+  const double scale = std::pow(10.0, settings.DecimalPoints);
+  // + 0.0 writes a share rounded to -0 (of a value -0) as 0.
+  const double rounded = std::round(share * scale) / scale + 0.0;
+  return Bounded(Format("%.*f", settings.DecimalPoints, rounded));
+}
+
 std::string FormatLabel(const ChartSettings& settings, const DataTable& data, const DataItem& item,
-                        double value, const std::string& labelTemplate) {
+                        double value, const std::string& labelTemplate, std::optional<double> sliceTotal) {
   const std::string valueText = ValueText(settings, data, value);
+  const bool shares = sliceTotal && labelTemplate.find("PPPP") != std::string::npos;
+  const std::string shareText = shares ? ShareText(settings, value, *sliceTotal) : "";
   std::string out;
   std::size_t capacity = kMaxLabelTextLength;
   std::size_t i = 0;
@@ -78,6 +95,9 @@ std::string FormatLabel(const ChartSettings& settings, const DataTable& data, co
       i += 4;
     } else if (labelTemplate.compare(i, 4, "VVVV") == 0) {
       AppendWithin(out, valueText, capacity);
+      i += 4;
+    } else if (shares && labelTemplate.compare(i, 4, "PPPP") == 0) {
+      AppendWithin(out, shareText, capacity);
       i += 4;
     } else {
       out += labelTemplate[i++];

@@ -1,8 +1,9 @@
 // Turning values into text, and label templates into labels: "TTTT" stands for the item's
-// label and "VVVV" for its value text.
+// label and "VVVV" for its value text, and in the pie's templates "PPPP" for the slice's share.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "model/chart_settings.h"
@@ -21,8 +22,17 @@ std::string ValueText(const ChartSettings& settings, const DataTable& data, doub
 // The value as a plain number, never as a time: what the label room is measured on.
 std::string PlainNumberText(const ChartSettings& settings, const DataTable& data, double value);
 
-// Expands the template for the item and value, cut at 85 characters.
+// The sum of the first series values: the total each pie slice is a share of.
+double SliceTotal(const DataTable& data);
+
+// The value's share of the total in per cent with DecimalPoints decimals, rounded to the
+// nearest (halves away from zero); 0 when the total is 0.
+std::string ShareText(const ChartSettings& settings, double value, double total);
+
+// Expands the template for the item and value, cut at 85 characters. Given the total of the
+// pie's slices, "PPPP" stands for the value's share of it; otherwise it is plain text.
 std::string FormatLabel(const ChartSettings& settings, const DataTable& data, const DataItem& item,
-                        double value, const std::string& labelTemplate);
+                        double value, const std::string& labelTemplate,
+                        std::optional<double> sliceTotal = std::nullopt);
 
 }  // namespace corvane

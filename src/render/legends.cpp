@@ -215,8 +215,9 @@ void DrawItemLegend(const Canvas& canvas, ChartArea& area) {
     surface.Rectangle(x0, yRow - m.A, m.A, m.A);
     surface.FillAndStroke();
   };
+  const double T = SliceTotal(data);
   auto text = [&](int i) {
-    return FormatLabel(s, data, data.items[i], data.items[i].values[0], s.Legend.format);
+    return FormatLabel(s, data, data.items[i], data.items[i].values[0], s.Legend.format, T);
   };
   DrawLegend(canvas, area, LegendKind{s.Legend, E, kItemLegendColumns, 0.0, text, sample});
 }

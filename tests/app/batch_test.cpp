@@ -95,7 +95,10 @@ TEST(BatchTest, TwoJobsLogAsOne) {
   dir.Write("big.csv", items);
   std::string text;
   for (int k = 0; k < 12; ++k) {
-    const std::string files = " -Log {dir}/run.log -Errors {dir}/run.err -Output {dir}/c" + std::to_string(k);
+    // PDFs, and a PNG and an SVG, which cairo, fontconfig and FreeType draw.
+    const std::string extension = k == 1 ? ".png" : k == 5 ? ".svg" : "";
+    const std::string files =
+        " -Log {dir}/run.log -Errors {dir}/run.err -Output {dir}/c" + std::to_string(k) + extension;
     if (k % 4 == 0) text += "-Chart Line Curved -Dataset {dir}/big.csv" + files + " -LineMarker FilledCircle #000000 3";
     if (k % 4 == 1) text += "-Chart Bar V -BarColor #3366CC #99CCFF -Datum A 1" + files;
     if (k % 4 == 2) text += "-Chart Pie 2D" + files;  // no data
@@ -133,6 +136,10 @@ TEST(BatchTest, AFailedFlushOrAnOverlongLineFailsTheBatch) {
             (std::vector<std::string>{"Batch line 1", "ERROR: Batch - line 1 is longer than 1 MiB", "Batch line 2"}));
   EXPECT_EQ(r.lines.back(), "Batch: 1 of 2 charts saved");
   EXPECT_EQ(RunLines(dir, "# nothing\n", 1).lines, std::vector<std::string>{"Batch: 0 of 0 charts saved"});
+  // The batch's standard output carries its log: a chart cannot write its document there.
+  r = RunLines(dir, "-Chart Pie 2D -Datum A 1 -Output -\n", 1);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.lines[3], "ERROR: Output - a chart of a batch cannot write to standard output");
 }
 
 }  // namespace

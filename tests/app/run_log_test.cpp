@@ -50,3 +50,44 @@ TEST(RunLogTest, WritesControlCharactersAsEscapes) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+std::string Contents(std::FILE* file) {
+  std::fflush(file);
+  std::rewind(file);
+  std::string text;
+  for (int c; (c = std::fgetc(file)) != EOF;) text += static_cast<char>(c);
+  return text;
+}
+
+// Until the command text has been read, lines for standard output wait; then they go, in
+// order, to standard output or standard error, and the lines after them too. The log file
+// takes each line at once.
+TEST(RunLogTest, HeldLinesGoInOrderToTheStreamChosen) {
+  testing::TempDir dir;
+  const testing::FixedClock clock;
+  for (const bool toError : {false, true}) {
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    {
+      RunLog log(clock, out, err);
+      log.logFile = dir.File(toError ? "b.log" : "a.log");
+      log.HoldStandardOutput();
+      log.LogMessage("Chart type: %s", "Bar V");
+      EXPECT_EQ(Contents(out) + Contents(err), "");
+      EXPECT_EQ(ReadFile(log.logFile), "14:03:09 Chart type: Bar V\n");
+      log.ReleaseStandardOutput(toError);
+      log.LogMessage("Finished");
+    }
+    const std::string lines = "14:03:09 Chart type: Bar V\n14:03:09 Finished\n";
+    EXPECT_EQ(std::pair(Contents(out), Contents(err)), toError ? std::pair(std::string(), lines)
+                                                               : std::pair(lines, std::string()));
+    std::fclose(out);
+    std::fclose(err);
+  }
+}
+
+}  // namespace
+}  // namespace corvane

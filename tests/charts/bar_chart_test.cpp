@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -73,9 +74,28 @@ TEST(BarChartTest, LabelsStandAtTheirPosition) {
 TEST(BarChartTest, LabelSpacingThinsOnlyTheAxisLabels) {
   testing::ChartPage page(ChartStyle::kBarVertical, testing::Rows(7, {1}));
   page.t.settings.AxesLabelX = TimesRoman(10);
-  page.t.settings.LabelSpacing = 3;
+  page.t.settings.LabelSpacing = WholeOrAuto{.value = 3};
   EXPECT_EQ(ShownTexts(page.Draw()),
             std::vector<std::string>({"I0", "1", "1", "1", "I3", "1", "1", "1", "I6", "1"}));
+}
+
+// Upright labels under vertical bars are centred across their bar ((A - D) / 2 right of its middle)
+// and hang from D under the plot, which gives the longest ("I49", 15) and 2 D. Fifty bars a point
+// thick stand 8.14 apart, less than the labels' height of 10: Auto writes every second one; the
+// values on the bars are never thinned.
+TEST(BarChartTest, UprightAxisLabelsTakeTheirLengthAndAutoSpacesThem) {
+  testing::ChartPage page(ChartStyle::kBarVertical, testing::Rows(50, {1}));
+  page.t.settings.AxesLabelX = TimesRoman(10);
+  page.t.settings.BarLabel = {BarLabelPosition::kAxesAndStart, ""};
+  page.t.settings.CategoryLabelAngle = 90;
+  page.t.settings.LabelSpacing = WholeOrAuto{.automatic = true};
+  page.Record();
+  EXPECT_EQ(page.area.bottom, 120);
+  const auto& texts = page.recording.texts();
+  EXPECT_EQ(texts[0].text + " " + testing::Number(texts[0].x) + " " + testing::Number(texts[0].y), "I0 103 107.5");
+  const auto axisLabels = std::ranges::count_if(texts, [](const auto& text) { return text.text[0] == 'I'; });
+  EXPECT_EQ(axisLabels, 25);
+  EXPECT_EQ(texts.size(), 75u);
 }
 
 }  // namespace

@@ -42,5 +42,27 @@ TEST(LineChartTest, MarkersOfEverySeriesComeAfterAllLines) {
   EXPECT_EQ(page.recording.Calls("stamp").size(), 2u);
 }
 
+// Turned by 45 degrees, the labels (10 wide, A 7.5, D 2.5) take D + (A + D) cos + 10 sin + D =
+// 19.14 under the plot, cut to 19; each ends under its point, its end's middle at x + (A - D) / 2
+// sin, its top corner D under the plot. Thinned by Auto, labels 60 wide 36.36 apart are written
+// every second item, as the plot leaves room for a blank between them.
+TEST(LineChartTest, TurnedLabelsEndUnderTheirPointsAndAutoThinsThem) {
+  testing::ChartPage turned(ChartStyle::kLineStandard, {{0}, {0}, {0}});
+  turned.t.settings.AxesLabelX = TimesRoman(10);
+  turned.t.settings.CategoryLabelAngle = 45;
+  turned.Record();
+  EXPECT_EQ(turned.area.bottom, 119);
+  EXPECT_EQ(turned.recording.Joined("text"), "text I0 94.7 104.13 45; text I1 294.7 104.13 45; text I2 494.7 104.13 45");
+
+  testing::ChartPage thinned(ChartStyle::kLineStandard, testing::Rows(12, {0}));
+  for (DataItem& item : thinned.t.data.items) item.label = "January 2026";
+  thinned.t.settings.AxesLabelX = TimesRoman(10);
+  thinned.t.settings.LabelSpacing = WholeOrAuto{.automatic = true};
+  thinned.Record();
+  std::vector<std::string> x;
+  for (const testing::ShownText& text : thinned.recording.texts()) x.push_back(testing::Number(text.x));
+  EXPECT_EQ(x, std::vector<std::string>({"70", "142.73", "215.45", "288.18", "360.91", "433.64"}));
+}
+
 }  // namespace
 }  // namespace corvane

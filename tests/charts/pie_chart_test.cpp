@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "charts/chart_page.h"
@@ -70,6 +72,41 @@ TEST(PieChartTest, LabelsAnchorByPlacementAndQuadrantAndOutsideOnesTakeRoom) {
   EXPECT_EQ(Written({placed.front(), placed.back()}), "1 0 0 1 378.5 433.6 Tm; 1 0 0 1 83.19 375 Tm");
   EXPECT_EQ(std::vector<int>({outside.area.left, outside.area.top, outside.area.right, outside.area.bottom}),
             std::vector<int>({149, 487, 452, 113}));
+}
+
+// SpokeUpright leaves the right half's labels as Spoke writes them, and turns those of the left
+// half round in their place: reading left to right (180 - 180 degrees), the start moves to the
+// other end (w = 10 back) and to the other side of the box (A - D = 5 down).
+TEST(PieChartTest, SpokeUprightTurnsTheLeftHalfsLabelsRoundInTheirPlace) {
+  std::vector<testing::ShownText> texts[2];
+  int i = 0;
+  for (const PieLabelPosition position : {PieLabelPosition::kSpoke, PieLabelPosition::kSpokeUpright}) {
+    ChartPage page(ChartStyle::kPie, {{1}, {1}});
+    page.t.settings.PieLabel = {position, "TTTT", TimesRoman(10)};
+    page.Record();
+    texts[i++] = page.recording.texts();
+  }
+  const auto& [spokeRight, spokeLeft] = std::pair(texts[0][0], texts[0][1]);
+  const auto& [uprightRight, uprightLeft] = std::pair(texts[1][0], texts[1][1]);
+  EXPECT_EQ(spokeRight.angle, 360);
+  EXPECT_EQ(std::tuple(uprightRight.x, uprightRight.y, uprightRight.angle),
+            std::tuple(spokeRight.x, spokeRight.y, spokeRight.angle));
+  EXPECT_EQ(spokeLeft.angle, 180);
+  EXPECT_EQ(uprightLeft.angle, 0);
+  EXPECT_NEAR(uprightLeft.x, spokeLeft.x - 10, 1e-4);
+  EXPECT_NEAR(uprightLeft.y, spokeLeft.y - 5, 1e-4);
+}
+
+// PPPP in the slice labels and the legend is the slice's share of the sum.
+TEST(PieChartTest, SliceLabelsAndTheLegendShowShares) {
+  ChartPage page(ChartStyle::kPie, {{1}, {2}, {5}});
+  page.t.settings.PieLabel = {PieLabelPosition::kInside, "PPPP%", TimesRoman(10)};
+  page.t.settings.Legend.position = LegendPosition::kRight;
+  page.t.settings.Legend.format = "TTTT PPPP";
+  page.Record();
+  std::vector<std::string> shown;
+  for (const testing::ShownText& text : page.recording.texts()) shown.push_back(text.text);
+  EXPECT_EQ(shown, std::vector<std::string>({"I0 12.5", "I1 25.0", "I2 62.5", "12.5%", "25.0%", "62.5%"}));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "support/test_run.h"
 
 namespace corvane {
@@ -15,6 +17,23 @@ TEST(AxesCommandsTest, AcceptTheEndsOfTheirRangesAndReadPercentages) {
                       "-AxesScale EitherSide +100%pts"),
             0);
   EXPECT_EQ(t.settings.AxesScale.percent, 100);
+}
+
+// Auto in any case, or a number, which replaces an earlier Auto; the command after either is read.
+TEST(AxesCommandsTest, LabelSpacingTakesAutoOrANumberAndTheAngleOneOfFive) {
+  testing::TestRun t;
+  ASSERT_EQ(t.Process("-LabelSpacing aUTO -DecimalPoints 2"), 0);
+  EXPECT_TRUE(t.settings.LabelSpacing->automatic);
+  EXPECT_EQ(t.settings.DecimalPoints, 2);
+  ASSERT_EQ(t.Process("-LabelSpacing 50"), 0);
+  EXPECT_FALSE(t.settings.LabelSpacing->automatic);
+  EXPECT_EQ(t.settings.LabelSpacing->value, 50);
+  for (int angle : {0, 30, 45, 60, 90}) {
+    ASSERT_EQ(t.Process("-CategoryLabelAngle " + std::to_string(angle) + " -AxesDivisions 3"), 0) << angle;
+    EXPECT_EQ(t.settings.CategoryLabelAngle, angle);
+  }
+  EXPECT_EQ(t.Process("-CategoryLabelAngle 45.0"), 1);
+  EXPECT_EQ(t.settings.CategoryLabelAngle, 90);  // a refused angle leaves the last one
 }
 
 }  // namespace

@@ -35,5 +35,20 @@ TEST(ChartBackgroundCommandTest, AnEarlierBackgroundDoesNotMakeUpForAnUnreadable
   EXPECT_EQ(t.settings.ChartBackground->toColor.blue, 1.0f);
 }
 
+TEST(PageMarginCommandTest, WholePointsUpTo200OrAuto) {
+  TestRun t;
+  ASSERT_EQ(t.Process("-PageMargin 0"), 0);
+  EXPECT_EQ(t.settings.PageMargin->value, 0);
+  ASSERT_EQ(t.Process("-PageMargin 200 -Title T"), 0);
+  EXPECT_EQ(t.settings.PageMargin->value, 200);
+  ASSERT_EQ(t.Process("-PageMargin auto -Subject S"), 0);
+  EXPECT_TRUE(t.settings.PageMargin->automatic);
+  EXPECT_EQ(t.settings.Subject, "S");
+  EXPECT_EQ(t.Process("-PageMargin -5"), 1);
+  EXPECT_EQ(t.LastLine(), "ERROR: PageMargin - between 0-200 inclusive");
+  EXPECT_EQ(t.Process("-PageMargin \"\""), 1);
+  EXPECT_EQ(t.LastLine(), "ERROR: PageMargin - not specified");
+}
+
 }  // namespace
 }  // namespace corvane

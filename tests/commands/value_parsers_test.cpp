@@ -48,6 +48,7 @@ TEST(LookupKeywordTest, WholeWordsOrTheirAliasesWithoutRegardToCase) {
   EXPECT_EQ(LookupKeyword(FontTable, "times-bolditalic"), StandardFont::kTimesBoldItalic);
   EXPECT_EQ(LookupKeyword(LabelPositionTable, "AxesAndCentre"), BarLabelPosition::kAxesAndCenter);
   EXPECT_EQ(LookupKeyword(PieLabelPositionTable, "S"), PieLabelPosition::kSpoke);
+  EXPECT_EQ(LookupKeyword(PieLabelPositionTable, "spokeupright"), PieLabelPosition::kSpokeUpright);
   EXPECT_EQ(LookupKeyword(SortFieldTable, "2ND"), SortField::kSecond);
   EXPECT_EQ(LookupKeyword(SortOrderTable, "desc"), SortOrder::kDescending);
 }

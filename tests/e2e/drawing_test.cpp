@@ -1,8 +1,9 @@
 // Whole drawings of the built executable: each example chart, and each chart of tests/golden/*.txt
 // for the styles and data the examples leave out, against the content stream kept for it in
 // tests/golden/ (`make golden` rewrites them after an intended change), and extreme command lines
-// in every chart kind; each drawing a valid PDF whose every number is finite, unless the layout
-// leaves the chart no room, which fails the run and writes nothing.
+// in every chart kind, also with Auto margins and turned, thinned labels; each drawing a valid PDF
+// whose every number is finite, unless the layout leaves the chart no room, which fails the run and
+// writes nothing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,8 @@
 #include <filesystem>
 #include <sstream>
 
+#include "app/run.h"
+#include "pdf/document_builder.h"
 #include "support/pdf_content.h"
 #include "support/pdf_page.h"
 #include "support/process.h"
@@ -102,6 +105,26 @@ TEST_P(ExtremeChartTest, EveryCaseDrawsSoundly) {
   ASSERT_GE(cases.size(), 20u);
   for (const std::string& c : cases) {
     SoundDrawing(testing::Words(c + " " + GetParam()), "", GetParam() + "\nwith " + c.substr(0, 300), true);
+  }
+}
+
+// The same cases with the layout's own choices on: margins, turned labels and their spacing. They
+// are drawn in the test's process into memory (no process and no qpdf a case, which would double
+// the battery's time): the page holds only finite numbers, or the layout left no room.
+TEST_P(ExtremeChartTest, EveryCaseDrawsSoundlyWithAutoMarginsAndTurnedThinnedLabels) {
+  for (const std::string& c : TableLines("case ")) {
+    testing::TestRun t;
+    const std::string what = GetParam() + "\nwith " + c.substr(0, 300);
+    ASSERT_EQ(PrepareChart(t.run, "-Output chart " + c + " -PageMargin Auto -CategoryLabelAngle 45 "
+                                  "-LabelSpacing Auto " + GetParam()),
+              0)
+        << what;
+    std::string pdf;
+    if (MakePdfInMemory(t.document, pdf) != 0) {
+      EXPECT_EQ(t.LastLine().rfind(kNoRoom, 0), 0u) << what << "\n" << t.LastLine();
+      continue;
+    }
+    EXPECT_EQ(testing::UnsoundNumbers(testing::PageContent(pdf)), std::vector<std::string>{}) << what;
   }
 }
 

@@ -45,5 +45,31 @@ TEST(FormatLabelTest, ExpandsPlaceholdersWithin85Characters) {
   }
 }
 
+// The share in per cent with DecimalPoints decimals, halves rounded up; 0 of a total of 0; never
+// written "-0", even for a value of -0 or a share that rounds to 0 from below.
+TEST(ShareTextTest, PerCentOfTheTotalRoundedToTheDecimalPoints) {
+  const std::tuple<int, double, double, const char*> cases[] = {
+      {1, 27.4, 100, "27.4"}, {1, 1, 3, "33.3"},   {2, 2, 3, "66.67"},   {0, 1, 8, "13"},  // 12.5 up
+      {1, 1, 8, "12.5"},      {9, 1, 3, "33.333333333"},              {1, 5, 0, "0.0"},  // 5 and -5
+      {1, -0.0, 10, "0.0"},   {1, -0.0004, 100, "0.0"}, {1, -1, -4, "25.0"},             // all negative
+  };
+  for (const auto& [decimalPoints, value, total, text] : cases) {
+    ChartSettings settings;
+    settings.DecimalPoints = decimalPoints;
+    EXPECT_EQ(ShareText(settings, value, total), text) << value << " of " << total;
+  }
+}
+
+// PPPP is a placeholder only where a total is given (the pie's templates), and inserted text is
+// not scanned again.
+TEST(FormatLabelTest, PppPStandsForTheShareOnlyInThePiesTemplates) {
+  ChartSettings settings;
+  DataTable data;
+  data.decimalSeen = true;
+  EXPECT_EQ(FormatLabel(settings, data, DataItem{"Wind", {}}, 27.4, "TTTT PPPP% (VVVV)", 100.0), "Wind 27.4% (27.4)");
+  EXPECT_EQ(FormatLabel(settings, data, DataItem{"aPPPPb", {}}, 1, "TTTT PPP PPPPP", 4.0), "aPPPPb PPP 25.0P");
+  EXPECT_EQ(FormatLabel(settings, data, DataItem{"Wind", {}}, 27.4, "TTTT PPPP%"), "Wind PPPP%");
+}
+
 }  // namespace
 }  // namespace corvane

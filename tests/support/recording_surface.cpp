@@ -1,5 +1,6 @@
 #include "support/recording_surface.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -114,6 +115,7 @@ const Font& RecordingSurface::FontFor(StandardFont font) {
 }
 
 void RecordingSurface::SetFont(const Font& font, double size) {
+  size_ = size;
   Record(std::string("font ") + static_cast<const FakeFont&>(font).name, {size});
 }
 
@@ -123,6 +125,21 @@ void RecordingSurface::SetTextRendering(TextRendering rendering) {
 
 void RecordingSurface::ShowText(double x, double y, double angle, const std::string& text) {
   calls_.push_back("text " + text + " " + Number(x) + " " + Number(y) + " " + Number(angle));
+  texts_.push_back({text, x, y, angle, size_});
+}
+
+TextBox BoxOf(const ShownText& shown) {
+  const double r = shown.angle * kPi / 180;
+  const double w = 0.5 * shown.size * static_cast<double>(shown.text.size());
+  TextBox box{INFINITY, INFINITY, -INFINITY, -INFINITY};
+  for (const double u : {0.0, w}) {
+    for (const double v : {-0.25 * shown.size, 0.75 * shown.size}) {
+      const double x = shown.x + u * std::cos(r) - v * std::sin(r);
+      const double y = shown.y + u * std::sin(r) + v * std::cos(r);
+      box = {std::min(box.left, x), std::min(box.bottom, y), std::max(box.right, x), std::max(box.top, y)};
+    }
+  }
+  return box;
 }
 
 std::string RecordingSurface::Describe(const Path& path) {

@@ -14,6 +14,19 @@
 
 namespace corvane::testing {
 
+// A text shown, and the size of the font it was shown in.
+struct ShownText {
+  std::string text;
+  double x, y, angle, size;
+};
+
+// The box a shown text covers on the page, from the fake metrics: turned by its angle, as long
+// as the text, 0.75 of the size above the baseline and 0.25 below.
+struct TextBox {
+  double left, bottom, right, top;
+};
+TextBox BoxOf(const ShownText& shown);
+
 class RecordingSurface final : public Surface {
  public:
   explicit RecordingSurface(double width = 800, double height = 600) : width_(width), height_(height) {}
@@ -61,6 +74,9 @@ class RecordingSurface final : public Surface {
   // "text I0 191.5 104 0": the text, where it starts and its angle.
   void ShowText(double x, double y, double angle, const std::string& text) override;
 
+  // Every text shown so far, in order.
+  const std::vector<ShownText>& texts() const { return texts_; }
+
   // A path as its operators and numbers, "m 1 2, l 3 4".
   static std::string Describe(const Path& path);
 
@@ -71,7 +87,9 @@ class RecordingSurface final : public Surface {
   double height_;
   Point current_;
   int stamps_ = 0;
+  double size_ = 0;
   std::vector<std::string> calls_;
+  std::vector<ShownText> texts_;
 };
 
 // A number as the recording writes it.

@@ -1,0 +1,193 @@
+#include "cairo/image_document.h"
+
+#include <cairo-svg.h>
+#include <cairo.h>
+
+#include <cmath>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cairo/cairo_fonts.h"
+#include "cairo/cairo_surface.h"
+#include "cairo/image_libraries.h"
+#include "cairo/png_encoder.h"
+#include "charts/page_layout.h"
+#include "model/output_choice.h"
+#include "pdf/standard_font_metrics.h"
+#include "platform/encoding.h"
+#include "render/background.h"
+
+namespace corvane {
+namespace {
+
+cairo_status_t AppendTo(void* closure, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
+}
+
+// Glyphs drawn from their outlines as they are, as a PDF reader draws them, smoothed.
+void SetFontOptions(cairo_t* cairo) {
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+  cairo_set_font_options(cairo, options);
+  cairo_font_options_destroy(options);
+}
+
+// Texts inside are Windows-1252; images hold UTF-8.
+std::string Utf8(const std::string& text) { return Windows1252ToUtf8(text); }
+
+std::vector<PngText> PngTexts(const ChartSettings& s) {
+  const std::pair<const char*, const std::string*> entries[] = {
+      {"Title", &s.Title},       {"Author", &s.Author},     {"Description", &s.Subject},
+      {"Keywords", &s.Keywords}, {"Software", &s.Creator},
+  };
+  std::vector<PngText> texts;
+  for (const auto& [keyword, text] : entries) {
+    if (!text->empty()) texts.push_back({keyword, Utf8(*text)});
+  }
+  return texts;
+}
+
+// The text as XML character data: markup characters escaped, and the control characters that
+// XML cannot hold left out.
+std::string XmlText(const std::string& utf8) {
+  std::string out;
+  for (const char c : utf8) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      default:
+        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r') out += c;
+    }
+  }
+  return out;
+}
+
+// The title, and a description of the subject, author, keywords and creator, as the first
+// elements of the SVG.
+void AddSvgTexts(std::string& svg, const ChartSettings& s) {
+  std::string elements;
+  if (!s.Title.empty()) elements += "<title>" + XmlText(Utf8(s.Title)) + "</title>\n";
+  std::string description = s.Subject;
+  const std::pair<const char*, const std::string*> entries[] = {
+      {"Author: ", &s.Author}, {"Keywords: ", &s.Keywords}, {"Creator: ", &s.Creator}};
+  for (const auto& [name, text] : entries) {
+    if (text->empty()) continue;
+    if (!description.empty()) description += '\n';
+    description += name + *text;
+  }
+  if (!description.empty()) elements += "<desc>" + XmlText(Utf8(description)) + "</desc>\n";
+  const std::size_t root = svg.find("<svg");
+  const std::size_t end = root == std::string::npos ? root : svg.find('>', root);
+  if (end != std::string::npos) svg.insert(end + 1, "\n" + elements);
+}
+
+// cairo names each surface in an SVG after a number counted across the whole process, so the
+// same chart would name its page "surface1" as a process of its own and another name in a batch,
+// where other charts, in other threads, count too. The names are given again, from 1 in the
+// order cairo counted them, as a process of its own gives them.
+void NumberSurfacesFromOne(std::string& svg) {
+  constexpr std::string_view kName = "surface";
+  std::map<long, long> renumbered;
+  const auto forEachName = [&](const auto& visit) {
+    for (std::size_t at = svg.find(kName); at != std::string::npos; at = svg.find(kName, at + 1)) {
+      const bool named = (at >= 4 && svg.compare(at - 4, 4, "id=\"") == 0) || (at >= 1 && svg[at - 1] == '#');
+      std::size_t end = at + kName.size();
+      while (end < svg.size() && svg[end] >= '0' && svg[end] <= '9') ++end;
+      if (named && end > at + kName.size() && end - at - kName.size() < 10) visit(at + kName.size(), end);
+    }
+  };
+  forEachName([&](std::size_t from, std::size_t to) { renumbered[std::stol(svg.substr(from, to - from))] = 0; });
+  long next = 0;
+  for (auto& [number, given] : renumbered) given = ++next;
+  forEachName([&](std::size_t from, std::size_t to) {
+    svg.replace(from, to - from, std::to_string(renumbered[std::stol(svg.substr(from, to - from))]));
+  });
+}
+
+// The page, its headings and its chart. Returns false when the chart was refused (logged).
+bool DrawPage(DocumentRun& run, cairo_t* cairo, CairoFonts& fonts) {
+  const ChartSettings& s = run.settings;
+  // The paper: a PDF reader shows white where the page is not painted.
+  cairo_set_source_rgb(cairo, s.Page.color.red, s.Page.color.green, s.Page.color.blue);
+  cairo_paint(cairo);
+
+  CairoSurface surface(cairo, s.Page.width, s.Page.height, fonts);
+  DrawPageBackground(surface, s);
+  const Canvas canvas{surface, s, run.data, run.scale, run.log};
+  switch (DrawChartPage(canvas)) {
+    case ChartOutcome::kDrawn:
+      return true;
+    case ChartOutcome::kSliceRunsBackwards:
+      run.log.LogMessage("ERROR: Chart - a pie slice of a negative value cannot be drawn");
+      return false;
+    case ChartOutcome::kNoRoom:  // the chart has said why
+      return false;
+  }
+  return false;
+}
+
+}  // namespace
+
+PixelSize ImagePixels(const ChartSettings& s) {
+  const double scale = s.Resolution / 72.0;
+  return {std::lround(s.Page.width * scale), std::lround(s.Page.height * scale)};
+}
+
+int MakeImageInMemory(DocumentRun& run, OutputFormat format, std::string& image) {
+  const ChartSettings& s = run.settings;
+  run.log.LogMessage("Creating %s image in memory...", FormatName(format));
+  if (std::string why; !LoadImageLibraries(why)) {
+    run.log.LogMessage("ERROR: Output - could not draw the %s: %s", FormatName(format), why.c_str());
+    return 1;
+  }
+  StandardFontMetrics metrics;
+  CairoFonts fonts(metrics, run.log);
+
+  image.clear();
+  const bool png = format == OutputFormat::kPng;
+  const PixelSize pixels = ImagePixels(s);
+  cairo_surface_t* target = nullptr;
+  if (png) {
+    target = cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(pixels.width),
+                                        static_cast<int>(pixels.height));
+  } else {
+    target = cairo_svg_surface_create_for_stream(AppendTo, &image, s.Page.width, s.Page.height);
+    cairo_svg_surface_set_document_unit(target, CAIRO_SVG_UNIT_PT);
+  }
+  cairo_t* cairo = cairo_create(target);
+  SetFontOptions(cairo);
+  if (png) cairo_scale(cairo, s.Resolution / 72.0, s.Resolution / 72.0);
+
+  bool drawn = DrawPage(run, cairo, fonts) && !fonts.missing();
+  cairo_status_t status = cairo_status(cairo);
+  cairo_destroy(cairo);
+  if (png) {
+    cairo_surface_flush(target);
+  } else {
+    cairo_surface_finish(target);
+  }
+  if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(target);
+  if (drawn && status != CAIRO_STATUS_SUCCESS) {
+    run.log.LogMessage("ERROR: Output - could not draw the %s: %s", FormatName(format), cairo_status_to_string(status));
+    drawn = false;
+  }
+  if (drawn && png) {
+    image = EncodePng(cairo_image_surface_get_data(target), cairo_image_surface_get_width(target),
+                      cairo_image_surface_get_height(target), cairo_image_surface_get_stride(target), s.Resolution,
+                      PngTexts(s));
+  } else if (drawn) {
+    NumberSurfacesFromOne(image);
+    AddSvgTexts(image, s);
+  }
+  cairo_surface_destroy(target);
+  if (!drawn) image.clear();
+  return drawn ? 0 : 1;
+}
+
+}  // namespace corvane
