@@ -15,10 +15,12 @@ int RunSequence(Run& run, std::string commandLine, std::span<const std::size_t> 
 
 int PrepareChart(Run& run, std::string commandLine, std::span<const std::size_t> argumentStarts) {
   CommandContext commands{run.settings, run.data, run.log};
+  commands.standardInput = run.standardInput;
   // "-Output -" gives standard output to the document, wherever in the text it comes.
   run.log.HoldStandardOutput();
   const int read = ProcessCommands(commands, commandLine.data(), argumentStarts);
   run.log.ReleaseStandardOutput(run.settings.Output == "-");
+  run.standardInput = commands.standardInput;  // null once a command has read it
   if (read != 0) return 1;
 
   const ChartSettings& s = run.settings;

@@ -74,6 +74,8 @@ constexpr CommandEntry kCommands[] = {
     {"datum9", DatumNCommand<9>},
     {"datum10", DatumNCommand<10>},
     {"dataset", DatasetCommand},
+    {"DatasetHeader", DatasetHeaderCommand},
+    {"DatasetColumns", DatasetColumnsCommand},
     {"chartbackground", ChartBackgroundCommand},
     {"page", PageCommand},
     {"pagemargin", PageMarginCommand},

@@ -81,6 +81,8 @@ constexpr Keyword<SortField> kSortField[] = {{"First", SortField::kFirst},   {"1
 constexpr Keyword<SortOrder> kSortOrder[] = {
     {"Ascending", SortOrder::kAscending},   {"Asc", SortOrder::kAscending},   {"A", SortOrder::kAscending},
     {"Descending", SortOrder::kDescending}, {"Desc", SortOrder::kDescending}, {"D", SortOrder::kDescending}};
+constexpr Keyword<DatasetHeader> kDatasetHeader[] = {
+    {"Auto", DatasetHeader::kAuto}, {"Yes", DatasetHeader::kYes}, {"No", DatasetHeader::kNo}};
 constexpr Keyword<OutputFormat> kOutputFormat[] = {
     {"PDF", OutputFormat::kPdf}, {"PNG", OutputFormat::kPng}, {"SVG", OutputFormat::kSvg}};
 
@@ -106,6 +108,7 @@ const KeywordTable<YLabelPosition> YLabelPositionTable{kYLabelPosition};
 const KeywordTable<MarkerShape> MarkerShapeTable{kMarkerShape};
 const KeywordTable<SortField> SortFieldTable{kSortField};
 const KeywordTable<SortOrder> SortOrderTable{kSortOrder};
+const KeywordTable<DatasetHeader> DatasetHeaderTable{kDatasetHeader};
 const KeywordTable<OutputFormat> OutputFormatTable{kOutputFormat};
 
 }  // namespace corvane

@@ -52,6 +52,7 @@ extern const KeywordTable<YLabelPosition> YLabelPositionTable;
 extern const KeywordTable<MarkerShape> MarkerShapeTable;
 extern const KeywordTable<SortField> SortFieldTable;
 extern const KeywordTable<SortOrder> SortOrderTable;
+extern const KeywordTable<DatasetHeader> DatasetHeaderTable;
 extern const KeywordTable<OutputFormat> OutputFormatTable;
 
 }  // namespace corvane

@@ -16,7 +16,6 @@ constexpr std::size_t kMaxTitleLength = 100;
 constexpr std::size_t kMaxLegendPositionLength = 19;
 constexpr std::size_t kMaxFormatLength = 21;
 constexpr std::size_t kMaxYLabelPositionLength = 20;
-constexpr std::size_t kMaxSeriesLabelLength = 100;
 
 bool IsLegendWidth(double width) { return width > 0.0 && width <= 10.0; }
 

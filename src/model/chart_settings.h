@@ -15,6 +15,7 @@
 namespace corvane {
 
 inline constexpr int kMaxSeries = 10;
+inline constexpr std::size_t kMaxSeriesLabelLength = 100;
 inline constexpr int kMaxBarColors = 50;
 inline constexpr int kMaxPieColors = 50;
 
@@ -68,6 +69,10 @@ enum class BarSeries { kFirst, kGrouped, kStacked };
 
 // SpokeUpright is Spoke with the labels of the left half turned round, so that they read left to right.
 enum class PieLabelPosition { kInside, kOutside, kSpoke, kSpokeUpright };
+
+// DatasetHeader: whether the first line of a dataset file names the series (Auto: when it
+// reads as names rather than values).
+enum class DatasetHeader { kAuto, kYes, kNo };
 
 enum class LegendPosition { kAbove, kBelow, kLeft, kRight };
 
@@ -321,6 +326,13 @@ struct ChartSettings {
   // outline), each once, in the order first given, by the names their messages use.
   std::vector<std::string> PdfOnlyCommands;
   std::string DataSeparator = ",";
+  corvane::DatasetHeader DatasetHeader = DatasetHeader::kAuto;
+  // The fields of a dataset line that hold the label and the values, each a header name or a
+  // position counting from 1; no label: the line's own order, label first.
+  struct {
+    std::string label;
+    std::vector<std::string> values;
+  } DatasetColumns;
 };
 
 // The value axis runs horizontally only for horizontal bars.
