@@ -41,11 +41,11 @@ int PrepareChart(Run& run, std::string commandLine, std::span<const std::size_t>
     run.log.LogMessage("ERROR: No bar colors specified");
     return 1;
   }
-  // A range end written as a time means milliseconds, as time data do, so it suits time data
-  // only. A number suits both: with time data it has always meant milliseconds, and scripts
-  // written so keep working.
+  // Range ends are numbers for numeric data and times for time data, each meaning what the
+  // data's values mean.
   const auto& scale = s.AxesScale;
-  if (scale.mode == ScaleMode::kRange && !run.data.timeValues && (scale.rangeFromTime || scale.rangeToTime)) {
+  if (scale.mode == ScaleMode::kRange &&
+      (scale.rangeFromTime != run.data.timeValues || scale.rangeToTime != run.data.timeValues)) {
     run.log.LogMessage("ERROR: AxesScale - range does not match the data");
     return 1;
   }

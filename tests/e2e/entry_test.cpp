@@ -53,16 +53,6 @@ TEST(EntryTest, EachErrorCaseFailsWithItsMessageAndLeavesNoFile) {
   EXPECT_GE(cases, 190);
 }
 
-// Range ends written as numbers have always meant milliseconds with time data, and still do;
-// an end written as a time is refused for numeric data (the error-case table).
-TEST(EntryTest, NumericRangeEndsStillSuitTimeData) {
-  TempDir dir;
-  const auto r = RunCorvane({"-Chart", "Line", "Standard", "-AxesScale", "Range", "0", "600000", "-Datum", "A",
-                             "4:50", "-Datum", "B", "5:10", "-Output", "out"},
-                            dir.path());
-  EXPECT_EQ(r.exitCode, 0) << r.out;
-}
-
 // Arguments with line ends or terminal controls: none is read as commands, and every log line
 // stays one stamped line with the controls written as escapes.
 TEST(EntryTest, ControlCharactersNeitherSplitArgumentsNorForgeLogLines) {
