@@ -1,8 +1,10 @@
 // Feeds one arbitrary dataset line to -Dataset, after an item that decides the table's form.
-// The first input byte chooses that item (none, one number, three numbers, a time) and whether
-// the separator is " | " instead of ","; the rest, up to and with its first line end, is the
-// file, held in memory. Whatever the line, the table must hold only finite values, labels of at
-// most 50 characters, and time values as whole non-negative milliseconds.
+// The first input byte chooses that item (none, one number, three numbers, a time), whether
+// the separator is " | " instead of ",", whether -DatasetColumns picks fields 2, 1 and 3, and
+// whether the line is a header; the rest, up to and with its first line end, is the file, held
+// in memory. Whatever the line, the table must hold only finite values, labels of at most 50
+// characters, and time values as whole non-negative milliseconds, and the series labels a
+// header gives at most 100 characters.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -36,6 +38,8 @@ extern "C" int CORVANE_FUZZ_ENTRY(FuzzDatasetLine)(const std::uint8_t* data, std
   const char* const before[] = {"", "-Datum A 1", "-Datum A 1 2 3", "-Datum A 1:30.5"};
   std::string commands = before[choice % 4];
   if ((choice & 4) != 0) commands += " -DataSeparator \" | \"";
+  if ((choice & 8) != 0) commands += " -DatasetColumns 2 1 3";
+  if ((choice & 16) != 0) commands += " -DatasetHeader Yes";
   commands += " -Dataset /proc/self/fd/" + std::to_string(fd);
   corvane::CommandContext context{run.settings, run.data, run.log, run.fonts};
   corvane::ProcessCommands(context, commands.data());
@@ -52,6 +56,9 @@ extern "C" int CORVANE_FUZZ_ENTRY(FuzzDatasetLine)(const std::uint8_t* data, std
     }
     const double first = item.values[0];
     if (table.timeValues && (first < 0 || first != std::floor(first))) __builtin_trap();
+  }
+  for (const std::string& label : run.settings.DataSeriesLabel) {
+    if (label.size() > corvane::kMaxSeriesLabelLength) __builtin_trap();
   }
   return 0;
 }

@@ -37,7 +37,7 @@ run() {
     local dir="$work/$side/$name"
     mkdir -p "$dir"
     [[ -n "$setup" ]] && cp -r "$setup"/. "$dir"
-    (cd "$dir" && "$exe" "$@" >.stdout 2>.stderr; echo $? >.exit)
+    (cd "$dir" && "$exe" "$@" >.stdout 2>.stderr </dev/null; echo $? >.exit)
     unstamp "$dir/.stdout"
     for log in "$dir"/*.log; do [[ -f "$log" ]] && unstamp "$log"; done
   done

@@ -13,7 +13,7 @@ set -euo pipefail
 # FreeType find and read the TrueType fonts of texts beyond Windows-1252; DejaVu draws Greek,
 # Cyrillic and the other European scripts.
 packages=(cmake g++ make pkg-config libhpdf-dev zlib1g-dev libcairo2-dev libfontconfig-dev libfreetype-dev
-          fonts-urw-base35 fonts-dejavu-core libgtest-dev qpdf poppler-utils librsvg2-bin)
+          fonts-urw-base35 fonts-dejavu-core libgtest-dev qpdf libqpdf-dev poppler-utils librsvg2-bin)
 case "${1:-}" in
   --fuzz) packages+=(clang libclang-rt-dev) ;;
   --bench) packages+=(python3 time gnuplot-nox fonts-wqy-zenhei) ;;
@@ -43,6 +43,8 @@ int main() { return FcGetVersion() == 0; }' ;;
     fonts-wqy-zenhei) [ -n "$(fc-list :lang=zh file)" ] ;;
     libgtest-dev) links -lgtest -pthread <<<'#include <gtest/gtest.h>
 int main(int argc, char** argv) { testing::InitGoogleTest(&argc, argv); }' ;;
+    libqpdf-dev) links -lqpdf -DPOINTERHOLDER_TRANSITION=4 <<<'#include <qpdf/QPDFJob.hh>
+int main() { QPDFJob job; }' ;;
     poppler-utils) command -v pdfinfo && command -v pdftotext && command -v pdftoppm ;;
     libclang-rt-dev) CXX=clang++ links -fsanitize=fuzzer <<<'#include <cstddef>
 #include <cstdint>

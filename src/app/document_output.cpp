@@ -32,6 +32,11 @@ bool CheckFormat(Run& run, const OutputChoice& output) {
       run.log.LogMessage("WARNING: %s applies to PDF output only", command.c_str());
     }
   }
+  // A batch's standard output carries its log; its charts have none of their own.
+  if (output.standardOutput() && run.standardOutput == nullptr) {
+    run.log.LogMessage("ERROR: Output - a chart of a batch cannot write to standard output");
+    return false;
+  }
   if (s.OpenPDF && output.standardOutput()) {
     run.log.LogMessage("WARNING: OpenPDF - nothing to open: the document goes to standard output");
   }
@@ -50,7 +55,9 @@ bool Deliver(Run& run, DocumentRun& document, const OutputChoice& output, const 
   } else {
     run.log.LogMessage("Saving %s to [%s]", format, output.fileName.c_str());
     // The document replaces the file whole, so that no failure or kill leaves a truncated one.
-    if (const auto failure = ReplaceFile(output.fileName, bytes)) {
+    // A batch flushes the files of all its charts to disk at once, at its end.
+    const FileFlush flush = run.deferFlushes ? FileFlush::kLater : FileFlush::kNow;
+    if (const auto failure = ReplaceFile(output.fileName, bytes, TemporaryFile::kUnnamedWhereSupported, flush)) {
       if (output.format == OutputFormat::kPdf) {
         ReportPdfSaveFailure(document, *failure);
       } else {
@@ -58,6 +65,7 @@ bool Deliver(Run& run, DocumentRun& document, const OutputChoice& output, const 
       }
       return false;
     }
+    if (flush == FileFlush::kLater) run.unflushedFiles.push_back(path);
   }
   run.log.LogMessage("Save complete");
   return true;

@@ -1,8 +1,9 @@
-// Process entry: turns the arguments into the command text of one run.
+// Process entry: turns the arguments into the command text of one run, or runs a batch of them.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "app/batch.h"
 #include "app/run.h"
 #include "model/chart_settings.h"
 #include "platform/clock.h"
@@ -21,6 +22,7 @@ void PrintUsage(std::FILE* out) {
   std::fprintf(out,
                "\nUsage: corvane -Command [arguments] [-Command [arguments] ...]\n"
                "       corvane -Options FILE\n"
+               "       corvane --batch FILE [--jobs N]\n"
                "       corvane --help | --version\n\n"
                "Example:\n"
                "  corvane -Chart Bar V -BarColor '#3366CC' '#99CCFF' -Datum North 12.5 \\\n"
@@ -29,7 +31,16 @@ void PrintUsage(std::FILE* out) {
                "(-Format PDF|PNG|SVG whatever the name ends in; -Resolution DPI, 36-1200,\n"
                "default 96, for a PNG). -Output - writes the document to standard output and\n"
                "the log to standard error.\n\n"
-               "Exit code 0 when the document was saved, 1 otherwise.\n"
+               "Data from a CSV file with a header row, its columns chosen by name:\n"
+               "  corvane -Chart Line Standard -DatasetColumns Month Sales Costs \\\n"
+               "          -Dataset sales.csv -Output sales\n\n"
+               "A file name '-' for -Dataset or -Options reads standard input (once per run):\n"
+               "  export-sales | corvane -Chart Bar V -BarColor '#3366CC' '#99CCFF' \\\n"
+               "          -Dataset - -Output sales\n\n"
+               "--batch FILE draws one chart for each line of FILE ('-': standard input), as if\n"
+               "each line were the arguments of a run of its own; lines starting with '#' are\n"
+               "comments. --jobs N draws N charts at a time (default: one per processor).\n\n"
+               "Exit code 0 when the document was saved (with --batch: every one), 1 otherwise.\n"
                "See corvane(1) for every command with its arguments and defaults: man corvane\n");
 }
 
@@ -50,8 +61,12 @@ int main(int argc, char** argv) {
     return 1;
   }
   const corvane::SystemClock clock;
-  corvane::Run run(clock, stdout);
   // The test suite names a file in which each run it starts keeps the error messages it logged.
-  if (const char* trace = std::getenv("CORVANE_MESSAGE_TRACE")) run.log.TraceErrorsTo(trace);
+  const char* trace = std::getenv("CORVANE_MESSAGE_TRACE");
+  if (std::strcmp(argv[1], "--batch") == 0 || std::strcmp(argv[1], "--jobs") == 0) {
+    return corvane::RunBatchArguments(clock, stdout, stdin, argc - 1, argv + 1, trace != nullptr ? trace : "");
+  }
+  corvane::Run run(clock, stdout, stderr, stdin);
+  if (trace != nullptr) run.log.TraceErrorsTo(trace);
   return corvane::RunArguments(run, argc, argv);
 }

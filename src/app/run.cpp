@@ -15,10 +15,12 @@ int RunSequence(Run& run, std::string commandLine, std::span<const std::size_t> 
 
 int PrepareChart(Run& run, std::string commandLine, std::span<const std::size_t> argumentStarts) {
   CommandContext commands{run.settings, run.data, run.log, run.fonts};
+  commands.standardInput = run.standardInput;
   // "-Output -" gives standard output to the document, wherever in the text it comes.
   run.log.HoldStandardOutput();
   const int read = ProcessCommands(commands, commandLine.data(), argumentStarts);
   run.log.ReleaseStandardOutput(run.settings.Output == "-");
+  run.standardInput = commands.standardInput;  // null once a command has read it
   if (read != 0) return 1;
 
   const ChartSettings& s = run.settings;
@@ -35,12 +37,23 @@ int PrepareChart(Run& run, std::string commandLine, std::span<const std::size_t>
     run.log.LogMessage("ERROR: No PDF output file specified");
     return 1;
   }
-  const bool bars = s.Chart.style == ChartStyle::kBarVertical || s.Chart.style == ChartStyle::kBarHorizontal;
-  if (bars && s.BarColor.count == 0) {
+  if (IsBarChart(s) && s.BarColor.count == 0) {
     run.log.LogMessage("ERROR: No bar colors specified");
     return 1;
   }
+  // Range ends are numbers for numeric data and times for time data, each meaning what the
+  // data's values mean.
+  const auto& scale = s.AxesScale;
+  if (scale.mode == ScaleMode::kRange &&
+      (scale.rangeFromTime != run.data.timeValues || scale.rangeToTime != run.data.timeValues)) {
+    run.log.LogMessage("ERROR: AxesScale - range does not match the data");
+    return 1;
+  }
   run.log.LogMessage("Data items in chart: %d", run.data.count);
+  const int series = run.data.SeriesToDraw();
+  if (IsBarChart(s) && s.BarSeries == BarSeries::kFirst && series > 1) {
+    run.log.LogMessage("WARNING: bar charts draw series 1 only; -BarSeries Grouped or Stacked draws all %d", series);
+  }
   SortData(run.data);
   run.scale = ComputeScale(run.settings, run.data);
   return 0;

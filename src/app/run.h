@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "app/run_log.h"
 #include "fonts/font_library.h"
@@ -16,8 +17,11 @@
 namespace corvane {
 
 struct Run {
-  // Log lines and a document written to standard output go to out; err is standard error.
-  Run(const Clock& clock, std::FILE* out, std::FILE* err = stderr) : log(clock, out, err), standardOutput(out) {}
+  // Log lines and a document written to standard output go to out; err is standard error; in
+  // is the standard input that "-Dataset -" or "-Options -" may read. Each may be null for a
+  // run that has none (a chart of a batch).
+  Run(const Clock& clock, std::FILE* out, std::FILE* err = stderr, std::FILE* in = nullptr)
+      : log(clock, out, err), standardOutput(out), standardInput(in) {}
 
   // The run as the document builder sees it.
   DocumentRun Document() { return DocumentRun{settings, data, scale, log.clock(), log, fonts}; }
@@ -27,7 +31,12 @@ struct Run {
   ScaleRange scale;
   RunLog log;
   std::FILE* standardOutput;
+  std::FILE* standardInput;
   FontLibrary fonts;
+  // Set by a batch, which flushes the files of all its charts at once: the saved files wait
+  // in unflushedFiles.
+  bool deferFlushes = false;
+  std::vector<std::string> unflushedFiles;
 };
 
 // The run sequence: PrepareChart, then the document built and saved. Returns the exit code: 0

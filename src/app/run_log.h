@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/log.h"
@@ -15,7 +16,8 @@ namespace corvane {
 class RunLog final : public Log {
  public:
   // Lines for standard output go to out, converted to UTF-8; err is standard error, which takes
-  // them instead when the document goes to standard output.
+  // them instead when the document goes to standard output. Both may be null for a log that
+  // keeps its lines.
   RunLog(const Clock& clock, std::FILE* out, std::FILE* err = stderr);
 
   // Stamps the message with the local time and writes it to standard output and the log
@@ -44,11 +46,26 @@ class RunLog final : public Log {
   // The clock the stamps are read from; the document's creation date uses the same one.
   const Clock& clock() const { return clock_; }
 
+  // A line for the log, errors or trace file.
+  struct FileLine {
+    std::string path;
+    std::string text;
+  };
+  // From now on the lines are kept, in order, instead of written, until taken: the text for
+  // standard output as it would have been written, and the lines for files. A batch writes them
+  // once the charts of the lines before have written theirs, so that charts drawn in threads
+  // at once still report, and fill a shared log file, in line order.
+  void KeepLines() { keepLines_ = true; }
+  std::string TakeOutput() { return std::move(output_); }
+  std::vector<FileLine> TakeFileLines() { return std::move(fileLines_); }
+
   // Set by the log and errors commands; empty means no such file.
   std::string logFile;
   std::string errorsFile;
 
  private:
+  void Append(const std::string& path, const std::string& text);
+
   const Clock& clock_;
   std::FILE* out_;
   std::FILE* err_;
@@ -56,6 +73,9 @@ class RunLog final : public Log {
   bool holding_ = false;
   std::string held_;
   std::string traceFile_;
+  bool keepLines_ = false;
+  std::string output_;
+  std::vector<FileLine> fileLines_;
 };
 
 }  // namespace corvane

@@ -4,6 +4,9 @@
 #include <cairo.h>
 
 #include <cmath>
+#include <map>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "cairo/cairo_fonts.h"
@@ -81,6 +84,29 @@ void AddSvgTexts(std::string& svg, const ChartSettings& s) {
   if (end != std::string::npos) svg.insert(end + 1, "\n" + elements);
 }
 
+// cairo names each surface in an SVG after a number counted across the whole process, so the
+// same chart would name its page "surface1" as a process of its own and another name in a batch,
+// where other charts, in other threads, count too. The names are given again, from 1 in the
+// order cairo counted them, as a process of its own gives them.
+void NumberSurfacesFromOne(std::string& svg) {
+  constexpr std::string_view kName = "surface";
+  std::map<long, long> renumbered;
+  const auto forEachName = [&](const auto& visit) {
+    for (std::size_t at = svg.find(kName); at != std::string::npos; at = svg.find(kName, at + 1)) {
+      const bool named = (at >= 4 && svg.compare(at - 4, 4, "id=\"") == 0) || (at >= 1 && svg[at - 1] == '#');
+      std::size_t end = at + kName.size();
+      while (end < svg.size() && svg[end] >= '0' && svg[end] <= '9') ++end;
+      if (named && end > at + kName.size() && end - at - kName.size() < 10) visit(at + kName.size(), end);
+    }
+  };
+  forEachName([&](std::size_t from, std::size_t to) { renumbered[std::stol(svg.substr(from, to - from))] = 0; });
+  long next = 0;
+  for (auto& [number, given] : renumbered) given = ++next;
+  forEachName([&](std::size_t from, std::size_t to) {
+    svg.replace(from, to - from, std::to_string(renumbered[std::stol(svg.substr(from, to - from))]));
+  });
+}
+
 // The page, its headings and its chart. Returns false when the chart was refused (logged).
 bool DrawPage(DocumentRun& run, cairo_t* cairo, CairoFonts& fonts) {
   const ChartSettings& s = run.settings;
@@ -154,6 +180,7 @@ int MakeImageInMemory(DocumentRun& run, OutputFormat format, std::string& image)
                       cairo_image_surface_get_height(target), cairo_image_surface_get_stride(target), s.Resolution,
                       PngTexts(s));
   } else if (drawn) {
+    NumberSurfacesFromOne(image);
     AddSvgTexts(image, s);
   }
   cairo_surface_destroy(target);

@@ -114,8 +114,8 @@ void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
     const double S = font.SpaceWidth();
     int w = 0;
     if (vertical) {
-      // Measured on the maximum as a plain number, even for time data.
-      const std::string text = PlainNumberText(s, data, canvas.scale.maximum);
+      // The maximum as a plain number, even for time data; a round scale's widest label.
+      const std::string text = ScaleRoomText(canvas, font);
       w = static_cast<int>(font.Width(text) + 2 * S);
     } else if (LabelsAtAxis(position)) {
       const bool fullLabel = position == BarLabelPosition::kAxes;
@@ -135,12 +135,33 @@ void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
   }
 }
 
-// One bar in the plot: x and y of its corner at the value-axis minimum, its size across
-// (thickness) and along the value axis (length).
+// One bar, or one segment of a stack, in the plot: its rectangle, and where along the value
+// axis it starts (its base) and ends (at its value), as distances from the plot's bottom edge
+// (vertical bars) or left edge (horizontal bars). A bar that grows down or to the left ends
+// before it starts.
 struct Bar {
   double x, y, width, height;
-  double len;
+  double start, end;
+  double value;
+  int pair;  // the BarColor pair it is filled from
+
+  bool Grows() const { return end >= start; }
 };
+
+// An item's slot across the bars: where it begins (x for vertical bars, y for horizontal ones)
+// and its thickness. It holds one bar, a group of bars side by side, or one stack.
+struct Slot {
+  double from;
+  double thickness;
+};
+
+Bar MakeBar(const ChartArea& area, bool vertical, double across, double thickness, double start, double end,
+            double value, int pair) {
+  const double low = std::min(start, end);
+  const double length = end >= start ? end - start : start - end;
+  if (vertical) return Bar{across, area.bottom + low, thickness, length, start, end, value, pair};
+  return Bar{area.left + low, across, length, thickness, start, end, value, pair};
+}
 
 // Where a label is written: at the bar's start, end or centre, or at the category axis.
 enum class Place { kStart, kEnd, kCenter, kAxis };
@@ -160,84 +181,146 @@ Place PlaceInPass(BarLabelPosition position, int q) {
   return Place::kAxis;
 }
 
-void DrawBarLabels(const Canvas& canvas, const ChartArea& area, bool vertical, int i, const Bar& bar,
-                   double bi, int every) {
+// Where a label of width tw starts on a bar: inside it from its base (Start), ending one space
+// before its end (End) or centred on it (Center). End and Centre labels never start before the
+// base, so a short bar's label runs on past its end. A bar that grows down or to the left has
+// the same rules mirrored. Vertical bars' labels read upwards.
+double AlongBar(const ChartArea& area, bool vertical, const Bar& bar, Place at, double tw, double bi,
+                const SizedFont& font) {
+  const double D = font.Descent();
+  const double S = font.SpaceWidth();
+  // Vertical labels start 2D inside the base and stop D short of it; horizontal ones S.
+  const double inset = vertical ? 2 * D : S;
+  const double margin = vertical ? D : S;
+  const double base = (vertical ? area.bottom : area.left) + bar.start;
+  if (bar.Grows()) {
+    const double len = bar.end - bar.start;
+    const double least = base + margin + 2 * bi;
+    switch (at) {
+      case Place::kStart: return base + inset + 2 * bi;
+      case Place::kEnd: return std::max(base + len - tw - S - 2 * bi, least);
+      case Place::kCenter: return std::max(base + len / 2 - tw / 2, least);
+      case Place::kAxis: break;
+    }
+    return base;
+  }
+  const double len = bar.start - bar.end;
+  const double most = base - margin - 2 * bi - tw;
+  switch (at) {
+    case Place::kStart: return base - inset - 2 * bi - tw;
+    case Place::kEnd: return std::min(base - len + S + 2 * bi, most);
+    case Place::kCenter: return std::min(base - len / 2 - tw / 2, most);
+    case Place::kAxis: break;
+  }
+  return base;
+}
+
+// The labels of item i: its label at the category axis, centred on its slot, and the value
+// label of each of its bars. Everything but the value labels of the AxesAnd positions is written
+// for every `every`-th item only (LabelSpacing).
+void DrawItemLabels(const Canvas& canvas, const ChartArea& area, bool vertical, int i, const Slot& slot,
+                    const std::vector<Bar>& bars, double bi, int every) {
   const ChartSettings& s = canvas.settings;
   const DataTable& data = canvas.data;
   const FontSpec& labelFont = vertical ? s.AxesLabelX : s.AxesLabelY;
   const BarLabelPosition position = s.BarLabel.position;
   const DataItem& item = data.items[i];
-  const double v = item.values[0];
-  const double len = bar.len;
+  const bool written = i % every == 0;
 
   const int passes = IsAxesAndPosition(position) ? 2 : 1;
   for (int q = 0; q < passes; ++q) {
     const std::string& labelTemplate = passes == 1 ? s.BarLabel.format : q == 0 ? kLabelOnly : kValueOnly;
-    const std::string text = FormatLabel(s, data, item, v, labelTemplate);
-    const SizedFont font = ApplyFont(canvas, labelFont, {&text});
-    const double A = font.Ascent();
-    const double D = font.Descent();
-    const double S = font.SpaceWidth();
-    const double tw = static_cast<int>(font.Width(text));
-
-    double angle = 0;
-    double x = 0;
-    double y = 0;
     const Place at = PlaceInPass(position, q);
-    if (vertical) {
-      // Labels in the bar read upwards, centred on its middle line; End and Centre labels never
-      // start below minY, so a short bar's label runs on past its end.
-      const double xc = bar.x + bar.width / 2;
-      const double xr = xc + (A - D) / 2;
-      const double minY = area.bottom + D + 2 * bi;
-      angle = 90;
-      x = xr;
-      switch (at) {
-        case Place::kStart:
-          y = area.bottom + 2 * D + 2 * bi;
-          break;
-        case Place::kEnd:
-          y = std::max(area.bottom + len - tw - S - 2 * bi, minY);
-          break;
-        case Place::kCenter:
-          y = std::max(area.bottom + len / 2 - tw / 2, minY);
-          break;
-        case Place::kAxis: {
-          const CategoryAxis axis = BarCategoryAxis(s, area, vertical, A, D, S);
-          const Point start = CategoryLabelStart(axis, xc, tw);
-          angle = axis.angle;
-          x = start.x;
-          y = start.y;
-          break;
-        }
-      }
-    } else {
-      const double minX = area.left + S + 2 * bi;
-      y = bar.y + bar.height / 2 - (A - D) / 2;
-      switch (at) {
-        case Place::kStart:
-          x = area.left + S + 2 * bi;
-          break;
-        case Place::kEnd:
-          x = std::max(area.left + len - tw - S - 2 * bi, minX);
-          break;
-        case Place::kCenter:
-          x = std::max(area.left + len / 2 - tw / 2, minX);
-          break;
-        case Place::kAxis: {
-          const CategoryAxis axis = BarCategoryAxis(s, area, vertical, A, D, S);
-          const Point start = CategoryLabelStart(axis, bar.y + bar.height / 2, tw);
-          angle = axis.angle;
-          x = start.x;
-          y = start.y;
-          break;
-        }
-      }
+    if (at == Place::kAxis) {
+      // Made with the item's first value, on which its room was measured.
+      const std::string text = FormatLabel(s, data, item, item.values[0], labelTemplate);
+      const SizedFont font = ApplyFont(canvas, labelFont, {&text});
+      const double tw = static_cast<int>(font.Width(text));
+      const CategoryAxis axis = BarCategoryAxis(s, area, vertical, font.Ascent(), font.Descent(), font.SpaceWidth());
+      const Point start = CategoryLabelStart(axis, slot.from + slot.thickness / 2, tw);
+      if (written) font.Show(start.x, start.y, axis.angle, text);
+      continue;
     }
-
-    // LabelSpacing thins everything but the value labels of the AxesAnd positions.
-    if (i % every == 0 || q == 1) font.Show(x, y, angle, text);
+    for (const Bar& bar : bars) {
+      const std::string text = FormatLabel(s, data, item, bar.value, labelTemplate);
+      const SizedFont font = ApplyFont(canvas, labelFont, {&text});
+      const double A = font.Ascent();
+      const double D = font.Descent();
+      const double tw = static_cast<int>(font.Width(text));
+      const double along = AlongBar(area, vertical, bar, at, tw, bi, font);
+      // Upright text centred on the bar's middle line, or level text centred across the bar.
+      const double x = vertical ? bar.x + bar.width / 2 + (A - D) / 2 : along;
+      const double y = vertical ? along : bar.y + bar.height / 2 - (A - D) / 2;
+      if (written || q == 1) font.Show(x, y, vertical ? 90 : 0, text);
+    }
   }
+}
+
+// The bars of item i in its slot, each with its colour pair: the item's own (pairs taken in turn
+// by item) for the first series alone, series k's pair k for grouped and stacked bars. At least
+// one pair is given for every bar chart; the guard keeps the index in the table. Grouped
+// bars stand side by side, a fifth of a bar apart; stacked segments rise from 0 on the positive
+// values and hang from it on the negative ones, and a value of 0 adds none.
+std::vector<Bar> ItemBars(const Canvas& canvas, const ChartArea& area, bool vertical, int i, const Slot& slot,
+                          double base) {
+  const ChartSettings& s = canvas.settings;
+  const ScaleRange& scale = canvas.scale;
+  const DataItem& item = canvas.data.items[i];
+  const double L = vertical ? area.top - area.bottom : area.right - area.left;
+  auto at = [&](double v) { return L * (v - scale.minimum) / scale.range; };
+  const int pairs = std::clamp(s.BarColor.count, 1, kMaxBarColors);
+  const int n = std::min(canvas.data.SeriesToDraw(), kMaxSeries);
+
+  std::vector<Bar> bars;
+  switch (s.BarSeries) {
+    case BarSeries::kFirst: {
+      const double v = item.values[0];
+      bars.push_back(MakeBar(area, vertical, slot.from, slot.thickness, at(base), at(v), v, i % pairs));
+      break;
+    }
+    case BarSeries::kGrouped: {
+      const double b = slot.thickness * 5 / (6 * n - 1);
+      for (int k = 0; k < n; ++k) {
+        const double v = item.values[k];
+        bars.push_back(MakeBar(area, vertical, slot.from + k * b * 6 / 5, b, at(base), at(v), v, k % pairs));
+      }
+      break;
+    }
+    case BarSeries::kStacked: {
+      double below = 0;
+      double above = 0;
+      for (int k = 0; k < n; ++k) {
+        const double v = item.values[k];
+        if (v == 0) continue;
+        double& sum = v < 0 ? below : above;
+        bars.push_back(MakeBar(area, vertical, slot.from, slot.thickness, at(sum), at(sum + v), v, k % pairs));
+        sum += v;
+      }
+      break;
+    }
+  }
+  return bars;
+}
+
+// The line at 0 that bars starting there stand on, drawn over them in the axis lines' colour and
+// width (half a point when no axis lines are drawn), only when 0 lies inside the scale.
+void DrawZeroLine(const Canvas& canvas, const ChartArea& area, bool vertical) {
+  const ChartSettings& s = canvas.settings;
+  const ScaleRange& scale = canvas.scale;
+  if (!(scale.minimum < 0 && scale.maximum > 0)) return;
+  Surface& surface = canvas.surface;
+  surface.SetStrokeColor(s.AxesLine.color);
+  surface.SetLineWidth(s.AxesLine.width > 0 ? s.AxesLine.width : 0.5);
+  if (vertical) {
+    const double y = area.bottom + (area.top - area.bottom) * (0 - scale.minimum) / scale.range;
+    surface.MoveTo(area.left, y);
+    surface.LineTo(area.right, y);
+  } else {
+    const double x = area.left + (area.right - area.left) * (0 - scale.minimum) / scale.range;
+    surface.MoveTo(x, area.bottom);
+    surface.LineTo(x, area.top);
+  }
+  surface.Stroke();
 }
 
 // Every how many bars the labels LabelSpacing thins are written. Auto spaces the labels at the
@@ -273,38 +356,36 @@ void DrawBars(const Canvas& canvas, const ChartArea& area, bool vertical) {
   // Not the inset of the axis lines: a border stroke reaches half a point past the fill.
   const double bi = s.BarBorder.width > 1 ? (s.BarBorder.width - 1) / 2 : 0;
   const int E = vertical ? area.right - area.left : area.top - area.bottom;
-  const double L = vertical ? area.top - area.bottom : area.right - area.left;
   const BarGeometry g = Geometry(E, n, s.BarSpacing, s.BarSize);
   const double p = g.gap + g.t;
   const bool labels = (vertical ? s.AxesLabelX.size : s.AxesLabelY.size) > 0;
-  // At least one pair is given for every bar chart; the guard keeps the index in the table.
-  const int pairs = std::clamp(s.BarColor.count, 1, kMaxBarColors);
+  // Bars from zero start at the scale's end nearest 0 when 0 lies outside it.
+  const bool fromZero = BarsFromZero(s);
+  const double base = fromZero ? std::clamp(0.0, scale.minimum, scale.maximum) : scale.minimum;
 
   const int every = labels ? LabelEveryBar(canvas, area, vertical, g) : 1;
 
-  int c = 0;
   for (int i = 0; i < n; ++i) {
-    const double v = data.items[i].values[0];
-    const double len = L * (v - scale.minimum) / scale.range;
     const double across = g.first + i * p;
-    const Bar bar = vertical ? Bar{area.left + across, static_cast<double>(area.bottom), g.t, len, len}
-                             : Bar{static_cast<double>(area.left), area.bottom + across, len, g.t, len};
+    const Slot slot{(vertical ? area.left : area.bottom) + across, g.t};
+    const std::vector<Bar> bars = ItemBars(canvas, area, vertical, i, slot, base);
+    for (const Bar& bar : bars) {
+      const int c = bar.pair;
+      surface.SetFillColor(GradientColor(s.BarColor.fromColor[c], s.BarColor.toColor[c], scale.minimum,
+                                         scale.maximum, bar.value));
+      surface.Rectangle(bar.x, bar.y, bar.width, bar.height);
+      surface.Fill();
 
-    surface.SetFillColor(GradientColor(s.BarColor.fromColor[c], s.BarColor.toColor[c], scale.minimum,
-                                       scale.maximum, v));
-    if (++c == pairs) c = 0;
-    surface.Rectangle(bar.x, bar.y, bar.width, bar.height);
-    surface.Fill();
-
-    if (s.BarBorder.width > 0) {
-      surface.SetStrokeColor(s.BarBorder.color);
-      surface.SetLineWidth(s.BarBorder.width);
-      surface.Rectangle(bar.x + bi, bar.y + bi, bar.width - 2 * bi, bar.height - 2 * bi);
-      surface.Stroke();
+      if (s.BarBorder.width > 0) {
+        surface.SetStrokeColor(s.BarBorder.color);
+        surface.SetLineWidth(s.BarBorder.width);
+        surface.Rectangle(bar.x + bi, bar.y + bi, bar.width - 2 * bi, bar.height - 2 * bi);
+        surface.Stroke();
+      }
     }
-
-    if (labels) DrawBarLabels(canvas, area, vertical, i, bar, bi, every);
+    if (labels) DrawItemLabels(canvas, area, vertical, i, slot, bars, bi, every);
   }
+  if (fromZero) DrawZeroLine(canvas, area, vertical);
 }
 
 }  // namespace

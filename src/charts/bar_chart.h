@@ -2,7 +2,8 @@
 // or growing from its left edge (horizontal bars), from the value-axis minimum to the item's
 // first series value. Each bar takes the next colour pair in turn and its value picks the
 // colour between the pair's two ends; bars may have a border and labels at the bar and at
-// the category axis.
+// the category axis. Bars may instead start at 0 and grow either way from it (BarBase Zero),
+// and every series may be drawn, side by side in each item's slot or stacked (BarSeries).
 #pragma once
 
 #include "charts/chart_plotter.h"

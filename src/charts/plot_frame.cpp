@@ -59,8 +59,8 @@ std::optional<Plot> DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
 
   if (s.AxesLabelY.size > 0) {
     const SizedFont font = ApplyFont(canvas, s.AxesLabelY);
-    // Measured on the maximum as a plain number, also for time values.
-    const std::string text = PlainNumberText(s, canvas.data, canvas.scale.maximum);
+    // The maximum as a plain number, also for time values; a round scale's widest label.
+    const std::string text = ScaleRoomText(canvas, font);
     const double S = font.SpaceWidth();
     const int room = static_cast<int>(2 * S + font.Width(text));
     if (s.AxesLabelYPosition == YLabelPosition::kRight) {

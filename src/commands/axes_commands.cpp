@@ -5,6 +5,7 @@
 
 #include "commands/command_context.h"
 #include "commands/command_reader.h"
+#include "commands/data_values.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
 #include "commands/value_parsers.h"
@@ -60,6 +61,18 @@ const char* ReadPercent(CommandContext& run, const char* pos, int& percent, cons
   return p;
 }
 
+// A range end: a number, or a time value written as the data's times are, which is held in
+// milliseconds as they are; whether it was a time is kept for the run's checks, which compare
+// it with the data. Null when it is neither.
+const char* ReadRangeEnd(const char* pos, double& value, bool& time) {
+  const char* p = SkipBlanks(pos);
+  time = false;
+  for (const char* c = p; *c != 0 && !IsBlank(*c); ++c) time = time || *c == ':';
+  if (!time) return ParseReal(p, value);
+  DataTable noData;  // a fraction of a second marks only the data as having decimals
+  return ReadTimeValue(noData, p, value) == ValueError::kNone ? p : nullptr;
+}
+
 }  // namespace
 
 const char* AxesLineCommand(CommandContext& run, const char* args) {
@@ -93,12 +106,13 @@ const char* AxesScaleCommand(CommandContext& run, const char* args) {
       return ReadPercent(run, p, scale.percent, kEitherSideMessages);
     case ScaleMode::kRange:
       // The ends are not compared: the scale only ever widens the data's extent with them.
-      p = ParseReal(p, scale.rangeFrom);
+      p = ReadRangeEnd(p, scale.rangeFrom, scale.rangeFromTime);
       if (p == nullptr) return Fail(run, "ERROR: AxesScale - no range from");
-      p = ParseReal(p, scale.rangeTo);
+      p = ReadRangeEnd(p, scale.rangeTo, scale.rangeToTime);
       if (p == nullptr) return Fail(run, "ERROR: AxesScale - no range to");
       return p;
-    case ScaleMode::kFromZero:  // takes nothing more
+    case ScaleMode::kFromZero:  // these take nothing more
+    case ScaleMode::kNice:
       return p;
   }
   return p;

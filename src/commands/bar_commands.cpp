@@ -70,4 +70,27 @@ const char* BarBorderCommand(CommandContext& run, const char* args) {
   return p;
 }
 
+// A word longer than any keyword of these two commands is an unknown one.
+const char* BarBaseCommand(CommandContext& run, const char* args) {
+  std::string word;
+  const char* p =
+      ReadTokenOrFail(run, args, word, 20, "ERROR: BarBase - not specified", "ERROR: BarBase - unknown base");
+  if (p == nullptr) return nullptr;
+  const auto base = LookupKeyword(BarBaseTable, word);
+  if (!base) return Fail(run, "ERROR: BarBase - unknown base");
+  run.settings.BarBase = *base;
+  return p;
+}
+
+const char* BarSeriesCommand(CommandContext& run, const char* args) {
+  std::string word;
+  const char* p =
+      ReadTokenOrFail(run, args, word, 20, "ERROR: BarSeries - not specified", "ERROR: BarSeries - unknown form");
+  if (p == nullptr) return nullptr;
+  const auto form = LookupKeyword(BarSeriesTable, word);
+  if (!form) return Fail(run, "ERROR: BarSeries - unknown form");
+  run.settings.BarSeries = *form;
+  return p;
+}
+
 }  // namespace corvane

@@ -1,114 +1,32 @@
 #include "commands/data_commands.h"
 
-#include <algorithm>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/data_values.h"
+#include "commands/dataset_reader.h"
 #include "commands/handler_support.h"
+#include "commands/input_files.h"
 #include "commands/keyword_tables.h"
-#include "platform/encoding.h"
-#include "platform/text_file.h"
 
 namespace corvane {
 namespace {
 
 constexpr std::size_t kMaxKeywordLength = 20;
 constexpr std::size_t kMaxSeparatorLength = 11;
-// Dataset lines are read as with a 199-byte fgets buffer: 198 characters at a time.
-constexpr std::size_t kDatasetLineLimit = 199;
 
-// The message of an item whose form disagrees with the table's, of the two given: a format
-// for a time value after numbers, or for a number after time values. None when they agree.
-// The values are read all the same, in the table's form, which then fails on them.
-const char* FormMismatch(FormCheck check, const char* timeAfterNumbers, const char* notTime) {
-  switch (check) {
-    case FormCheck::kAgrees:
-      return nullptr;
-    case FormCheck::kTimeAfterNumbers:
-      return timeAfterNumbers;
-    case FormCheck::kNotTime:
-      return notTime;
-  }
-  return nullptr;
-}
-
-// For the -Datum commands: logs the mismatch, if any; true when there was one.
+// For the -Datum commands: logs the message of an item whose form disagrees with the table's,
+// if any; true when there was one. The values are read all the same, in the table's form,
+// which then fails on them.
 bool ReportFormMismatch(CommandContext& run, FormCheck check, const std::string& command) {
-  const char* message = FormMismatch(check, "ERROR: %s - time value used after non-time value",
-                                     "ERROR: %s - not time value");
+  const char* message = nullptr;
+  if (check == FormCheck::kTimeAfterNumbers) message = "ERROR: %s - time value used after non-time value";
+  if (check == FormCheck::kNotTime) message = "ERROR: %s - not time value";
   if (message != nullptr) run.log.LogMessage(message, command.c_str());
   return message != nullptr;
-}
-
-// Logs the failure of a dataset line and returns false.
-bool FailLine(CommandContext& run, ValueError error, int lineNumber, const std::string& name) {
-  const char* file = name.c_str();
-  switch (error) {
-    case ValueError::kTooMany:
-      Fail(run, "ERROR: too many data series values (max is %d) on line %d of dataset [%.300s]", kMaxSeries,
-           lineNumber, file);
-      break;
-    case ValueError::kDifferentCount:
-      Fail(run, "ERROR: different number of data series values (expected %d) on line %d of dataset [%.300s]",
-           run.data.seriesCount, lineNumber, file);
-      break;
-    default:
-      Fail(run, "ERROR: invalid value on line %d of dataset [%.300s]", lineNumber, file);
-      break;
-  }
-  return false;
-}
-
-// Appends the item of one dataset line (the line end already removed, not empty); returns
-// false after logging why it could not.
-bool ReadDatasetLine(CommandContext& run, const std::string& line, int lineNumber, const std::string& name) {
-  DataTable& data = run.data;
-  const std::string& separator = run.settings.DataSeparator;
-  const std::size_t at = line.find(separator);
-  if (at == std::string::npos) {
-    Fail(run, "ERROR: no value on line %d of dataset [%.300s]", lineNumber, name.c_str());
-    return false;
-  }
-  const char* p = line.c_str() + at + separator.size();
-
-  const char* mismatch =
-      FormMismatch(CheckTimeForm(data, IsTimeForm(p), data.count == 0),
-                   "ERROR: time value used after non-time value on line %d of dataset [%.300s]",
-                   "ERROR: value not time value on line %d of dataset [%.300s]");
-  if (mismatch != nullptr) run.log.LogMessage(mismatch, lineNumber, name.c_str());
-
-  SeriesValues values{};
-  ValueError error = ReadItemValues(data, p, values);
-  // A line holds one time value; a second one would otherwise be dropped unseen.
-  if (error == ValueError::kNone && (mismatch != nullptr || !AtValuesEnd(p))) error = ValueError::kInvalid;
-  if (error != ValueError::kNone) return FailLine(run, error, lineNumber, name);
-
-  DataItem& item = data.Append();
-  item.label = line.substr(0, CodePointPrefix(std::string_view(line).substr(0, at), kMaxLabelLength));
-  item.values = values;
-  return true;
-}
-
-// Reads the file's lines into the table. Only an item line that finds the table full is too
-// much data: blank lines after the last item, or a file that just fills it, are not.
-bool ReadDataset(CommandContext& run, TextFileReader& file, const std::string& name) {
-  std::string line;
-  int lineNumber = 0;
-  while (file.ReadLine(line, kDatasetLineLimit)) {
-    ++lineNumber;
-    // The rest of the reader sees the line as a C string, which ends at a NUL.
-    if (const std::size_t nul = line.find('\0'); nul != std::string::npos) line.resize(nul);
-    if (!line.empty() && (IsBlank(line.back()) || line.back() == 127)) line.pop_back();
-    if (line.empty()) continue;
-    if (run.data.count == kMaxItems) {
-      Fail(run, "ERROR: Dataset - too much data");
-      return false;
-    }
-    if (!ReadDatasetLine(run, line, lineNumber, name)) return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -150,7 +68,8 @@ const char* DatumCommand(CommandContext& run, const char* args) {
 
   const bool mismatch = ReportFormMismatch(run, CheckTimeForm(data, IsTimeForm(p), data.count == 0), "Datum");
   SeriesValues values{};
-  switch (ReadItemValues(data, p, values)) {
+  ValueFailure failure;
+  switch (ReadItemValues(data, p, values, {}, &failure)) {
     case ValueError::kNone:
       break;
     case ValueError::kTooMany:
@@ -159,7 +78,10 @@ const char* DatumCommand(CommandContext& run, const char* args) {
       return Fail(run, "ERROR: Datum - different number of data series values (expected %d)",
                   data.seriesCount);
     default:
-      return Fail(run, "ERROR: Datum - no value");
+      Fail(run, "ERROR: Datum - no value");
+      // The label is field 1, each value a field of its own.
+      run.log.LogMessage("  field %d holds [%.40s]", failure.value + 1, std::string(ValueText(failure.at)).c_str());
+      return nullptr;
   }
   if (mismatch) return nullptr;
 
@@ -199,10 +121,43 @@ const char* DatasetCommand(CommandContext& run, const char* args) {
                                      "ERROR: Dataset - filename too long");
   if (next == nullptr) return nullptr;
   if (!run.settings.Chart.style) return Fail(run, "ERROR: Dataset - Type and/or Style not specified");
-  int error = 0;
-  auto file = TextFileReader::Open(name, error);
-  if (!file) return Fail(run, "ERROR: Dataset - could not open [%s], error=%d", name.c_str(), error);
-  return ReadDataset(run, *file, name) ? next : nullptr;
+  const InputFile file = OpenInputFile(run, name);
+  if (file.standardInputRead) return Fail(run, "ERROR: Dataset - standard input already read");
+  if (!file.reader) return Fail(run, "ERROR: Dataset - could not open [%s], error=%d", name.c_str(), file.error);
+  return ReadDataset(run, *file.reader, file.path) ? next : nullptr;
+}
+
+const char* DatasetHeaderCommand(CommandContext& run, const char* args) {
+  std::string word;
+  // A word too long for any of the keywords is none of them.
+  const char* p = ReadToken(args, word, kMaxKeywordLength);
+  if (p == nullptr && word != TooLongMarker) return Fail(run, "ERROR: DatasetHeader - not specified");
+  const auto header = p == nullptr ? std::nullopt : LookupKeyword(DatasetHeaderTable, word);
+  if (!header) return Fail(run, "ERROR: DatasetHeader - unknown value");
+  run.settings.DatasetHeader = *header;
+  return p;
+}
+
+const char* DatasetColumnsCommand(CommandContext& run, const char* args) {
+  std::vector<std::string> columns;
+  const char* p = args;
+  // Column names run to the next command or comment; a name that begins with '-' is quoted.
+  while (*SkipBlanks(p) != 0 && *SkipBlanks(p) != '-' && *SkipBlanks(p) != ';') {
+    std::string column;
+    const char* next = ReadToken(p, column, kMaxSeriesLabelLength);
+    if (next == nullptr && column == TooLongMarker) return Fail(run, "ERROR: DatasetColumns - column name too long");
+    if (next == nullptr) break;  // an empty pair of quotes names nothing
+    if (columns.size() == kMaxSeries + 1) {
+      return Fail(run, "ERROR: DatasetColumns - too many value columns (max is %d)", kMaxSeries);
+    }
+    columns.push_back(column);
+    p = next;
+  }
+  if (columns.empty()) return Fail(run, "ERROR: DatasetColumns - no label column");
+  if (columns.size() == 1) return Fail(run, "ERROR: DatasetColumns - no value column");
+  run.settings.DatasetColumns.label = columns.front();
+  run.settings.DatasetColumns.values.assign(columns.begin() + 1, columns.end());
+  return p;
 }
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #include "commands/data_values.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -27,16 +28,27 @@ bool ReadTimeField(std::string_view field, std::int64_t max, std::int64_t& value
 
 }  // namespace
 
-bool AtValuesEnd(const char* pos) {
-  const char* p = SkipBlanks(pos);
-  return *p == 0 || *p == ';' || (*p == '-' && !IsDigit(p[1]));
+bool AtSeparator(const char* pos, std::string_view separator) {
+  // strncmp stops at the text's end, which a view of it would first have to find.
+  return !separator.empty() && *pos == separator[0] &&
+         std::strncmp(pos, separator.data(), separator.size()) == 0;
 }
 
-bool IsTimeForm(const char* pos) {
+bool AtValuesEnd(const char* pos, std::string_view separator) {
+  const char* p = SkipBlanks(pos);
+  return *p == 0 || (*p == ';' && !AtSeparator(p, separator)) || (*p == '-' && !IsDigit(p[1]));
+}
+
+bool IsTimeForm(const char* pos, std::string_view separator) {
+  if (std::strchr(pos, ':') == nullptr) return false;  // most values: no need to find where they stop
   const char* p = pos;
-  while (!AtValuesEnd(p)) {
+  while (!AtValuesEnd(p, separator)) {
     p = SkipBlanks(p);
-    for (; !EndsValue(*p); ++p) {
+    if (AtSeparator(p, separator)) {
+      p += separator.size();
+      continue;
+    }
+    for (; !EndsValue(*p) && !AtSeparator(p, separator); ++p) {
       if (*p == ':') return true;
     }
   }
@@ -53,29 +65,59 @@ FormCheck CheckTimeForm(DataTable& table, bool timeForm, bool firstItem) {
   return FormCheck::kAgrees;
 }
 
-ValueError ReadNumber(const char*& pos, double& value, bool& decimal) {
-  if (AtValuesEnd(pos)) return ValueError::kMissing;
+std::string_view ValueText(const char* pos, std::string_view separator) {
+  const char* start = SkipBlanks(pos);
+  if (AtValuesEnd(start, separator)) return {};
+  const char* end = start;
+  while (!EndsValue(*end) && !AtSeparator(end, separator)) ++end;
+  return std::string_view(start, static_cast<std::size_t>(end - start));
+}
+
+ValueError ReadNumber(const char*& pos, double& value, bool& decimal, std::string_view separator) {
+  if (AtValuesEnd(pos, separator)) return ValueError::kMissing;
   const char* p = SkipBlanks(pos);
   bool point = false;
   const char* start = p;
-  if (!ReadReal(p, value, point) || p == start || !EndsValue(*p)) return ValueError::kInvalid;
+  if (!ReadReal(p, value, point) || p == start || !(EndsValue(*p) || AtSeparator(p, separator))) {
+    return ValueError::kInvalid;
+  }
   decimal = point;
   pos = p;
   return ValueError::kNone;
 }
 
-ValueError ReadValueList(DataTable& table, const char*& pos, SeriesValues& values) {
+ValueError ReadValueList(DataTable& table, const char*& pos, SeriesValues& values, std::string_view separator,
+                         ValueFailure* failure) {
   const char* p = pos;
   int read = 0;
   bool decimal = false;
-  while (!AtValuesEnd(p)) {
-    if (read == kMaxSeries) return ValueError::kTooMany;
+  bool afterSeparator = false;  // a value must follow
+  const auto fail = [&](ValueError error, const char* at) {
+    if (failure != nullptr) *failure = {read + 1, at};
+    return error;
+  };
+  for (;;) {
+    const char* next = SkipBlanks(p);
+    if (AtSeparator(next, separator)) {
+      if (read == 0 || afterSeparator) return fail(ValueError::kInvalid, next);  // an empty field
+      p = next + separator.size();
+      afterSeparator = true;
+      continue;
+    }
+    if (AtValuesEnd(next, separator)) {
+      if (afterSeparator) return fail(ValueError::kInvalid, next);
+      break;
+    }
+    if (read == kMaxSeries) return fail(ValueError::kTooMany, next);
     bool point = false;
-    if (ReadNumber(p, values[read], point) != ValueError::kNone) return ValueError::kInvalid;
+    if (ReadNumber(p, values[read], point, separator) != ValueError::kNone) return fail(ValueError::kInvalid, next);
     decimal = decimal || point;
     ++read;
+    // A separator right after the number, as most files write it, is passed at once.
+    afterSeparator = AtSeparator(p, separator);
+    if (afterSeparator) p += separator.size();
   }
-  if (read == 0) return ValueError::kMissing;
+  if (read == 0) return fail(ValueError::kMissing, SkipBlanks(p));
   if (table.seriesCount == 0) {
     table.seriesCount = read;
   } else if (read != table.seriesCount) {
@@ -86,12 +128,12 @@ ValueError ReadValueList(DataTable& table, const char*& pos, SeriesValues& value
   return ValueError::kNone;
 }
 
-ValueError ReadTimeValue(DataTable& table, const char*& pos, double& milliseconds) {
+ValueError ReadTimeValue(DataTable& table, const char*& pos, double& milliseconds, std::string_view separator) {
   const char* p = SkipBlanks(pos);
   if (*p == 0 || *p == '-' || *p == ';') return ValueError::kMissing;
   std::string text;
   while (text.size() < kMaxValueLength && IsTimeChar(*p)) text += *p++;
-  if (!EndsValue(*p) || text.empty()) return ValueError::kInvalid;
+  if (!(EndsValue(*p) || AtSeparator(p, separator)) || text.empty()) return ValueError::kInvalid;
 
   std::string_view rest = text;
   std::int64_t fraction = 0;
@@ -126,10 +168,12 @@ ValueError ReadTimeValue(DataTable& table, const char*& pos, double& millisecond
   return ValueError::kNone;
 }
 
-ValueError ReadItemValues(DataTable& table, const char*& pos, SeriesValues& values) {
-  if (!table.timeValues) return ReadValueList(table, pos, values);
+ValueError ReadItemValues(DataTable& table, const char*& pos, SeriesValues& values, std::string_view separator,
+                          ValueFailure* failure) {
+  if (!table.timeValues) return ReadValueList(table, pos, values, separator, failure);
   const char* p = pos;
-  const ValueError error = ReadTimeValue(table, p, values[0]);
+  const ValueError error = ReadTimeValue(table, p, values[0], separator);
+  if (failure != nullptr) *failure = {1, SkipBlanks(pos)};
   if (error != ValueError::kNone) return error;
   if (table.seriesCount != 0) return ValueError::kDifferentCount;
   pos = p;

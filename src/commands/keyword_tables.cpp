@@ -37,7 +37,8 @@ constexpr Keyword<AxesLineFormat> kAxesLineFormat[] = {{"XY", AxesLineFormat::kX
 constexpr Keyword<ScaleMode> kAxesScale[] = {{"FromZero", ScaleMode::kFromZero},
                                             {"UnderLowestValue", ScaleMode::kUnderLowestValue},
                                             {"Range", ScaleMode::kRange},
-                                            {"EitherSide", ScaleMode::kEitherSide}};
+                                            {"EitherSide", ScaleMode::kEitherSide},
+                                            {"Nice", ScaleMode::kNice}};
 constexpr Keyword<BarLabelPosition> kLabelPosition[] = {
     {"Start", BarLabelPosition::kStart},
     {"S", BarLabelPosition::kStart},
@@ -55,6 +56,9 @@ constexpr Keyword<BarLabelPosition> kLabelPosition[] = {
     {"AxesAndCenter", BarLabelPosition::kAxesAndCenter},
     {"AxesAndCentre", BarLabelPosition::kAxesAndCenter},
     {"AC", BarLabelPosition::kAxesAndCenter}};
+constexpr Keyword<BarBase> kBarBase[] = {{"Minimum", BarBase::kMinimum}, {"Zero", BarBase::kZero}};
+constexpr Keyword<BarSeries> kBarSeries[] = {
+    {"First", BarSeries::kFirst}, {"Grouped", BarSeries::kGrouped}, {"Stacked", BarSeries::kStacked}};
 constexpr Keyword<LegendPosition> kLegendPosition[] = {{"Above", LegendPosition::kAbove},
                                                       {"Below", LegendPosition::kBelow},
                                                       {"Left", LegendPosition::kLeft},
@@ -77,6 +81,8 @@ constexpr Keyword<SortField> kSortField[] = {{"First", SortField::kFirst},   {"1
 constexpr Keyword<SortOrder> kSortOrder[] = {
     {"Ascending", SortOrder::kAscending},   {"Asc", SortOrder::kAscending},   {"A", SortOrder::kAscending},
     {"Descending", SortOrder::kDescending}, {"Desc", SortOrder::kDescending}, {"D", SortOrder::kDescending}};
+constexpr Keyword<DatasetHeader> kDatasetHeader[] = {
+    {"Auto", DatasetHeader::kAuto}, {"Yes", DatasetHeader::kYes}, {"No", DatasetHeader::kNo}};
 constexpr Keyword<OutputFormat> kOutputFormat[] = {
     {"PDF", OutputFormat::kPdf}, {"PNG", OutputFormat::kPng}, {"SVG", OutputFormat::kSvg}};
 
@@ -94,12 +100,15 @@ const KeywordTable<ChartStyle> AreaStyleTable{kAreaStyle};
 const KeywordTable<AxesLineFormat> AxesLineFormatTable{kAxesLineFormat};
 const KeywordTable<ScaleMode> AxesScaleTable{kAxesScale};
 const KeywordTable<BarLabelPosition> LabelPositionTable{kLabelPosition};
+const KeywordTable<BarBase> BarBaseTable{kBarBase};
+const KeywordTable<BarSeries> BarSeriesTable{kBarSeries};
 const KeywordTable<LegendPosition> LegendPositionTable{kLegendPosition};
 const KeywordTable<PieLabelPosition> PieLabelPositionTable{kPieLabelPosition};
 const KeywordTable<YLabelPosition> YLabelPositionTable{kYLabelPosition};
 const KeywordTable<MarkerShape> MarkerShapeTable{kMarkerShape};
 const KeywordTable<SortField> SortFieldTable{kSortField};
 const KeywordTable<SortOrder> SortOrderTable{kSortOrder};
+const KeywordTable<DatasetHeader> DatasetHeaderTable{kDatasetHeader};
 const KeywordTable<OutputFormat> OutputFormatTable{kOutputFormat};
 
 }  // namespace corvane

@@ -44,12 +44,15 @@ extern const KeywordTable<ChartStyle> AreaStyleTable;
 extern const KeywordTable<AxesLineFormat> AxesLineFormatTable;
 extern const KeywordTable<ScaleMode> AxesScaleTable;
 extern const KeywordTable<BarLabelPosition> LabelPositionTable;
+extern const KeywordTable<BarBase> BarBaseTable;
+extern const KeywordTable<BarSeries> BarSeriesTable;
 extern const KeywordTable<LegendPosition> LegendPositionTable;
 extern const KeywordTable<PieLabelPosition> PieLabelPositionTable;
 extern const KeywordTable<YLabelPosition> YLabelPositionTable;
 extern const KeywordTable<MarkerShape> MarkerShapeTable;
 extern const KeywordTable<SortField> SortFieldTable;
 extern const KeywordTable<SortOrder> SortOrderTable;
+extern const KeywordTable<DatasetHeader> DatasetHeaderTable;
 extern const KeywordTable<OutputFormat> OutputFormatTable;
 
 }  // namespace corvane

@@ -1,10 +1,12 @@
 #include "commands/options_command.h"
 
 #include <array>
+#include <utility>
 
 #include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/handler_support.h"
+#include "commands/input_files.h"
 #include "platform/text_file.h"
 
 namespace corvane {
@@ -46,17 +48,21 @@ const char* OptionsCommand(CommandContext& run, const char* args) {
     return Fail(run, "ERROR: Options - more than %d options files opened, not opening [%s]", kMaxOptionsFiles,
                 name.c_str());
   }
-  int error = 0;
-  auto file = TextFileReader::Open(name, error);
-  if (!file) return Fail(run, "ERROR: Options - could not open [%s], error=%d", name.c_str(), error);
+  InputFile file = OpenInputFile(run, name);
+  if (file.standardInputRead) return Fail(run, "ERROR: Options - standard input already read");
+  if (!file.reader) return Fail(run, "ERROR: Options - could not open [%s], error=%d", name.c_str(), file.error);
   ++run.optionsOpened;
 
-  run.log.LogMessage("Processing options file [%s]...", name.c_str());
+  const std::string& path = file.path;
+  run.log.LogMessage("Processing options file [%s]...", path.c_str());
   ++run.optionsDepth;
-  const bool ok = ProcessOptionsFile(run, *file, name);
+  // Standard input has no folder: names in it are taken from the current folder only.
+  std::string outerFolder = std::exchange(run.optionsFolder, path == "-" ? std::string() : FolderOf(path));
+  const bool ok = ProcessOptionsFile(run, *file.reader, path);
+  run.optionsFolder = std::move(outerFolder);
   --run.optionsDepth;
-  file.reset();
-  run.log.LogMessage("Completed processing options file [%s]", name.c_str());
+  file.reader.reset();
+  run.log.LogMessage("Completed processing options file [%s]", path.c_str());
   return ok ? next : nullptr;
 }
 

@@ -18,7 +18,6 @@ constexpr std::size_t kMaxTitleLength = 100;
 constexpr std::size_t kMaxLegendPositionLength = 19;
 constexpr std::size_t kMaxFormatLength = 21;
 constexpr std::size_t kMaxYLabelPositionLength = 20;
-constexpr std::size_t kMaxSeriesLabelLength = 100;
 constexpr std::size_t kMaxFontNameLength = 40;
 
 // "FILE:INDEX" names a face of a collection; a name without a final ":digits" is face 0.

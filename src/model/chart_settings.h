@@ -15,6 +15,7 @@
 namespace corvane {
 
 inline constexpr int kMaxSeries = 10;
+inline constexpr std::size_t kMaxSeriesLabelLength = 100;
 inline constexpr int kMaxBarColors = 50;
 inline constexpr int kMaxPieColors = 50;
 
@@ -46,7 +47,9 @@ enum class YLabelPosition { kLeft, kRight };
 // AxesLine.format: two axis lines, or a frame around the plot.
 enum class AxesLineFormat { kXY, kFull };
 
-enum class ScaleMode { kFromZero, kUnderLowestValue, kRange, kEitherSide };
+// AxesScale: how the value axis spans the data. Nice runs it from a multiple of a round step to
+// a multiple of it, dividing it into the steps it uses.
+enum class ScaleMode { kFromZero, kUnderLowestValue, kRange, kEitherSide, kNice };
 
 // BarLabel.position: at the bar (Start, End, Center), at the category axis (Axes), or the item's
 // label at the axis and its value at the bar (the AxesAnd positions).
@@ -57,8 +60,19 @@ inline bool IsAxesAndPosition(BarLabelPosition position) {
          position == BarLabelPosition::kAxesAndCenter;
 }
 
+// BarBase: where bars start, at the value axis minimum or at 0.
+enum class BarBase { kMinimum, kZero };
+
+// BarSeries: the first series only, one bar per series side by side in each item's slot, or the
+// series stacked on one another.
+enum class BarSeries { kFirst, kGrouped, kStacked };
+
 // SpokeUpright is Spoke with the labels of the left half turned round, so that they read left to right.
 enum class PieLabelPosition { kInside, kOutside, kSpoke, kSpokeUpright };
+
+// DatasetHeader: whether the first line of a dataset file names the series (Auto: when it
+// reads as names rather than values).
+enum class DatasetHeader { kAuto, kYes, kNo };
 
 enum class LegendPosition { kAbove, kBelow, kLeft, kRight };
 
@@ -188,6 +202,8 @@ struct ChartSettings {
     int percent = 10;
     double rangeFrom = 0.0;
     double rangeTo = 0.0;
+    bool rangeFromTime = false;  // the end was written as a time value (milliseconds)
+    bool rangeToTime = false;
   } AxesScale;
   int AxesDivisions = 10;
   std::optional<WholeOrAuto> LabelSpacing;  // none: every category label
@@ -219,6 +235,8 @@ struct ChartSettings {
     double width = 0.0;  // 0.0: no border
     RgbColor color = kBlack;
   } BarBorder;
+  std::optional<corvane::BarBase> BarBase;  // none: Zero on a Nice scale, Minimum otherwise
+  corvane::BarSeries BarSeries = BarSeries::kFirst;
 
   // Pie
   struct {
@@ -311,11 +329,30 @@ struct ChartSettings {
   // outline), each once, in the order first given, by the names their messages use.
   std::vector<std::string> PdfOnlyCommands;
   std::string DataSeparator = ",";
+  corvane::DatasetHeader DatasetHeader = DatasetHeader::kAuto;
+  // The fields of a dataset line that hold the label and the values, each a header name or a
+  // position counting from 1; no label: the line's own order, label first.
+  struct {
+    std::string label;
+    std::vector<std::string> values;
+  } DatasetColumns;
 };
 
 // The value axis runs horizontally only for horizontal bars.
 inline bool ValueAxisIsVertical(const ChartSettings& s) {
   return s.Chart.style && s.Chart.style != ChartStyle::kBarHorizontal && s.Chart.style != ChartStyle::kPie;
+}
+
+inline bool IsBarChart(const ChartSettings& s) {
+  return s.Chart.style == ChartStyle::kBarVertical || s.Chart.style == ChartStyle::kBarHorizontal;
+}
+
+// Whether bars start at 0 rather than at the value-axis minimum: stacked bars always do, others
+// as BarBase says, which a Nice scale turns to Zero unless BarBase Minimum was given.
+inline bool BarsFromZero(const ChartSettings& s) {
+  if (s.BarSeries == BarSeries::kStacked) return true;
+  return s.BarBase.value_or(s.AxesScale.mode == ScaleMode::kNice ? BarBase::kZero : BarBase::kMinimum) ==
+         BarBase::kZero;
 }
 
 }  // namespace corvane

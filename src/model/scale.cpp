@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "model/round_scale.h"
+
 namespace corvane {
 namespace {
 
@@ -26,21 +28,69 @@ ScaleRange Widened(double value) {
   return ScaleRange{minimum, maximum, maximum - minimum};
 }
 
+struct Extent {
+  double min;
+  double max;
+};
+
+// The lowest and highest value of every series. Stacked bars reach from the sum of an item's
+// negative values to the sum of its positive ones, so their extent is that of the sums, and
+// always takes in 0, where the stacks start.
+Extent DataExtent(const ChartSettings& settings, const DataTable& data, int s) {
+  if (IsBarChart(settings) && settings.BarSeries == BarSeries::kStacked) {
+    Extent extent{0, 0};
+    for (int item = 0; item < data.count; ++item) {
+      double below = 0;
+      double above = 0;
+      for (int series = 0; series < s; ++series) {
+        const double v = Bounded(data.items[item].values[series]);
+        (v < 0 ? below : above) += v;
+      }
+      extent.min = std::fmin(extent.min, below);
+      extent.max = std::fmax(extent.max, above);
+    }
+    return extent;
+  }
+  Extent extent{Bounded(data.items[0].values[0]), Bounded(data.items[0].values[0])};
+  for (int item = 0; item < data.count; ++item) {
+    for (int series = 0; series < s; ++series) {
+      const double v = Bounded(data.items[item].values[series]);
+      if (v < extent.min) extent.min = v;
+      if (v > extent.max) extent.max = v;
+    }
+  }
+  return extent;
+}
+
+// Bars always stand on 0; lines and areas take in 0 only when the data lie in the upper half of
+// the span from it, and otherwise hug the data. Equal values get a tenth of their size on either
+// side (0 gets 0 to 1), which keeps a flat line in the middle of the plot.
+ScaleRange NiceScale(const ChartSettings& settings, const DataTable& data, Extent extent) {
+  double lo = extent.min;
+  double hi = extent.max;
+  if (IsBarChart(settings)) {
+    lo = std::fmin(lo, 0);
+    hi = std::fmax(hi, 0);
+  } else if (lo >= 0 && lo <= hi / 2) {
+    lo = 0;
+  }
+  if (lo == hi) {
+    const double margin = lo == 0 ? 1 : std::fabs(lo) / 10;
+    hi += margin;
+    if (lo != 0) lo -= margin;
+  }
+  return RoundScale(lo, hi, settings.AxesDivisions, data.timeValues);
+}
+
 }  // namespace
 
 ScaleRange ComputeScale(const ChartSettings& settings, const DataTable& data) {
   const int s = data.SeriesToDraw();
   if (data.count < 1 || s < 1) return Widened(0.0);
 
-  double dataMin = Bounded(data.items[0].values[0]);
-  double dataMax = dataMin;
-  for (int item = 0; item < data.count; ++item) {
-    for (int series = 0; series < s; ++series) {
-      const double v = Bounded(data.items[item].values[series]);
-      if (v < dataMin) dataMin = v;
-      if (v > dataMax) dataMax = v;
-    }
-  }
+  const Extent extent = DataExtent(settings, data, s);
+  const double dataMin = extent.min;
+  const double dataMax = extent.max;
 
   const auto& scale = settings.AxesScale;
   double minimum = dataMin;
@@ -71,6 +121,8 @@ ScaleRange ComputeScale(const ChartSettings& settings, const DataTable& data) {
       }
       break;
     }
+    case ScaleMode::kNice:
+      return NiceScale(settings, data, extent);
   }
 
   const double range = maximum - minimum;

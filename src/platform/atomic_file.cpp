@@ -6,10 +6,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <mutex>
+#include <set>
 
 #include "platform/random_bytes.h"
 
@@ -56,7 +59,9 @@ std::string TemporaryName(const std::string& folder) {
 }
 
 // What the new file takes over from the one it replaces: its permissions without the special
-// bits, its owner and group. A new file gets the permissions a plain create gives.
+// bits, its owner and group. A new file is created with the permissions a plain create gives:
+// the system applies the process's mask (or the folder's default ACL) itself, so that the mask
+// is never read by setting it, which would hold for every thread of the process meanwhile.
 struct Attributes {
   bool replacing = false;
   mode_t mode = 0;
@@ -69,29 +74,32 @@ Attributes AttributesFor(const std::string& path) {
   if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
     return {true, static_cast<mode_t>(info.st_mode & 0777), info.st_uid, info.st_gid};
   }
-  const mode_t mask = umask(0);  // the only way to read the mask is to set it
-  umask(mask);
-  return {false, static_cast<mode_t>(0666 & ~mask), 0, 0};
+  return {};
 }
+
+// The mode to create the file beside the target with: private until Apply gives it the
+// replaced file's permissions; a plain create's for a new file.
+mode_t CreationMode(const Attributes& attributes) { return attributes.replacing ? 0600 : 0666; }
 
 // Owner and group where the process may give them (root may; a user may give a group of
 // theirs), then the permissions, which a change of owner would have cleared of special bits.
 void Apply(int fd, const Attributes& attributes) {
-  if (attributes.replacing && fchown(fd, attributes.owner, attributes.group) != 0 &&
+  if (!attributes.replacing) return;
+  if (fchown(fd, attributes.owner, attributes.group) != 0 &&
       fchown(fd, static_cast<uid_t>(-1), attributes.group) != 0) {
     // The process may not: the new file stays its own, as a new file would be.
   }
   fchmod(fd, attributes.mode);
 }
 
-std::optional<Failure> WriteWhole(int fd, std::string_view bytes) {
+std::optional<Failure> WriteWhole(int fd, std::string_view bytes, FileFlush flush) {
   while (!bytes.empty()) {
     const ssize_t written = write(fd, bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0) return Failure{Failure::kWrite, written < 0 ? errno : EIO};
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
-  if (fsync(fd) != 0) return Failure{Failure::kWrite, errno};
+  if (flush == FileFlush::kNow && fsync(fd) != 0) return Failure{Failure::kWrite, errno};
   return std::nullopt;
 }
 
@@ -132,16 +140,17 @@ int LinkAndRename(int fd, const char* self, const char* temporary, const char* p
 // name and at once renamed over the target. Sets unsupported, and does nothing, where the
 // folder's file system has no unnamed files or /proc, which names them, is missing.
 std::optional<Failure> ReplaceUnnamed(const std::string& path, std::string_view bytes,
-                                      const Attributes& attributes, bool& unsupported) {
+                                      const Attributes& attributes, FileFlush flush, bool& unsupported) {
 #ifdef O_TMPFILE
   unsupported = access("/proc/self/fd", X_OK) != 0;
   if (unsupported) return std::nullopt;
   const std::string folder = FolderOf(path);
-  const int fd = open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+  const int fd =
+      open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, CreationMode(attributes));
   unsupported = fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL);
   if (fd < 0) return Failure{Failure::kCreate, errno};
   Apply(fd, attributes);
-  std::optional<Failure> failure = WriteWhole(fd, bytes);
+  std::optional<Failure> failure = WriteWhole(fd, bytes, flush);
   if (!failure) {
     char self[32];
     std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
@@ -155,75 +164,118 @@ std::optional<Failure> ReplaceUnnamed(const std::string& path, std::string_view 
   close(fd);
   return failure;
 #else
-  (void)path, (void)bytes, (void)attributes;
+  (void)path, (void)bytes, (void)attributes, (void)flush;
   unsupported = true;
   return std::nullopt;
 #endif
 }
 
-// The temporary file that a signal handler removes before the process ends as the signal
-// says. A handler reaches nothing but static storage, so the name waits here, marked set only
-// while a file exists under it.
-char removeOnSignal[4096];
-volatile sig_atomic_t removeOnSignalSet = 0;
+// The temporary files that a signal handler removes before the process ends as the signal
+// says: one slot for each named replacement in progress, since a batch saves in several
+// threads at once. A handler reaches nothing but static storage and lock-free atomics, so the
+// names wait here, each marked armed only while its name is whole.
+constexpr int kRemovalSlots = 64;
+struct RemovalSlot {
+  std::atomic<int> state{0};  // 0 free, 1 taken, 2 armed
+  char name[4096];
+};
+RemovalSlot removeOnSignal[kRemovalSlots];
+static_assert(std::atomic<int>::is_always_lock_free);
 
 void RemoveAndEnd(int signal) {
-  if (removeOnSignalSet != 0) unlink(removeOnSignal);
+  for (RemovalSlot& slot : removeOnSignal) {
+    if (slot.state.load() == 2) unlink(slot.name);
+  }
   // The action was reset to the default on entry and the signal is not held: raised again, it
   // ends the process as it would have without the handler.
   raise(signal);
 }
 
-// While it lives, the ending signals left at their default action (those ignored or handled
-// by someone else are not ours to take) remove the armed temporary file first.
+// The handler is the process's, shared by the replacements of every thread: the first to begin
+// puts it in place of each ending signal left at its default action (those ignored or handled
+// by someone else are not ours to take), the last to end puts the defaults back.
+std::mutex handlerMutex;
+int handlerUsers = 0;
+bool handlerCaught[std::size(kEndingSignals)] = {};
+
+void TakeEndingSignals() {
+  const std::lock_guard lock(handlerMutex);
+  if (handlerUsers++ > 0) return;
+  struct sigaction action {};
+  action.sa_handler = RemoveAndEnd;
+  action.sa_flags = SA_RESETHAND | SA_NODEFER;
+  sigemptyset(&action.sa_mask);
+  for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
+    struct sigaction current {};
+    handlerCaught[i] = sigaction(kEndingSignals[i], nullptr, &current) == 0 && current.sa_handler == SIG_DFL &&
+                       sigaction(kEndingSignals[i], &action, nullptr) == 0;
+  }
+}
+
+void GiveBackEndingSignals() {
+  const std::lock_guard lock(handlerMutex);
+  if (--handlerUsers > 0) return;
+  for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
+    if (handlerCaught[i]) signal(kEndingSignals[i], SIG_DFL);
+  }
+}
+
+// While it lives, the ending signals remove the temporary file named in its slot first.
 class RemovalOnSignal {
  public:
   RemovalOnSignal() {
-    struct sigaction action {};
-    action.sa_handler = RemoveAndEnd;
-    action.sa_flags = SA_RESETHAND | SA_NODEFER;
-    sigemptyset(&action.sa_mask);
-    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
-      struct sigaction current {};
-      caught_[i] = sigaction(kEndingSignals[i], nullptr, &current) == 0 && current.sa_handler == SIG_DFL &&
-                   sigaction(kEndingSignals[i], &action, nullptr) == 0;
+    TakeEndingSignals();
+    for (RemovalSlot& slot : removeOnSignal) {
+      int free = 0;
+      if (slot.state.compare_exchange_strong(free, 1)) {
+        slot_ = &slot;
+        break;
+      }
     }
   }
   ~RemovalOnSignal() {
-    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
-      if (caught_[i]) signal(kEndingSignals[i], SIG_DFL);
-    }
+    if (slot_ != nullptr) slot_->state.store(0);
+    GiveBackEndingSignals();
   }
   RemovalOnSignal(const RemovalOnSignal&) = delete;
   RemovalOnSignal& operator=(const RemovalOnSignal&) = delete;
 
-  // Both with the signals held, so that a handler never sees half a name.
+  // Armed before the file is made under the name, so that no moment exists, in any thread,
+  // when the file is there and a signal would not remove it. Without a free slot (more saves
+  // at once than slots) the file is still written whole, but a kill may leave it behind.
   void Arm(const std::string& name) {
-    if (name.size() >= sizeof removeOnSignal) return;
-    std::memcpy(removeOnSignal, name.c_str(), name.size() + 1);
-    removeOnSignalSet = 1;
+    if (slot_ == nullptr || name.size() >= sizeof slot_->name) return;
+    std::memcpy(slot_->name, name.c_str(), name.size() + 1);
+    slot_->state.store(2);
   }
-  void Disarm() { removeOnSignalSet = 0; }
+  void Disarm() {
+    if (slot_ != nullptr) slot_->state.store(1);
+  }
 
  private:
-  bool caught_[std::size(kEndingSignals)] = {};
+  RemovalSlot* slot_ = nullptr;
 };
 
 // The named way: a temporary file beside the target, removed on failure and on the signals,
 // renamed over the target once written.
 std::optional<Failure> ReplaceNamed(const std::string& path, std::string_view bytes,
-                                    const Attributes& attributes) {
-  std::string temporary = FolderOf(path) + ".corvane-XXXXXX";
+                                    const Attributes& attributes, FileFlush flush) {
+  const std::string folder = FolderOf(path);
   RemovalOnSignal removal;
-  int fd;
-  {
-    const SignalsHeld held;
-    fd = mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd >= 0) removal.Arm(temporary);
+  std::string temporary;
+  int fd = -1;
+  for (int tries = 0; tries < 100 && fd < 0; ++tries) {
+    temporary = TemporaryName(folder);
+    removal.Arm(temporary);
+    fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, CreationMode(attributes));
+    if (fd >= 0) break;
+    const int error = errno;
+    removal.Disarm();  // the name is someone else's, or nothing was made under it
+    if (error != EEXIST) return Failure{Failure::kCreate, error};
   }
-  if (fd < 0) return Failure{Failure::kCreate, errno};
+  if (fd < 0) return Failure{Failure::kCreate, EEXIST};
   Apply(fd, attributes);
-  std::optional<Failure> failure = WriteWhole(fd, bytes);
+  std::optional<Failure> failure = WriteWhole(fd, bytes, flush);
   if (close(fd) != 0 && !failure) failure = Failure{Failure::kWrite, errno};
   const SignalsHeld held;
   if (!failure && rename(temporary.c_str(), path.c_str()) != 0) failure = Failure{Failure::kReplace, errno};
@@ -232,17 +284,49 @@ std::optional<Failure> ReplaceNamed(const std::string& path, std::string_view by
   return failure;
 }
 
+// Flushes the whole file system the open folder is on, its files' bytes and its folders.
+int FlushFileSystemOf(int fd) {
+#ifdef __linux__
+  return syncfs(fd) == 0 ? 0 : errno;
+#else
+  (void)fd;
+  sync();
+  return 0;
+#endif
+}
+
 }  // namespace
 
 std::optional<FileReplaceFailure> ReplaceFile(const std::string& path, std::string_view bytes,
-                                              TemporaryFile temporary) {
+                                              TemporaryFile temporary, FileFlush flush) {
   const Attributes attributes = AttributesFor(path);
   bool unsupported = true;
   if (temporary == TemporaryFile::kUnnamedWhereSupported) {
-    std::optional<Failure> failure = ReplaceUnnamed(path, bytes, attributes, unsupported);
+    std::optional<Failure> failure = ReplaceUnnamed(path, bytes, attributes, flush, unsupported);
     if (!unsupported) return failure;
   }
-  return ReplaceNamed(path, bytes, attributes);
+  return ReplaceNamed(path, bytes, attributes, flush);
+}
+
+int FlushFileSystems(const std::vector<std::string>& paths) {
+  std::set<std::string> folders;
+  for (const std::string& path : paths) folders.insert(FolderOf(path));
+  std::set<dev_t> flushed;
+  for (const std::string& folder : folders) {
+    const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0 || fstat(fd, &info) != 0) {
+      // A folder the process may write but not read, or one gone since: the whole system's
+      // flush reaches what is left of it.
+      if (fd >= 0) close(fd);
+      sync();
+      return 0;
+    }
+    const int error = flushed.insert(info.st_dev).second ? FlushFileSystemOf(fd) : 0;
+    close(fd);
+    if (error != 0) return error;
+  }
+  return 0;
 }
 
 }  // namespace corvane

@@ -46,6 +46,7 @@ bool TextFileReader::FillLine() {
     if (c == '\n') break;
   }
   if (raw.empty()) return false;
+  cut_ = raw.size() == kMaxPhysicalLine && raw.back() != '\n';
   // Editors and spreadsheets often save UTF-8 with a byte-order mark, which is not text.
   if (atStart_ && raw.starts_with("\xEF\xBB\xBF")) {
     atStart_ = false;
@@ -69,6 +70,18 @@ bool TextFileReader::ReadLine(std::string& out, std::size_t limit) {
   out.assign(line_, served_, take);
   served_ += take;
   return true;
+}
+
+TextFileReader::LineRead TextFileReader::ReadPhysicalLine(std::string& out) {
+  if (served_ >= line_.size() && !FillLine()) return LineRead::kEnd;
+  out.assign(line_, served_);
+  served_ = line_.size();
+  if (!cut_) return LineRead::kLine;
+  int c;
+  while ((c = getc_unlocked(stream_)) != EOF && c != '\n') {
+  }
+  cut_ = false;
+  return LineRead::kTooLong;
 }
 
 void AppendLine(const std::string& path, std::string_view text) {

@@ -29,6 +29,12 @@ class TextFileReader {
   // Returns false at the end of the file.
   bool ReadLine(std::string& out, std::size_t limit);
 
+  // Reads one whole physical line as ReadLine does, newline included. A line longer than the
+  // bound of 1 MiB is passed over to its end and reported as too long, so a file's lines keep
+  // their numbers.
+  enum class LineRead { kLine, kEnd, kTooLong };
+  LineRead ReadPhysicalLine(std::string& out);
+
  private:
   bool FillLine();
 
@@ -36,6 +42,7 @@ class TextFileReader {
   std::string line_;        // the current physical line, converted, newline included
   std::size_t served_ = 0;  // how much of line_ earlier reads have taken
   bool atStart_ = true;     // no line read yet
+  bool cut_ = false;        // line_ is the first piece of a line longer than the bound
 };
 
 // Opens a file for appending (creating it if missing), writes the text and a newline, and

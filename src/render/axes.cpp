@@ -1,8 +1,11 @@
 #include "render/axes.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <string>
 
+#include "platform/format.h"
 #include "render/labels.h"
 #include "render/text.h"
 
@@ -74,6 +77,40 @@ void YCaption(const Canvas& canvas, ChartArea& area, int entryLeft, int entryRig
   }
 }
 
+constexpr double kHour = 3600e3;  // in milliseconds, as time data are held
+
+// A round scale's time label: the value to the nearest second, as h:mm:ss, or m:ss while the
+// whole axis stays under an hour.
+std::string RoundTimeText(const ScaleRange& scale, double value) {
+  // Time data and their sums stay far inside 64 bits of seconds; the bound only keeps the
+  // conversion defined.
+  const double rounded = std::fmax(-9e18, std::fmin(9e18, std::round(value / 1000)));
+  const auto total = static_cast<std::int64_t>(rounded);
+  const char* sign = total < 0 ? "-" : "";
+  const long long s = static_cast<long long>(total < 0 ? -total : total);
+  if (std::fmax(std::fabs(scale.minimum), std::fabs(scale.maximum)) < kHour) {
+    return Format("%s%lld:%02lld", sign, s / 60, s % 60);
+  }
+  return Format("%s%lld:%02lld:%02lld", sign, s / 3600, s / 60 % 60, s % 60);
+}
+
+// A round scale's number: exactly the step's decimals, and 0 rather than -0.0 for a value a
+// rounding away from it.
+std::string RoundNumberText(const ScaleRange& scale, double value) {
+  if (std::fabs(value) < std::pow(10.0, -scale.decimals) / 2) value = 0;
+  return Format("%.*f", scale.decimals, value);
+}
+
+std::string CutScaleLabel(std::string text) {
+  if (text.size() > kMaxScaleLabelLength) text.resize(kMaxScaleLabelLength);
+  return text;
+}
+
+// The value of scale step k of N; the last is the maximum itself.
+double StepValue(const ScaleRange& scale, int k, int N) {
+  return k < N ? scale.minimum + k * scale.range / N : scale.maximum;
+}
+
 void Line(Surface& surface, double x0, double y0, double x1, double y1) {
   surface.MoveTo(x0, y0);
   surface.LineTo(x1, y1);
@@ -87,21 +124,41 @@ void DrawAxisCaptions(const Canvas& canvas, ChartArea& area, int entryBottom, in
   if (!canvas.settings.AxesCaptionY.title.empty()) YCaption(canvas, area, entryLeft, entryRight);
 }
 
+std::string ScaleLabelText(const Canvas& canvas, double value) {
+  const ScaleRange& scale = canvas.scale;
+  if (!scale.IsRound()) return ValueText(canvas.settings, canvas.data, value);
+  if (canvas.data.timeValues) return RoundTimeText(scale, value);
+  return RoundNumberText(scale, value);
+}
+
+std::string ScaleRoomText(const Canvas& canvas, const SizedFont& font) {
+  const ScaleRange& scale = canvas.scale;
+  if (!scale.IsRound()) return PlainNumberText(canvas.settings, canvas.data, scale.maximum);
+  std::string widest;
+  for (int k = 0; k <= scale.divisions; ++k) {
+    std::string text = CutScaleLabel(ScaleLabelText(canvas, StepValue(scale, k, scale.divisions)));
+    if (font.Width(text) > font.Width(widest)) widest = std::move(text);
+  }
+  return widest;
+}
+
 void DrawValueAxis(const Canvas& canvas, const ChartArea& area) {
   const ChartSettings& s = canvas.settings;
   Surface& surface = canvas.surface;
-  const double g = s.AxesGridLine.width;
-  const int N = std::max(1, s.AxesDivisions);  // 1..100 by its command; never a division by 0
+  // 1..100 by its command, or the round scale's own; never a division by 0.
+  const int N = std::max(1, canvas.scale.Divisions(s.AxesDivisions));
 
-  bool dashed = false;
+  // The page accepts no dash or gap of length 0: a pattern with no gap is a solid line, and one
+  // with a gap but no dash would put no ink on the page, so no grid line is drawn for it.
+  const auto& style = s.AxesGridLineStyle;
+  const bool dashed = style.dashOn > 0 && style.dashOff > 0;
+  const double g = style.dashOn == 0 && style.dashOff > 0 ? 0.0 : s.AxesGridLine.width;
   if (g > 0) {
     surface.SetLineWidth(g);
     surface.SetStrokeColor(s.AxesGridLine.color);
-    const auto& style = s.AxesGridLineStyle;
-    if (style.dashOn > 0 || style.dashOff > 0 || style.dashPhase > 0) {
+    if (dashed) {
       const double pattern[2] = {static_cast<double>(style.dashOn), static_cast<double>(style.dashOff)};
       surface.SetDash(pattern, style.dashPhase);
-      dashed = true;
     }
   }
 
@@ -140,9 +197,7 @@ void DrawValueAxis(const Canvas& canvas, const ChartArea& area) {
       }
 
       if (labels) {
-        const double value = k < N ? canvas.scale.minimum + k * canvas.scale.range / N : canvas.scale.maximum;
-        std::string text = ValueText(s, canvas.data, value);
-        if (text.size() > kMaxScaleLabelLength) text.resize(kMaxScaleLabelLength);
+        const std::string text = CutScaleLabel(ScaleLabelText(canvas, StepValue(canvas.scale, k, N)));
         const double w = font.Width(text);
         double x, y;
         if (vertical) {
@@ -159,7 +214,7 @@ void DrawValueAxis(const Canvas& canvas, const ChartArea& area) {
     }
   }
 
-  if (dashed) surface.SetDash({}, 0);
+  if (g > 0 && dashed) surface.SetDash({}, 0);
 }
 
 void DrawAxisLines(const Canvas& canvas, const ChartArea& area) {

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "render/canvas.h"
+#include "render/text.h"
 
 namespace corvane {
 
@@ -17,8 +19,19 @@ inline constexpr std::size_t kMaxScaleLabelLength = 19;
 // are the edges the area had before the plotter took room for the legend and labels.
 void DrawAxisCaptions(const Canvas& canvas, ChartArea& area, int entryBottom, int entryLeft, int entryRight);
 
-// Grid lines across the plot and the scale label of each of the AxesDivisions steps.
+// Grid lines across the plot and the scale label of each step of the value axis: the
+// AxesDivisions steps, or those a round scale chose. A dash pattern without a gap draws solid
+// lines, and one with a gap but no dash draws none.
 void DrawValueAxis(const Canvas& canvas, const ChartArea& area);
+
+// The scale label of a value. A round scale writes exactly the decimals its step needs, rounded
+// rather than cut, and times without their hours while the whole axis stays under one hour;
+// otherwise it is the value text.
+std::string ScaleLabelText(const Canvas& canvas, double value);
+
+// The text the room beside a vertical value axis is measured on: the maximum as a plain number,
+// even for time data; on a round scale the widest of its scale labels in the font.
+std::string ScaleRoomText(const Canvas& canvas, const SizedFont& font);
 
 // The two axes (XY) or a frame (Full), inset so a wide line stays inside the plot.
 void DrawAxisLines(const Canvas& canvas, const ChartArea& area);

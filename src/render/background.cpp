@@ -28,7 +28,7 @@ void DrawPlotBackground(const Canvas& canvas, const ChartArea& area) {
 
   const double width = area.right - area.left;
   const double height = area.top - area.bottom;
-  const int N = s.AxesDivisions;
+  const int N = canvas.scale.Divisions(s.AxesDivisions);  // the bands follow the grid
   if (SameColor(from, to) || N < 2) {
     FillRectangle(canvas.surface, from, area.left, area.bottom, width, height);
     return;

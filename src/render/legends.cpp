@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "render/color.h"
 #include "render/labels.h"
 #include "render/markers.h"
 #include "render/text.h"
@@ -180,6 +181,21 @@ void DrawSeriesLegend(const Canvas& canvas, ChartArea& area) {
   const ChartSettings& s = canvas.settings;
   Surface& surface = canvas.surface;
   const int E = std::min(canvas.data.SeriesToDraw(), kMaxSeries);
+  auto text = [&](int i) { return s.DataSeriesLabel[i]; };
+
+  // Bars of every series are told apart by their colour pair: an A x A swatch in the colour
+  // halfway along the pair, outlined in the box's outline colour.
+  if (IsBarChart(s) && s.BarSeries != BarSeries::kFirst) {
+    const int pairs = std::clamp(s.BarColor.count, 1, kMaxBarColors);
+    auto swatch = [&](int i, double x0, double yRow, const LegendMetrics& m) {
+      surface.SetFillColor(GradientColor(s.BarColor.fromColor[i % pairs], s.BarColor.toColor[i % pairs], 0, 2, 1));
+      surface.Rectangle(x0, yRow - m.A, m.A, m.A);
+      surface.FillAndStroke();
+    };
+    DrawLegend(canvas, area, LegendKind{s.DataSeriesLegend, E, kSeriesLegendColumns, 0.0, text, swatch});
+    return;
+  }
+
   double markerWidth = 0;
   for (int i = 0; i < E; ++i) markerWidth = std::max(markerWidth, 2 * s.LineMarker.size[i]);
 
@@ -196,7 +212,6 @@ void DrawSeriesLegend(const Canvas& canvas, ChartArea& area) {
       DrawMarker(surface, x0 + m.sampleW / 2, yc, s.LineMarker.size[i], s.LineMarker.shape[i]);
     }
   };
-  auto text = [&](int i) { return s.DataSeriesLabel[i]; };
   const LegendKind kind{s.DataSeriesLegend, E, kSeriesLegendColumns, markerWidth, text, sample};
   DrawLegend(canvas, area, kind);
 }

@@ -1,5 +1,6 @@
 // The two legends. The data-series legend of bar, line and area charts shows a line sample
-// with its marker per series; the pie chart's item legend a colour swatch per data item.
+// with its marker per series (a colour swatch for bars that draw every series); the pie
+// chart's item legend a colour swatch per data item.
 // Both lay their entries out column by column in a box above, below, left or right of the
 // chart, and take the box's room from the chart area before anything else is placed.
 #pragma once

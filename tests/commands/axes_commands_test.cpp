@@ -36,5 +36,23 @@ TEST(AxesCommandsTest, LabelSpacingTakesAutoOrANumberAndTheAngleOneOfFive) {
   EXPECT_EQ(t.settings.CategoryLabelAngle, 90);  // a refused angle leaves the last one
 }
 
+// Nice takes nothing more. A range end written as a time is held in milliseconds, as time data
+// are, and marked as a time for the run's check against the data; its fraction of a second does
+// not mark the data as having decimals.
+TEST(AxesCommandsTest, NiceTakesNothingAndRangeEndsMayBeTimes) {
+  testing::TestRun t;
+  ASSERT_EQ(t.Process("-AxesScale nice -AxesDivisions 4"), 0);
+  EXPECT_EQ(t.settings.AxesScale.mode, ScaleMode::kNice);
+  ASSERT_EQ(t.Process("-AxesScale Range 4:30 1:00:00.5"), 0);
+  const auto& scale = t.settings.AxesScale;
+  EXPECT_EQ(scale.rangeFrom, 270000);
+  EXPECT_EQ(scale.rangeTo, 3600500);
+  EXPECT_TRUE(scale.rangeFromTime && scale.rangeToTime);
+  EXPECT_FALSE(t.data.decimalSeen);
+  ASSERT_EQ(t.Process("-AxesScale Range 0.5 5:30"), 0);
+  EXPECT_EQ(scale.rangeFrom, 0.5);
+  EXPECT_TRUE(!scale.rangeFromTime && scale.rangeToTime);
+}
+
 }  // namespace
 }  // namespace corvane

@@ -21,5 +21,23 @@ TEST(BarPieCommandsTest, ALaterBarSpacingUndoesBarSize) {
   EXPECT_EQ(t.settings.BarSize, 500);
 }
 
+// Bars start at 0 when BarBase says Zero, on a Nice scale unless BarBase says Minimum, and
+// always when stacked.
+TEST(BarPieCommandsTest, BarBaseAndBarSeriesDecideWhereBarsStart) {
+  const struct { const char* commands; bool fromZero; } cases[] = {
+      {"", false},
+      {"-barbase zero", true},
+      {"-AxesScale Nice", true},
+      {"-AxesScale Nice -BarBase Minimum", false},
+      {"-BarBase Minimum -BarSeries Stacked", true},
+      {"-BarSeries Grouped", false},
+  };
+  for (const auto& c : cases) {
+    testing::TestRun t;
+    ASSERT_EQ(t.Process(c.commands), 0) << c.commands;
+    EXPECT_EQ(BarsFromZero(t.settings), c.fromZero) << c.commands;
+  }
+}
+
 }  // namespace
 }  // namespace corvane

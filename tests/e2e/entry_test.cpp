@@ -137,5 +137,22 @@ TEST(EntryTest, BarChartIsSavedAndOpened) {
   EXPECT_NE(info.out.find("800 x 600 pts"), std::string::npos) << info.out;
 }
 
+// A bar chart of several series drawn as the first series alone says so, as a warning: the run
+// succeeds and the errors file receives nothing. Grouped bars draw them all and say nothing.
+TEST(EntryTest, BarsOfTheFirstSeriesAloneWarnOfTheOthers) {
+  TempDir dir;
+  const std::string chart = "-Errors errors.txt -Chart Bar V -BarColor #3366CC #99CCFF -Datum A 1 2 3 -Output bars";
+  const auto first = RunCorvane(testing::Words(chart), dir.path());
+  EXPECT_EQ(first.exitCode, 0) << first.out;
+  const std::vector<std::string> lines = Unstamped(first.out);
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines[1], "Data items in chart: 1");
+  EXPECT_EQ(lines[2], "WARNING: bar charts draw series 1 only; -BarSeries Grouped or Stacked draws all 3");
+  EXPECT_FALSE(std::filesystem::exists(dir.File("errors.txt")));
+  const auto grouped = RunCorvane(testing::Words(chart + " -BarSeries Grouped"), dir.path());
+  EXPECT_EQ(grouped.exitCode, 0) << grouped.out;
+  EXPECT_EQ(grouped.out.find("WARNING"), std::string::npos) << grouped.out;
+}
+
 }  // namespace
 }  // namespace corvane

@@ -11,6 +11,7 @@
 #include <random>
 #include <set>
 #include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,31 @@ TEST(AtomicFileTest, ReplacesTheFileWholeOrReportsTheStepThatFailed) {
     EXPECT_EQ(FilesIn(dir.path()), (Names{"chart.pdf", "folder"}));
   }
   umask(mask);
+}
+
+// Threads saving at once, as a batch's do, each way and with the flush left for later: every
+// file is whole, nothing is left beside them, and the one flush at the end succeeds.
+TEST(AtomicFileTest, ThreadsReplaceFilesAtOnce) {
+  for (const TemporaryFile way : kBothWays) {
+    TempDir dir;
+    std::vector<std::thread> threads;
+    std::vector<std::string> paths;
+    for (int k = 0; k < 8; ++k) paths.push_back(dir.File("chart" + std::to_string(k) + ".pdf"));
+    for (int k = 0; k < 8; ++k) {
+      threads.emplace_back([&, k] {
+        for (int round = 0; round < 20; ++round) {
+          const std::string bytes(1000 * (k + 1) + round, static_cast<char>('a' + k));
+          if (ReplaceFile(paths[k], bytes, way, FileFlush::kLater)) ADD_FAILURE() << paths[k];
+        }
+      });
+    }
+    for (std::thread& thread : threads) thread.join();
+    for (int k = 0; k < 8; ++k) {
+      EXPECT_EQ(ReadFile(paths[k]), std::string(1000 * (k + 1) + 19, static_cast<char>('a' + k)));
+    }
+    EXPECT_EQ(FilesIn(dir.path()).size(), 8u);
+    EXPECT_EQ(FlushFileSystems(paths), 0);
+  }
 }
 
 // A process killed while it replaces a file the named way, by each signal that ends it, leaves

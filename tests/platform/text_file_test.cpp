@@ -35,6 +35,24 @@ TEST(TextFileTest, ReadsLikeTextModeFgets) {
   }
 }
 
+// Whole lines up to the bound of 1 MiB; a longer one is reported and passed over to its end.
+TEST(TextFileTest, ReadsPhysicalLinesWholeWithinTheBound) {
+  TempDir dir;
+  const std::string longest(1 << 20, 'x');  // with its newline, a byte beyond the bound
+  int error = 0;
+  auto file = TextFileReader::Open(dir.Write("f.txt", "a\r\n" + longest.substr(1) + "\n" + longest + "\nb"), error);
+  ASSERT_NE(file, nullptr);
+  std::vector<std::pair<TextFileReader::LineRead, std::size_t>> reads;
+  std::string line;
+  for (auto read = file->ReadPhysicalLine(line); read != TextFileReader::LineRead::kEnd;
+       read = file->ReadPhysicalLine(line)) {
+    reads.emplace_back(read, read == TextFileReader::LineRead::kLine ? line.size() : 0);
+  }
+  using enum TextFileReader::LineRead;
+  EXPECT_EQ(reads, (std::vector<std::pair<TextFileReader::LineRead, std::size_t>>{
+                       {kLine, 2}, {kLine, 1 << 20}, {kTooLong, 0}, {kLine, 1}}));
+}
+
 TEST(TextFileTest, OpenRefusesCharacterDevices) {
   int error = 0;
   EXPECT_EQ(TextFileReader::Open("/dev/zero", error), nullptr);  // endless empty lines

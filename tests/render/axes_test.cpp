@@ -69,5 +69,49 @@ TEST(AxesTest, ValueAxisDrawsGridLinesAndScaleLabelsAtEachDivision) {
   }
 }
 
+// A round scale writes the decimals of its step whatever the data had, rounding where the value
+// text would cut (0.3 is 0.29999999999999999 to the machine, 2.5 is 2 as a whole number), never
+// -0.0; times leave out the hours while the whole axis is under one.
+TEST(AxesTest, RoundScaleLabelsShowTheirStepsDecimalsAndShortTimes) {
+  const struct { ScaleRange scale; bool time; Lines texts; } cases[] = {
+      {{0, 10, 10, 4, 1}, false, {"0.0", "2.5", "5.0", "7.5", "10.0"}},
+      {{-0.3, 0.3, 0.6, 6, 1}, false, {"-0.3", "-0.2", "-0.1", "0.0", "0.1", "0.2", "0.3"}},
+      {{0, 60000, 60000, 2, 0}, false, {"0", "30000", "60000"}},
+      {{270000, 295000, 25000, 5, 0}, true, {"4:30", "4:35", "4:40", "4:45", "4:50", "4:55"}},
+      {{0, 10800000, 10800000, 3, 0}, true, {"0:00:00", "1:00:00", "2:00:00", "3:00:00"}},
+  };
+  for (const auto& c : cases) {
+    testing::TestRun t;
+    testing::PdfPage pdf;
+    t.settings.Chart.style = ChartStyle::kLineStandard;
+    t.settings.AxesLabelY = TimesRoman(10);
+    t.data.timeValues = c.time;
+    t.run.scale = c.scale;
+    DrawValueAxis(pdf.CanvasFor(t.run), ChartArea{100, 500, 700, 100});
+    EXPECT_EQ(testing::ShownTexts(pdf.Ops()), c.texts) << c.texts[1];
+  }
+}
+
+// The page takes no dash or gap of length 0: without a gap the grid is solid, and with a gap
+// but no dash it puts no ink down, so it is not drawn; a phase alone changes nothing.
+TEST(AxesTest, GridDashesWithALengthOfZeroDrawSolidLinesOrNone) {
+  // On, off and phase; the dash operators written; the grid lines drawn (of 3 in 2 divisions).
+  const std::tuple<int, int, int, const char*, std::size_t> cases[] = {
+      {3, 2, 1, "[3 2 ] 1 d\n[] 0 d\n", 3}, {4, 0, 0, "", 3}, {0, 0, 5, "", 3}, {0, 4, 0, "", 0}, {0, 0, 0, "", 3},
+  };
+  for (const auto& [on, off, phase, dashes, lines] : cases) {
+    testing::TestRun t;
+    testing::PdfPage pdf;
+    t.settings.Chart.style = ChartStyle::kBarVertical;
+    t.settings.AxesDivisions = 2;
+    t.settings.AxesGridLine.width = 1;
+    t.settings.AxesGridLineStyle = {on, off, phase};
+    t.run.scale = {0, 10, 10};
+    DrawValueAxis(pdf.CanvasFor(t.run), ChartArea{100, 500, 700, 100});
+    EXPECT_EQ(testing::Describe(testing::OpsNamed(pdf.Ops(), "d")), dashes) << on << " " << off << " " << phase;
+    EXPECT_EQ(testing::OpsNamed(pdf.Ops(), "S").size(), lines) << on << " " << off << " " << phase;
+  }
+}
+
 }  // namespace
 }  // namespace corvane

@@ -54,5 +54,33 @@ TEST(LegendsTest, ItemLegendDrawsItsSwatchesBeforeItsTexts) {
             "0 0 1 rg\n1 1 1 rg\n0 0 0 rg\n0 0 0 rg\n0 0 0 rg\n0 0 1 rg\n");
 }
 
+// Grouped and stacked bars show each series' colour pair as an A x A swatch, in the colour
+// halfway along the pair and outlined like the box, instead of a line sample with its marker.
+TEST(LegendsTest, BarsOfEverySeriesShowColourSwatches) {
+  for (BarSeries form : {BarSeries::kGrouped, BarSeries::kStacked}) {
+    testing::TestRun t;
+    testing::PdfPage pdf;
+    t.data.seriesCount = 3;
+    t.settings.Chart.style = ChartStyle::kBarVertical;
+    t.settings.BarSeries = form;
+    t.settings.BarColor = {{{{0, 0, 1}, {0, 1, 0}}}, {{{1, 0, 0}, {0, 1, 0}}}, 2};
+    t.settings.DataSeriesLegend.position = kBelow;
+    ChartArea area{50, 550, 750, 50};
+    DrawSeriesLegend(pdf.CanvasFor(t.run), area);
+    const auto ops = pdf.Ops();
+    // The font's colour, the box's, blue to red halfway, plain green, the first pair again.
+    EXPECT_EQ(testing::Describe(testing::OpsNamed(ops, "rg")),
+              "0 0 0 rg\n1 1 1 rg\n0.5 0 0.5 rg\n0 1 0 rg\n0.5 0 0.5 rg\n0 0 0 rg\n");
+    // The box and three swatches 6.83 square (the ascent of 10-point Times-Roman), filled and
+    // outlined; no marker.
+    const auto rects = testing::OpsNamed(ops, "re");
+    ASSERT_EQ(rects.size(), 4u);
+    EXPECT_NEAR(rects[1].Num(2), 6.83, 0.01);
+    EXPECT_NEAR(rects[1].Num(3), 6.83, 0.01);
+    EXPECT_EQ(testing::OpsNamed(ops, "B").size(), 4u);
+    EXPECT_TRUE(testing::OpsNamed(ops, "Do").empty());
+  }
+}
+
 }  // namespace
 }  // namespace corvane

@@ -13,15 +13,20 @@
 namespace corvane::testing {
 
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
-                         const std::string& workingDir, const std::vector<std::string>& extraEnv) {
+                         const std::string& workingDir, const std::vector<std::string>& extraEnv,
+                         const std::string& input) {
   TempDir capture;
   const std::string outPath = capture.File("out");
   const std::string errPath = capture.File("err");
+  // A program never waits for a terminal: its standard input is the input given, or empty.
+  const std::string inPath = capture.Write("in", input);
 
   const pid_t pid = fork();
   if (pid == 0) {
+    const int in = open(inPath.c_str(), O_RDONLY);
     const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(in, 0);
     dup2(out, 1);
     dup2(err, 2);
     if (!workingDir.empty() && chdir(workingDir.c_str()) != 0) _exit(127);
@@ -42,8 +47,8 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
 }
 
 ProcessResult RunCorvane(const std::vector<std::string>& args, const std::string& workingDir,
-                         const std::vector<std::string>& extraEnv) {
-  return RunProcess(CORVANE_EXE, args, workingDir, extraEnv);
+                         const std::vector<std::string>& extraEnv, const std::string& input) {
+  return RunProcess(CORVANE_EXE, args, workingDir, extraEnv, input);
 }
 
 std::vector<std::string> Words(const std::string& text) {

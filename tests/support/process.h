@@ -12,15 +12,16 @@ struct ProcessResult {
   std::string err;
 };
 
-// Runs the program with the arguments in the given working folder ("" for the current one)
-// and with extra environment entries ("NAME=value") added to or replacing the current ones.
+// Runs the program with the arguments in the given working folder ("" for the current one),
+// with extra environment entries ("NAME=value") added to or replacing the current ones, and
+// with the input as its standard input.
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
                          const std::string& workingDir = "",
-                         const std::vector<std::string>& extraEnv = {});
+                         const std::vector<std::string>& extraEnv = {}, const std::string& input = "");
 
 // Runs the built corvane executable.
 ProcessResult RunCorvane(const std::vector<std::string>& args, const std::string& workingDir = "",
-                         const std::vector<std::string>& extraEnv = {});
+                         const std::vector<std::string>& extraEnv = {}, const std::string& input = "");
 
 // The words of a command line as a shell passes them: split at blanks, except inside single
 // or double quotes, which group and are removed (no escapes, no expansions).
