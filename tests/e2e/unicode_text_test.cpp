@@ -3,6 +3,7 @@
 // install-deps.sh installs; the Chinese cases run only where a CJK font is installed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -150,6 +151,40 @@ TEST(UnicodeTextTest, ACentredHeadingStaysCentred) {
       right = std::max(right, std::stod(word[2]));
     }
     EXPECT_NEAR(left + right, 800, 0.01) << title << ": " << left << " to " << right;
+  }
+}
+
+// Category labels turned upright take the room below the plot that their widths in the font
+// they are drawn in need: the longest ends under the plot and starts a descender's depth or so
+// above the 5 points the page keeps free, and every label ends at the same height (within the
+// point its width is truncated to).
+TEST(UnicodeTextTest, TurnedLabelsTakeTheRoomTheirFontNeeds) {
+  // Κωνσταντινούπολη, Москва
+  const std::vector<std::string> labels = {
+      "\xCE\x9A\xCF\x89\xCE\xBD\xCF\x83\xCF\x84\xCE\xB1\xCE\xBD\xCF\x84\xCE\xB9\xCE\xBD\xCE\xBF\xCF\x8D\xCF\x80\xCE\xBF\xCE\xBB\xCE\xB7",
+      "\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0", "Wien"};
+  const std::vector<std::string> charts[] = {With(kChart, {"-BarLabel", "Axes", "TTTT"}),
+                                             {"-Chart", "Line", "Standard"}};
+  for (const auto& chart : charts) {
+    std::vector<std::string> args = With(chart, {"-AxesLabelX", "12", "Helvetica", "#000000", "Normal",
+                                                 "-CategoryLabelAngle", "90", "-Output", "c"});
+    for (std::size_t k = 0; k < labels.size(); ++k) args.insert(args.end(), {"-Datum", labels[k], std::to_string(k + 1)});
+    TempDir dir;
+    const auto r = RunCorvane(args, dir.path());
+    ASSERT_EQ(r.exitCode, 0) << r.out;
+    const std::string boxes = RunProcess("/usr/bin/pdftotext", {"-bbox", dir.File("c.pdf"), "-"}).out;
+    std::smatch word;
+    std::vector<double> tops;
+    double lowest = 0;
+    const std::regex box("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">([^<]+)<");
+    for (auto it = boxes.cbegin(); std::regex_search(it, boxes.cend(), word, box); it = word.suffix().first) {
+      if (std::ranges::find(labels, word[3].str()) != labels.end()) tops.push_back(std::stod(word[1]));
+      lowest = std::max(lowest, std::stod(word[2]));  // pdftotext counts from the top of the 600-point page
+    }
+    ASSERT_EQ(tops.size(), labels.size()) << chart[1] << "\n" << boxes;
+    for (const double top : tops) EXPECT_NEAR(top, tops[0], 1) << chart[1];
+    EXPECT_GE(600 - lowest, 5) << chart[1];
+    EXPECT_LE(600 - lowest, 5 + 12 * 0.5) << chart[1];
   }
 }
 
