@@ -239,6 +239,7 @@ TEST(UnicodeTextTest, FileNamesKeepTheirBytes) {
       {{"-Log", "\xE6\x97\xA5\xE5\xBF\x97.log", "-Output", "l"}, {"\xE6\x97\xA5\xE5\xBF\x97.log", "l.pdf"}},
       {{"-Errors", "\xC3\xA9.txt", "-Output", "e", "-Foo"}, {"\xC3\xA9.txt"}},
       {{"-Options", "\xCF\x80.txt"}, {"\xCF\x80.pdf"}},                                        // π.txt names π
+      {{"--batch", "\xCF\x80.txt"}, {"\xCF\x80.pdf"}},                                         // a batch of it
   };
   for (const Case& c : cases) {
     TempDir dir;
@@ -246,7 +247,9 @@ TEST(UnicodeTextTest, FileNamesKeepTheirBytes) {
     dir.Write("\xCF\x80.txt", "-Output \xCF\x80\n");
     std::vector<std::string> args = kChart;
     if (c.args[0] != "-Dataset") args.insert(args.end(), {"-Datum", "A", "1"});
-    RunCorvane(With(args, c.args), dir.path());
+    // Each line of a batch is a whole chart's command line.
+    if (c.args[0] == "--batch") dir.Write("\xCF\x80.txt", "-Chart Bar V -BarColor #3366CC #99CCFF -Datum A 1 -Output \xCF\x80\n");
+    RunCorvane(c.args[0] == "--batch" ? c.args : With(args, c.args), dir.path());
     for (const std::string& file : c.files) EXPECT_TRUE(std::filesystem::exists(dir.File(file))) << c.args[1] << " " << file;
   }
 }
