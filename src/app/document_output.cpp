@@ -65,7 +65,7 @@ bool Deliver(Run& run, DocumentRun& document, const OutputChoice& output, const 
       }
       return false;
     }
-    if (flush == FileFlush::kLater) run.unflushedFiles.push_back(path);
+    if (flush == FileFlush::kLater) run.unflushedFiles.push_back(output.fileName);
   }
   run.log.LogMessage("Save complete");
   return true;

@@ -87,7 +87,6 @@ BarGeometry Geometry(int E, int n, int barSpacing, std::optional<int> barSize) {
 // along the vertical axis; the frame writes the scale labels into it, the bars the rest.
 void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
   const ChartSettings& s = canvas.settings;
-  const DataTable& data = canvas.data;
   const BarLabelPosition position = s.BarLabel.position;
 
   // The category labels, when the bars write them at the axis; the other side only scale labels.
