@@ -36,7 +36,14 @@ CHARTS = [
     ("pie 200 Spoke", ["-Options", "pie.txt"]),
     ("area 1000 times", ["-Options", "area.txt"]),
     ("bar H 1000", ["-Options", "hbar.txt"]),
+    ("Greek and Cyrillic", ["-Options", "greek.txt"]),
+    ("Chinese", ["-Options", "chinese.txt"]),
 ]
+# Texts beyond Windows-1252: a bar chart whose heading, labels and legend are in Greek and
+# Cyrillic (drawn in DejaVu Sans), and the same in Chinese (in the CJK font installed).
+GREEK = ["Αθήνα", "Θεσσαλονίκη", "Πάτρα", "Ηράκλειο", "Λάρισα", "Москва", "Киев", "София", "Белград",
+         "Минск", "Ереван", "Тбилиси"]
+CHINESE = ["北京", "上海", "广州", "深圳", "天津", "重庆", "成都", "武汉", "南京", "西安", "杭州", "沈阳"]
 SERIES_COLORS = ["#1F77B4", "#FF7F0E", "#2CA02C", "#D62728", "#9467BD",
                  "#8C564B", "#E377C2", "#7F7F7F", "#BCBD22", "#17BECF"]
 AXES = """-AxesLabelX 8 Helvetica #333333 Normal
@@ -98,6 +105,16 @@ def lap_dataset(rng):
     return "\n".join(laps)
 
 
+def script_options(title, subject, labels, rng):
+    lines = ["-Chart Bar V", f'-Title "{title}" -Subject "{subject}"', "-ChartHeading Top Centre",
+             "-BarColor #9ECAE1 #08519C", "-BarLabel AxesAndEnd", AXES.strip(),
+             f'-AxesCaptionY 9 Helvetica-Oblique #333333 Normal Middle "{subject}"',
+             "-DataSeriesLegend Below #888888 0.5 #FFFFFF 8 Helvetica #222222 Normal",
+             f'-DataSeriesLabel "{labels[0]} {labels[5]}"']
+    lines.insert(-1, "\n".join(f'-Datum "{label}" {10 + 90 * rng.random():.1f}' for label in labels))
+    return "\n".join(lines) + "\n"
+
+
 def sales_rows(rng):
     """1000 items of three series, as a CSV export holds them."""
     return [(f"Item {k + 1}", [20 + 10 * math.sin(k / 40 + s) + 5 * rng.random() for s in range(3)])
@@ -147,6 +164,8 @@ def make_inputs():
     write("sales-blanks.csv", blank_dataset(rows))
     write("csv.txt", dataset_line_options("sales.csv"))
     write("blanks.txt", dataset_line_options("sales-blanks.csv", '-DataSeriesLabel North South East\n'))
+    write("greek.txt", script_options("Πληθυσμός / Население", "Χιλιάδες / Тысячи", GREEK, rng))
+    write("chinese.txt", script_options("人口", "千人", CHINESE, rng))
     write("bar.dat", "North 12.5 0x99CCFF\nSouth 8 0x3C6FD1\n")
     # gnuplot gets each item's mean over the series and its ten-item moving average as columns,
     # as Corvane draws its average, moving average and best fit from those means.
@@ -411,6 +430,13 @@ def budgets_of(results, base):
                               ("RSS", "< 4 MiB", typical.rss < RSS_TYPICAL_KIB)]
     budgets["line 1000 x 10"].insert(0, ("time", "< 20 ms", results["line 1000 x 10"].median < 20))
     budgets["pie 200 Spoke"].insert(0, ("time", "< 30 ms", results["pie 200 Spoke"].median < 30))
+    greek = results["Greek and Cyrillic"]
+    budgets["Greek and Cyrillic"] = [("time", "<= 25 ms", greek.median <= 25),
+                                     ("RSS", "<= 8 MiB", greek.rss <= RSS_LARGE_KIB),
+                                     ("PDF", "<= 60 KB", greek.pdf_bytes <= 60 * 1024)]
+    chinese = results["Chinese"]
+    budgets["Chinese"] = [("time", "<= 80 ms", chinese.median <= 80),
+                          ("PDF", "<= 150 KB", chinese.pdf_bytes <= 150 * 1024)]
     return budgets
 
 

@@ -2,7 +2,8 @@
 # dpkg-shlibdeps finds libhpdf, zlib (whose compression level the executable sets itself) and
 # the C runtime from the executable; the C++ runtime is linked in. cairo, fontconfig and FreeType
 # are loaded only when a PNG or SVG is drawn, so they and the fonts drawn for the standard ones
-# are named here.
+# are named here; so are FreeType, fontconfig and DejaVu, which draw the texts beyond Windows-1252
+# (Greek, Cyrillic and the other European scripts) in every format.
 set(CPACK_PACKAGE_NAME corvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Tessaly <corvane@tessaly.example>")

@@ -60,12 +60,12 @@ bool ReachesOut(std::string_view argument) {
 void CheckEachArgumentIsOneToken(const std::vector<std::string>& arguments, const corvane::CommandLine& line) {
   if (line.refusedArgument != 0) {
     const std::string& refused = arguments[static_cast<std::size_t>(line.refusedArgument) - 1];
-    Check(corvane::Utf8ToWindows1252(refused).find('"') != std::string::npos);
+    Check(corvane::ToUtf8(refused).find('"') != std::string::npos);
     return;
   }
   Check(line.argumentStarts.size() == arguments.size());
   for (std::size_t k = 0; k < arguments.size(); ++k) {
-    const std::string argument = corvane::Utf8ToWindows1252(arguments[k]);
+    const std::string argument = corvane::ToUtf8(arguments[k]);
     const std::size_t start = line.argumentStarts[k];
     Check(k == 0 ? start == 0 : line.text[start - 1] == ' ');
     std::string token;
@@ -111,7 +111,7 @@ void CheckDocument(corvane::OutputFormat format, const std::string& bytes) {
 }
 
 void CheckSavedDocument(const corvane::OutputChoice& output) {
-  std::ifstream file(corvane::NativePath(output.fileName), std::ios::binary);
+  std::ifstream file(output.fileName, std::ios::binary);
   CheckDocument(output.format, std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()});
 }
 
@@ -154,7 +154,7 @@ extern "C" int CORVANE_FUZZ_ENTRY(FuzzArgvRun)(const std::uint8_t* data, std::si
     output = corvane::ChooseOutput(run.settings);
     std::set<std::string> expected{"o.txt", "d.csv"};
     if (exitCode == 0 && !output.standardOutput()) {
-      expected.insert(corvane::NativePath(output.fileName));
+      expected.insert(output.fileName);
       CheckSavedDocument(output);
     }
     Check(FilesHere() == expected);

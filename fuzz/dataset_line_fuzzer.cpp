@@ -41,7 +41,7 @@ extern "C" int CORVANE_FUZZ_ENTRY(FuzzDatasetLine)(const std::uint8_t* data, std
   if ((choice & 8) != 0) commands += " -DatasetColumns 2 1 3";
   if ((choice & 16) != 0) commands += " -DatasetHeader Yes";
   commands += " -Dataset /proc/self/fd/" + std::to_string(fd);
-  corvane::CommandContext context{run.settings, run.data, run.log};
+  corvane::CommandContext context{run.settings, run.data, run.log, run.fonts};
   corvane::ProcessCommands(context, commands.data());
   close(fd);
 

@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever Corvane's build, tests and demo need and the machine lacks.
-# Usage: scripts/install-deps.sh [--fuzz | --bench | --package]
-#   --fuzz adds clang with its libFuzzer runtime; --bench adds what the benchmark measures with
-#   and gnuplot, which it compares Corvane against; --package what CPack needs for the Debian package.
+# Usage: scripts/install-deps.sh [--fuzz | --bench | --package | --gallery]
+#   --fuzz adds clang with its libFuzzer runtime; --bench adds what the benchmark measures with,
+#   gnuplot, which it compares Corvane against, and a CJK font for its Chinese chart; --package
+#   what CPack needs for the Debian package; --gallery the CJK font for the gallery's chart.
 # It acts only when it must and can: on a machine without Debian's package tools it looks for
 # what each package provides, and fails only when something is missing.
 set -euo pipefail
 
 # cairo draws PNG and SVG with the standard fonts' free equivalents (fonts-urw-base35), found
-# through fontconfig; the tests rasterise the SVG with rsvg-convert (librsvg2-bin).
-packages=(cmake g++ make pkg-config libhpdf-dev zlib1g-dev libcairo2-dev libfontconfig-dev fonts-urw-base35
-          libgtest-dev qpdf libqpdf-dev poppler-utils librsvg2-bin)
+# through fontconfig; the tests rasterise the SVG with rsvg-convert (librsvg2-bin). fontconfig and
+# FreeType find and read the TrueType fonts of texts beyond Windows-1252; DejaVu draws Greek,
+# Cyrillic and the other European scripts.
+packages=(cmake g++ make pkg-config libhpdf-dev zlib1g-dev libcairo2-dev libfontconfig-dev libfreetype-dev
+          fonts-urw-base35 fonts-dejavu-core libgtest-dev qpdf libqpdf-dev poppler-utils librsvg2-bin)
 case "${1:-}" in
   --fuzz) packages+=(clang libclang-rt-dev) ;;
-  --bench) packages+=(python3 time gnuplot-nox) ;;
+  --bench) packages+=(python3 time gnuplot-nox fonts-wqy-zenhei) ;;
   --package) packages+=(dpkg-dev file) ;;
+  --gallery) packages+=(fontconfig fonts-wqy-zenhei) ;;
 esac
 
 # Whether a C++ program read from standard input compiles and links with the given options.
@@ -34,6 +38,9 @@ int main() { return cairo_version() == 0; }' ;;
 int main() { return FcGetVersion() == 0; }' ;;
     fonts-urw-base35) [ -n "$(fc-list 'Nimbus Sans' file)" ] ;;
     librsvg2-bin) command -v rsvg-convert ;;
+    libfreetype-dev) pkg-config --exists freetype2 ;;
+    fonts-dejavu-core) [ -n "$(fc-list 'DejaVu Sans' file)" ] ;;
+    fonts-wqy-zenhei) [ -n "$(fc-list :lang=zh file)" ] ;;
     libgtest-dev) links -lgtest -pthread <<<'#include <gtest/gtest.h>
 int main(int argc, char** argv) { testing::InitGoogleTest(&argc, argv); }' ;;
     libqpdf-dev) links -lqpdf -DPOINTERHOLDER_TRANSITION=4 <<<'#include <qpdf/QPDFJob.hh>

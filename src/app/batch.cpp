@@ -192,7 +192,7 @@ int RunBatchArguments(const Clock& clock, std::FILE* out, std::FILE* in, int arg
         log.LogMessage("ERROR: Batch - no filename");
         return 1;
       }
-      name = Utf8ToWindows1252(value);
+      name = std::string(value);
     } else if (std::strcmp(argv[k], "--jobs") == 0) {
       int jobs = 0;
       const char* end = value == nullptr ? nullptr : ParseInteger(value, jobs);

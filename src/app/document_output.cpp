@@ -56,9 +56,8 @@ bool Deliver(Run& run, DocumentRun& document, const OutputChoice& output, const 
     run.log.LogMessage("Saving %s to [%s]", format, output.fileName.c_str());
     // The document replaces the file whole, so that no failure or kill leaves a truncated one.
     // A batch flushes the files of all its charts to disk at once, at its end.
-    const std::string path = NativePath(output.fileName);
     const FileFlush flush = run.deferFlushes ? FileFlush::kLater : FileFlush::kNow;
-    if (const auto failure = ReplaceFile(path, bytes, TemporaryFile::kUnnamedWhereSupported, flush)) {
+    if (const auto failure = ReplaceFile(output.fileName, bytes, TemporaryFile::kUnnamedWhereSupported, flush)) {
       if (output.format == OutputFormat::kPdf) {
         ReportPdfSaveFailure(document, *failure);
       } else {
@@ -66,7 +65,7 @@ bool Deliver(Run& run, DocumentRun& document, const OutputChoice& output, const 
       }
       return false;
     }
-    if (flush == FileFlush::kLater) run.unflushedFiles.push_back(path);
+    if (flush == FileFlush::kLater) run.unflushedFiles.push_back(output.fileName);
   }
   run.log.LogMessage("Save complete");
   return true;
@@ -87,7 +86,7 @@ int MakeDocument(Run& run) {
   if (run.settings.OpenPDF && !output.standardOutput()) {
     const char* format = FormatName(output.format);
     run.log.LogMessage("Opening %s in default %s viewer", format, format);
-    const int result = OpenInViewer(NativePath(output.fileName));
+    const int result = OpenInViewer(output.fileName);
     if (result == kViewerOpened) {
       run.log.LogMessage("success");
     } else {

@@ -14,7 +14,7 @@ int RunSequence(Run& run, std::string commandLine, std::span<const std::size_t> 
 }
 
 int PrepareChart(Run& run, std::string commandLine, std::span<const std::size_t> argumentStarts) {
-  CommandContext commands{run.settings, run.data, run.log};
+  CommandContext commands{run.settings, run.data, run.log, run.fonts};
   commands.standardInput = run.standardInput;
   // "-Output -" gives standard output to the document, wherever in the text it comes.
   run.log.HoldStandardOutput();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/run_log.h"
+#include "fonts/font_library.h"
 #include "model/chart_settings.h"
 #include "model/data_table.h"
 #include "model/scale_range.h"
@@ -23,7 +24,7 @@ struct Run {
       : log(clock, out, err), standardOutput(out), standardInput(in) {}
 
   // The run as the document builder sees it.
-  DocumentRun Document() { return DocumentRun{settings, data, scale, log.clock(), log}; }
+  DocumentRun Document() { return DocumentRun{settings, data, scale, log.clock(), log, fonts}; }
 
   ChartSettings settings;
   DataTable data;
@@ -31,6 +32,7 @@ struct Run {
   RunLog log;
   std::FILE* standardOutput;
   std::FILE* standardInput;
+  FontLibrary fonts;
   // Set by a batch, which flushes the files of all its charts at once: the saved files wait
   // in unflushedFiles.
   bool deferFlushes = false;

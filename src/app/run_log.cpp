@@ -3,7 +3,6 @@
 #include <cstdarg>
 
 #include "platform/compare.h"
-#include "platform/encoding.h"
 #include "platform/format.h"
 #include "platform/text_file.h"
 
@@ -33,7 +32,7 @@ void RunLog::LogMessage(const char* format, ...) {
 
   if (!logFile.empty()) Append(logFile, stamp + message);
 
-  const std::string line = Windows1252ToUtf8(stamp + message) + '\n';
+  const std::string line = stamp + message + '\n';
   if (keepLines_) {
     output_ += line;
   } else if (holding_) {

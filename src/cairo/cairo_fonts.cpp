@@ -79,14 +79,15 @@ class StandardCairoFont final : public CairoFont {
 
   double Ascent(double size) const override { return metrics_.Ascent(size); }
   double Descent(double size) const override { return metrics_.Descent(size); }
-  double Width(const std::string& text, double size) const override { return metrics_.Width(text, size); }
+  double Width(std::string_view text, double size) const override { return metrics_.Width(text, size); }
 
   cairo_font_face_t* face() const override { return face_; }
 
+  // The text's characters all exist in Windows-1252 (render/text_fonts.h sees to it).
   void Glyphs(std::string_view text, double size, std::vector<PlacedGlyph>& glyphs) const override {
     glyphs.clear();
     long thousandths = 0;
-    for (const char c : text) {
+    for (const char c : ToWindows1252(text)) {
       const auto b = static_cast<unsigned char>(c);
       if (glyphs_[b] != 0) glyphs.push_back({glyphs_[b], static_cast<double>(thousandths) * size / 1000});
       thousandths += advances_[b];
@@ -115,6 +116,40 @@ class StandardCairoFont final : public CairoFont {
   cairo_font_face_t* face_;
   std::array<int, 256> advances_{};  // in thousandths of the size
   std::array<unsigned long, 256> glyphs_{};
+};
+
+// A TrueType face, drawn from its file and measured, like the PDF's, by its own advances.
+class TrueTypeCairoFont final : public CairoFont {
+ public:
+  TrueTypeCairoFont(const FontFace& font, cairo_font_face_t* face) : font_(font), face_(face) {}
+  ~TrueTypeCairoFont() override {
+    if (face_ != nullptr) cairo_font_face_destroy(face_);
+  }
+  TrueTypeCairoFont(const TrueTypeCairoFont&) = delete;
+  TrueTypeCairoFont& operator=(const TrueTypeCairoFont&) = delete;
+
+  double Ascent(double size) const override { return static_cast<double>(font_.ascent()) * static_cast<float>(size) / 1000; }
+  double Descent(double size) const override {
+    return -static_cast<double>(font_.descent()) * static_cast<float>(size) / 1000;
+  }
+  double Width(std::string_view text, double size) const override { return font_.Width(text, size); }
+
+  cairo_font_face_t* face() const override { return face_; }
+
+  // Every character, one it lacks as the missing-glyph box.
+  void Glyphs(std::string_view text, double size, std::vector<PlacedGlyph>& glyphs) const override {
+    glyphs.clear();
+    long thousandths = 0;
+    for (std::size_t i = 0; i < text.size();) {
+      const unsigned glyph = font_.GlyphFor(NextCodePoint(text, i));
+      glyphs.push_back({glyph, static_cast<double>(thousandths) * static_cast<float>(size) / 1000});
+      thousandths += font_.Advance(glyph);
+    }
+  }
+
+ private:
+  const FontFace& font_;
+  cairo_font_face_t* face_;
 };
 
 // Whether the font fontconfig matched belongs to the family asked for.
@@ -226,6 +261,25 @@ const CairoFont& CairoFonts::For(StandardFont font) {
   if (face != nullptr) standard->MapGlyphs(face, IsSymbolic(font));
   loaded = std::move(standard);
   return *loaded;
+}
+
+const CairoFont& CairoFonts::For(const FontFace& font) {
+  for (const auto& [known, loaded] : trueType_) {
+    if (known == &font) return *loaded;
+  }
+  FT_Face face = nullptr;
+  FT_Library library = FreeType();
+  if (library != nullptr && FT_New_Face(library, font.file().path.c_str(), font.file().index, &face) != 0) {
+    face = nullptr;
+  }
+  cairo_font_face_t* cairoFace = nullptr;
+  if (face != nullptr) {
+    cairoFace = cairo_ft_font_face_create_for_ft_face(face, 0);
+    FT_Reference_Library(library);
+    cairo_font_face_set_user_data(cairoFace, &kFaceKey, face, ReleaseFace);
+  }
+  trueType_.emplace_back(&font, std::make_unique<TrueTypeCairoFont>(font, cairoFace));
+  return *trueType_.back().second;
 }
 
 }  // namespace corvane

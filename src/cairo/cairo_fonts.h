@@ -12,8 +12,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "fonts/font_face.h"
 #include "model/font_spec.h"
 #include "pdf/standard_font_metrics.h"
 #include "platform/log.h"
@@ -51,6 +53,8 @@ class CairoFonts {
 
   // The standard font, found and opened on first asking.
   const CairoFont& For(StandardFont font);
+  // A TrueType face, drawn from its file and face index.
+  const CairoFont& For(const FontFace& font);
 
   // Whether some font had no file to draw it from (logged when first asked for).
   bool missing() const { return missing_; }
@@ -66,6 +70,7 @@ class CairoFonts {
   _FcConfig* systemConfig_ = nullptr;
   FT_LibraryRec_* freeType_ = nullptr;
   std::array<std::unique_ptr<CairoFont>, kFontCount> standard_;
+  std::vector<std::pair<const FontFace*, std::unique_ptr<CairoFont>>> trueType_;
   bool missing_ = false;
 };
 

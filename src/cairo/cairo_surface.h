@@ -51,6 +51,7 @@ class CairoSurface final : public Surface {
   std::unique_ptr<Stamp> MakeStamp(const Path& shape, Paint paint, double reach) override;
 
   const Font& FontFor(StandardFont font) override { return fonts_.For(font); }
+  const Font& FontFor(const FontFace& face) override { return fonts_.For(face); }
   // The font must be one this surface handed out.
   void SetFont(const Font& font, double size) override;
   void SetTextRendering(TextRendering rendering) override { state_.rendering = rendering; }

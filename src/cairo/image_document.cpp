@@ -37,9 +37,6 @@ void SetFontOptions(cairo_t* cairo) {
   cairo_font_options_destroy(options);
 }
 
-// Texts inside are Windows-1252; images hold UTF-8.
-std::string Utf8(const std::string& text) { return Windows1252ToUtf8(text); }
-
 std::vector<PngText> PngTexts(const ChartSettings& s) {
   const std::pair<const char*, const std::string*> entries[] = {
       {"Title", &s.Title},       {"Author", &s.Author},     {"Description", &s.Subject},
@@ -47,7 +44,7 @@ std::vector<PngText> PngTexts(const ChartSettings& s) {
   };
   std::vector<PngText> texts;
   for (const auto& [keyword, text] : entries) {
-    if (!text->empty()) texts.push_back({keyword, Utf8(*text)});
+    if (!text->empty()) texts.push_back({keyword, *text});
   }
   return texts;
 }
@@ -72,7 +69,7 @@ std::string XmlText(const std::string& utf8) {
 // elements of the SVG.
 void AddSvgTexts(std::string& svg, const ChartSettings& s) {
   std::string elements;
-  if (!s.Title.empty()) elements += "<title>" + XmlText(Utf8(s.Title)) + "</title>\n";
+  if (!s.Title.empty()) elements += "<title>" + XmlText(s.Title) + "</title>\n";
   std::string description = s.Subject;
   const std::pair<const char*, const std::string*> entries[] = {
       {"Author: ", &s.Author}, {"Keywords: ", &s.Keywords}, {"Creator: ", &s.Creator}};
@@ -81,7 +78,7 @@ void AddSvgTexts(std::string& svg, const ChartSettings& s) {
     if (!description.empty()) description += '\n';
     description += name + *text;
   }
-  if (!description.empty()) elements += "<desc>" + XmlText(Utf8(description)) + "</desc>\n";
+  if (!description.empty()) elements += "<desc>" + XmlText(description) + "</desc>\n";
   const std::size_t root = svg.find("<svg");
   const std::size_t end = root == std::string::npos ? root : svg.find('>', root);
   if (end != std::string::npos) svg.insert(end + 1, "\n" + elements);
@@ -119,7 +116,8 @@ bool DrawPage(DocumentRun& run, cairo_t* cairo, CairoFonts& fonts) {
 
   CairoSurface surface(cairo, s.Page.width, s.Page.height, fonts);
   DrawPageBackground(surface, s);
-  const Canvas canvas{surface, s, run.data, run.scale, run.log};
+  TextFonts textFonts(surface, s, run.fonts, run.log);
+  const Canvas canvas{surface, s, run.data, run.scale, run.log, textFonts};
   switch (DrawChartPage(canvas)) {
     case ChartOutcome::kDrawn:
       return true;

@@ -31,6 +31,13 @@ std::string AxisLabel(const Canvas& canvas, int i) {
   return FormatLabel(s, canvas.data, item, item.values[0], labelTemplate);
 }
 
+// Every item's label at the category axis.
+std::vector<std::string> AxisLabels(const Canvas& canvas) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < canvas.data.count; ++i) texts.push_back(AxisLabel(canvas, i));
+  return texts;
+}
+
 // The category axis of the bars: under the plot for vertical bars, beside it, on the side of
 // AxesLabelYPosition, for horizontal ones; A, D and S are the bar label font's.
 CategoryAxis BarCategoryAxis(const ChartSettings& s, const ChartArea& area, bool vertical, double A, double D,
@@ -80,20 +87,21 @@ BarGeometry Geometry(int E, int n, int barSpacing, std::optional<int> barSize) {
 // along the vertical axis; the frame writes the scale labels into it, the bars the rest.
 void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
   const ChartSettings& s = canvas.settings;
-  const DataTable& data = canvas.data;
   const BarLabelPosition position = s.BarLabel.position;
 
+  // The category labels, when the bars write them at the axis; the other side only scale labels.
+  const std::vector<std::string> axisLabels = LabelsAtAxis(position) ? AxisLabels(canvas) : std::vector<std::string>();
+  const std::vector<std::string> none;
+
   if (s.AxesLabelX.size > 0) {
-    const SizedFont font = ApplyFont(canvas, s.AxesLabelX);
+    const SizedFont font = ApplyFont(canvas, s.AxesLabelX, vertical ? axisLabels : none);
     const double A = font.Ascent();
     const double D = font.Descent();
     if (vertical && LabelsAtAxis(position)) {
       // Turned labels reach down as far as the longest of them.
       int widest = 0;
       if (s.CategoryLabelAngle != 0) {
-        for (int i = 0; i < data.count; ++i) {
-          widest = std::max(widest, static_cast<int>(font.Width(AxisLabel(canvas, i))));
-        }
+        for (const std::string& text : axisLabels) widest = std::max(widest, static_cast<int>(font.Width(text)));
       }
       area.bottom += CategoryRoomBelow(s.CategoryLabelAngle, A, D, widest);
     }
@@ -101,7 +109,7 @@ void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
   }
 
   if (s.AxesLabelY.size > 0) {
-    const SizedFont font = ApplyFont(canvas, s.AxesLabelY);
+    const SizedFont font = ApplyFont(canvas, s.AxesLabelY, vertical ? none : axisLabels);
     const double S = font.SpaceWidth();
     int w = 0;
     if (vertical) {
@@ -112,8 +120,8 @@ void TakeLabelRoom(const Canvas& canvas, ChartArea& area, bool vertical) {
       const bool fullLabel = position == BarLabelPosition::kAxes;
       const double A = font.Ascent();
       const double D = font.Descent();
-      for (int i = 0; i < data.count; ++i) {
-        const double across = CategoryWidthAcross(s.CategoryLabelAngle, A, D, font.Width(AxisLabel(canvas, i)));
+      for (const std::string& text : axisLabels) {
+        const double across = CategoryWidthAcross(s.CategoryLabelAngle, A, D, font.Width(text));
         const double X = across + (fullLabel ? 2 * S : S);
         if (w < X) w = static_cast<int>(X);
       }
@@ -224,25 +232,25 @@ void DrawItemLabels(const Canvas& canvas, const ChartArea& area, bool vertical, 
     const Place at = PlaceInPass(position, q);
     if (at == Place::kAxis) {
       // Made with the item's first value, on which its room was measured.
-      const SizedFont font = ApplyFont(canvas, labelFont);
       const std::string text = FormatLabel(s, data, item, item.values[0], labelTemplate);
+      const SizedFont font = ApplyFont(canvas, labelFont, {&text});
       const double tw = static_cast<int>(font.Width(text));
       const CategoryAxis axis = BarCategoryAxis(s, area, vertical, font.Ascent(), font.Descent(), font.SpaceWidth());
       const Point start = CategoryLabelStart(axis, slot.from + slot.thickness / 2, tw);
-      if (written) canvas.surface.ShowText(start.x, start.y, axis.angle, text);
+      if (written) font.Show(start.x, start.y, axis.angle, text);
       continue;
     }
     for (const Bar& bar : bars) {
-      const SizedFont font = ApplyFont(canvas, labelFont);
+      const std::string text = FormatLabel(s, data, item, bar.value, labelTemplate);
+      const SizedFont font = ApplyFont(canvas, labelFont, {&text});
       const double A = font.Ascent();
       const double D = font.Descent();
-      const std::string text = FormatLabel(s, data, item, bar.value, labelTemplate);
       const double tw = static_cast<int>(font.Width(text));
       const double along = AlongBar(area, vertical, bar, at, tw, bi, font);
       // Upright text centred on the bar's middle line, or level text centred across the bar.
       const double x = vertical ? bar.x + bar.width / 2 + (A - D) / 2 : along;
       const double y = vertical ? along : bar.y + bar.height / 2 - (A - D) / 2;
-      if (written || q == 1) canvas.surface.ShowText(x, y, vertical ? 90 : 0, text);
+      if (written || q == 1) font.Show(x, y, vertical ? 90 : 0, text);
     }
   }
 }
@@ -322,14 +330,15 @@ int LabelEveryBar(const Canvas& canvas, const ChartArea& area, bool vertical, co
   if (!spacing || !spacing->automatic || !LabelsAtAxis(s.BarLabel.position)) {
     return spacing && !spacing->automatic ? spacing->value : 1;
   }
-  const SizedFont font = FontOf(canvas, vertical ? s.AxesLabelX : s.AxesLabelY);
+  const std::vector<std::string> texts = AxisLabels(canvas);
+  const SizedFont font = FontOf(canvas, vertical ? s.AxesLabelX : s.AxesLabelY, texts);
   const CategoryAxis axis =
       BarCategoryAxis(s, area, vertical, font.Ascent(), font.Descent(), font.SpaceWidth());
   const double p = g.gap + g.t;
   const double from = (vertical ? area.left : area.bottom) + g.first + g.t / 2;
   std::vector<PlacedLabel> placed(canvas.data.count);
   for (int i = 0; i < canvas.data.count; ++i) {
-    const double tw = static_cast<int>(font.Width(AxisLabel(canvas, i)));
+    const double tw = static_cast<int>(font.Width(texts[i]));
     placed[i] = PlacedLabel{CategoryLabelStart(axis, from + i * p, tw), tw};
   }
   return AutoLabelSpacing(axis, placed);

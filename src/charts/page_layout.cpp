@@ -41,7 +41,9 @@ std::optional<std::array<double, 4>> TextsPastThePage(const Canvas& canvas, cons
   const ChartSettings& s = canvas.settings;
   MeasuringSurface trial(canvas.surface);
   SilentLog quiet;
-  const Canvas dry{trial, s, canvas.data, canvas.scale, quiet};
+  // Its own fonts draw on the trial surface; a character no font has is reported by the real drawing.
+  TextFonts trialFonts(trial, s, canvas.fonts.library(), quiet);
+  const Canvas dry{trial, s, canvas.data, canvas.scale, quiet, trialFonts};
   ChartArea area = Inset(s, margins);
   DrawHeadings(dry, area);
   // The headings keep to the frame their alignment gives them, which no margin widens; only

@@ -144,15 +144,11 @@ SliceLabel TurnedRound(const SliceLabel& spoke, double w, const LabelMetrics& f)
 // measured again against the pie the moved sides leave, and the sides move on, until every
 // label stays within the area's sides as they were, clear of the legend and the page's edge.
 void TakeOutsideLabelRoom(const Canvas& canvas, ChartArea& area, const std::vector<float>& a,
-                          const SizedFont& font, const LabelMetrics& f, double T) {
+                          const SizedFont& font, const LabelMetrics& f, const std::vector<std::string>& texts) {
   const ChartSettings& s = canvas.settings;
-  const DataTable& data = canvas.data;
   const int n = static_cast<int>(a.size()) - 1;
   std::vector<double> w(n);
-  for (int k = 0; k < n; ++k) {
-    const DataItem& item = data.items[k];
-    w[k] = font.Width(FormatLabel(s, data, item, item.values[0], s.PieLabel.format, T));
-  }
+  for (int k = 0; k < n; ++k) w[k] = font.Width(texts[k]);
   const int left = area.left;
   const int right = area.right;
   area.top += static_cast<int>(-1.5 * f.H);
@@ -225,7 +221,12 @@ ChartOutcome DrawPieChart(const Canvas& canvas, ChartArea& area) {
 
   const std::optional<PieLabelPosition> position = s.PieLabel.position;
   const bool labelsOn = position.has_value();
-  const SizedFont font = FontOf(canvas, s.PieLabel.font);
+  const double T = SliceTotal(data);
+  std::vector<std::string> texts;
+  for (int k = 0; labelsOn && k < n; ++k) {
+    texts.push_back(FormatLabel(s, data, data.items[k], data.items[k].values[0], s.PieLabel.format, T));
+  }
+  const SizedFont font = FontOf(canvas, s.PieLabel.font, texts);
   LabelMetrics f;
   if (labelsOn) {
     ApplyFont(canvas, s.PieLabel.font);
@@ -233,11 +234,7 @@ ChartOutcome DrawPieChart(const Canvas& canvas, ChartArea& area) {
     f.D = static_cast<float>(font.Descent());
     f.H = f.A + f.D;
   }
-  const double T = SliceTotal(data);
-  auto labelText = [&](int k) {
-    return FormatLabel(s, data, data.items[k], data.items[k].values[0], s.PieLabel.format, T);
-  };
-  if (position == PieLabelPosition::kOutside) TakeOutsideLabelRoom(canvas, area, a, font, f, T);
+  if (position == PieLabelPosition::kOutside) TakeOutsideLabelRoom(canvas, area, a, font, f, texts);
 
   const PieDisc disc = PieCircle(s, area);
   if (!(disc.r > 0)) return NoRoom(canvas, area);
@@ -282,7 +279,7 @@ ChartOutcome DrawPieChart(const Canvas& canvas, ChartArea& area) {
     }
 
     if (labelsOn) {
-      const double w = font.Width(labelText(k));
+      const double w = font.Width(texts[k]);
       const float m = MiddleAngle(a, k);
       if (position == PieLabelPosition::kInside) {
         labels[k] = InsideLabel(SliceMidPoint(cx, cy, r - f.H / 2, a[k], a[k + 1]), m, w, f);
@@ -299,7 +296,7 @@ ChartOutcome DrawPieChart(const Canvas& canvas, ChartArea& area) {
   if (labelsOn) {
     ApplyFont(canvas, s.PieLabel.font);
     for (int k = 0; k < n; ++k) {
-      surface.ShowText(labels[k].labelX, labels[k].labelY, labels[k].labelAngle, labelText(k));
+      font.Show(labels[k].labelX, labels[k].labelY, labels[k].labelAngle, texts[k]);
     }
   }
   return ChartOutcome::kDrawn;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "charts/reference_lines.h"
 #include "render/axes.h"
@@ -15,18 +16,22 @@
 namespace corvane {
 namespace {
 
-// Item k's category label.
-std::string CategoryLabel(const Canvas& canvas, int k) {
-  const DataItem& item = canvas.data.items[k];
-  return FormatLabel(canvas.settings, canvas.data, item, item.values[0], "TTTT");
-}
-
 // Item spacing: the first item on the left edge, the last on the right; with more items than
 // points of width each item still gets a little over a point, and the line runs past the edge.
 double ItemStep(const ChartArea& plot, int n) {
   double W = plot.right - plot.left;
   if (n > W) W = n;
   return n > 1 ? W / (n - 1) : W;
+}
+
+// Each item's label, as the category labels show it.
+std::vector<std::string> CategoryLabels(const Canvas& canvas) {
+  std::vector<std::string> texts;
+  for (int k = 0; k < canvas.data.count; ++k) {
+    const DataItem& item = canvas.data.items[k];
+    texts.push_back(FormatLabel(canvas.settings, canvas.data, item, item.values[0], "TTTT"));
+  }
+  return texts;
 }
 
 // Takes the legend's and the labels' room, writes the captions and draws the background and
@@ -40,15 +45,14 @@ std::optional<Plot> DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
   DrawSeriesLegend(canvas, area);
 
   if (s.AxesLabelX.size > 0) {
-    const SizedFont font = ApplyFont(canvas, s.AxesLabelX);
+    const std::vector<std::string> texts = CategoryLabels(canvas);
+    const SizedFont font = ApplyFont(canvas, s.AxesLabelX, texts);
     const double A = font.Ascent();
     const double D = font.Descent();
     // Turned labels reach down as far as the longest of them.
     int widest = 0;
     if (s.CategoryLabelAngle != 0) {
-      for (int k = 0; k < canvas.data.count; ++k) {
-        widest = std::max(widest, static_cast<int>(font.Width(CategoryLabel(canvas, k))));
-      }
+      for (const std::string& text : texts) widest = std::max(widest, static_cast<int>(font.Width(text)));
     }
     area.bottom += CategoryRoomBelow(s.CategoryLabelAngle, A, D, widest);
   }
@@ -78,22 +82,21 @@ std::optional<Plot> DrawPlotFrame(const Canvas& canvas, ChartArea& area) {
 void DrawCategoryLabels(const Canvas& canvas, const Plot& plot) {
   const ChartSettings& s = canvas.settings;
   if (s.AxesLabelX.size <= 0) return;
-  const SizedFont font = ApplyFont(canvas, s.AxesLabelX);
+  const int n = canvas.data.count;
+  const std::vector<std::string> texts = CategoryLabels(canvas);
+  const SizedFont font = ApplyFont(canvas, s.AxesLabelX, texts);
   const CategoryAxis axis{CategorySide::kBelow,   static_cast<double>(plot.area.bottom),
                           static_cast<double>(s.CategoryLabelAngle), font.Ascent(), font.Descent(),
                           font.SpaceWidth()};
-  const int n = canvas.data.count;
-  std::vector<std::string> texts(n);
   std::vector<PlacedLabel> placed(n);
   for (int k = 0; k < n; ++k) {
-    texts[k] = CategoryLabel(canvas, k);
     // Widths are whole points here, as the labels have always been centred.
     const int w = static_cast<int>(font.Width(texts[k]));
     placed[k] = PlacedLabel{CategoryLabelStart(axis, plot.X(k), w), static_cast<double>(w)};
   }
   const int every = LabelEvery(s.LabelSpacing, axis, placed);
   for (int k = 0; k < n; k += every) {
-    canvas.surface.ShowText(placed[k].start.x, placed[k].start.y, axis.angle, texts[k]);
+    font.Show(placed[k].start.x, placed[k].start.y, axis.angle, texts[k]);
   }
 }
 

@@ -24,8 +24,7 @@ void DrawHorizontalLine(const Canvas& canvas, const Plot& plot, double y, const 
   if (line.label.empty() || canvas.settings.AxesLabelY.size <= 0) return;
   FontSpec font = canvas.settings.AxesLabelY;
   font.fillColor = line.color;
-  ApplyFont(canvas, font);
-  surface.ShowText(plot.area.left + 2, y + 2 * line.thickness, 0, line.label);
+  ApplyFont(canvas, font, {&line.label}).Show(plot.area.left + 2, y + 2 * line.thickness, 0, line.label);
 }
 
 // The mean of the item's values over its first `series` series.

@@ -1,11 +1,13 @@
 // What the command handlers read into and report to: the run's settings and data table, its
-// log, and how deep options files are nested; nothing else of the run is theirs. Handlers
+// log, its TrueType fonts (to check a font named by file or family), and how deep options
+// files are nested; nothing else of the run is theirs. Handlers
 // call it `run`, the run as far as the commands see it.
 #pragma once
 
 #include <cstdio>
 #include <string>
 
+#include "fonts/font_library.h"
 #include "model/chart_settings.h"
 #include "model/data_table.h"
 #include "platform/log.h"
@@ -16,6 +18,7 @@ struct CommandContext {
   ChartSettings& settings;
   DataTable& data;
   Log& log;
+  FontLibrary& fonts;
   int optionsDepth = 0;   // options files being read, one inside the other
   int optionsOpened = 0;  // options files opened so far in the run
   // The run's standard input, which the file name "-" stands for, until a command has read it;

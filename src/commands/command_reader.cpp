@@ -19,8 +19,11 @@ TokenResult CopyToken(const char* pos, std::string& buffer, std::size_t maxLengt
   if (quoted) ++p;
   buffer.clear();
   tooLong = false;
+  std::size_t characters = 0;
   while (*p != 0 && (quoted ? *p != '"' : *p != ' ')) {
-    if (buffer.size() == maxLength) {
+    // A character is its first byte and the continuation bytes (10xxxxxx) after it.
+    const bool starts = (static_cast<unsigned char>(*p) & 0xC0) != 0x80;
+    if (starts && characters++ == maxLength) {
       tooLong = true;
       buffer.assign(1, TooLongMarker[0]);
       return {nullptr, quoted};

@@ -16,7 +16,7 @@ struct CommandContext;
 inline constexpr char TooLongMarker[] = "\x01";
 
 // Blanks are the bytes 1..32; inside an unquoted token only the space ends it. Bytes 128..255
-// are letters (an accented letter is one such byte inside), never blanks.
+// are parts of characters (the text is UTF-8), never blanks.
 inline bool IsBlank(char c) { return c != 0 && static_cast<unsigned char>(c) <= 32; }
 
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -26,7 +26,7 @@ inline const char* SkipBlanks(const char* p) {
   return p;
 }
 
-// Reads one token, quoted or not, of at most maxLength characters into buffer. Returns the
+// Reads one token, quoted or not, of at most maxLength characters (not bytes) into buffer. Returns the
 // position after it, or null when it is empty (buffer empty) or too long (TooLongMarker).
 const char* ReadToken(const char* pos, std::string& buffer, std::size_t maxLength);
 

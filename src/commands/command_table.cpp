@@ -14,6 +14,7 @@
 #include "commands/reference_line_commands.h"
 #include "commands/text_commands.h"
 #include "platform/compare.h"
+#include "platform/encoding.h"
 
 namespace corvane {
 namespace {
@@ -121,12 +122,16 @@ constexpr CommandEntry kCommands[] = {
     {"MovingAverageMarker", MovingAverageMarkerCommand},
     {"area", AreaCommand},
     {"outlinetitle", OutlineTitleCommand},
+    {"font", FontCommand},
 };
 
 }  // namespace
 
 CommandHandler FindCommand(std::string_view word) {
+  // An ASCII word equals only a name of its own length: that passes over most names at once.
+  const bool ascii = IsAscii(word);
   for (const CommandEntry& entry : kCommands) {
+    if (ascii && std::string_view(entry.name).size() != word.size()) continue;
     if (EqualsNoCase(word, entry.name)) return entry.handler;
   }
   return nullptr;

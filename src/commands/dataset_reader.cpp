@@ -14,6 +14,7 @@
 #include "commands/handler_support.h"
 #include "commands/value_parsers.h"
 #include "platform/compare.h"
+#include "platform/encoding.h"
 #include "platform/text_file.h"
 
 namespace corvane {
@@ -135,7 +136,7 @@ class DatasetReader {
     }
     auto& labels = run_.settings.DataSeriesLabel;
     for (std::size_t k = 0; k < names.size() && k < labels.size(); ++k) {
-      if (labels[k].empty()) labels[k] = names[k].substr(0, kMaxSeriesLabelLength);
+      if (labels[k].empty()) labels[k] = names[k].substr(0, CodePointPrefix(names[k], kMaxSeriesLabelLength));
     }
     run_.log.LogMessage("Dataset [%s]: header line %d names %d series", name_.c_str(), lineNumber,
                         static_cast<int>(names.size()));
@@ -226,7 +227,7 @@ class DatasetReader {
     if (error != ValueError::kNone) return FailLine(error, lineNumber, [&] { return field(failure); });
 
     DataItem& item = data_.Append();
-    item.label = label.substr(0, kMaxLabelLength);
+    item.label = label.substr(0, CodePointPrefix(label, kMaxLabelLength));
     item.values = read;
     return true;
   }

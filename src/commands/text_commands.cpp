@@ -1,12 +1,14 @@
 #include "commands/text_commands.h"
 
 #include <string>
+#include <vector>
 
 #include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
 #include "commands/value_parsers.h"
+#include "platform/compare.h"
 
 namespace corvane {
 namespace {
@@ -16,6 +18,16 @@ constexpr std::size_t kMaxTitleLength = 100;
 constexpr std::size_t kMaxLegendPositionLength = 19;
 constexpr std::size_t kMaxFormatLength = 21;
 constexpr std::size_t kMaxYLabelPositionLength = 20;
+constexpr std::size_t kMaxFontNameLength = 40;
+
+// "FILE:INDEX" names a face of a collection; a name without a final ":digits" is face 0.
+FontFile FontFileOf(const std::string& token) {
+  const std::size_t colon = token.rfind(':');
+  const bool indexed = colon != std::string::npos && colon > 0 && colon + 1 < token.size() && colon + 6 > token.size() &&
+                       token.find_first_not_of("0123456789", colon + 1) == std::string::npos;
+  if (!indexed) return FontFile{token, 0};
+  return FontFile{token.substr(0, colon), std::stoi(token.substr(colon + 1))};
+}
 
 bool IsLegendWidth(double width) { return width > 0.0 && width <= 10.0; }
 
@@ -146,6 +158,34 @@ const char* DataSeriesLabelCommand(CommandContext& run, const char* args) {
     p = next;
     if (*p == 0) return p;
   }
+}
+
+const char* FontCommand(CommandContext& run, const char* args) {
+  std::string name;
+  const char* p = ReadTokenOrFail(run, args, name, kMaxFontNameLength, "ERROR: Font - no name",
+                                  "ERROR: Font - name too long");
+  if (p == nullptr) return nullptr;
+  std::string token;
+  p = ReadTokenOrFail(run, p, token, kMaxFileNameLength, "ERROR: Font - no filename",
+                      "ERROR: Font - filename too long");
+  if (p == nullptr) return nullptr;
+  const FontFile file = FontFileOf(token);
+  int error = 0;
+  if (run.fonts.Open(file, error) == nullptr) {
+    if (error != 0) return Fail(run, "ERROR: Font - could not open [%s], error=%d", file.path.c_str(), error);
+    return Fail(run, "ERROR: Font - not a TrueType font [%s]", token.c_str());
+  }
+  // A name given again takes its new file, also in the font specs that named it before.
+  std::vector<NamedFont>& named = run.settings.Fonts;
+  const NamedFont font{name, file.path, file.index};
+  for (NamedFont& known : named) {
+    if (EqualsNoCase(known.name, name)) {
+      known = font;
+      return p;
+    }
+  }
+  named.push_back(font);
+  return p;
 }
 
 }  // namespace corvane

@@ -17,5 +17,8 @@ const char* DataSeriesLegendCommand(CommandContext& run, const char* args);
 const char* AxesLabelYPositionCommand(CommandContext& run, const char* args);
 // Takes every remaining token of the text as a label, so it belongs last on its line.
 const char* DataSeriesLabelCommand(CommandContext& run, const char* args);
+// -Font NAME FILE: a TrueType font file (FILE:INDEX for a face of a collection) usable by NAME
+// wherever a font name is read.
+const char* FontCommand(CommandContext& run, const char* args);
 
 }  // namespace corvane

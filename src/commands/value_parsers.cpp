@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "commands/command_context.h"
 #include "commands/command_reader.h"
 #include "commands/handler_support.h"
 #include "commands/keyword_tables.h"
+#include "platform/compare.h"
 
 namespace corvane {
 namespace {
@@ -49,6 +51,30 @@ const char* ParseHexColor(const char* p, RgbColor& target) {
   target.green = static_cast<float>((digits[2] * 16 + digits[3]) / 255.0);
   target.blue = static_cast<float>((digits[4] * 16 + digits[5]) / 255.0);
   return p;
+}
+
+// A font given by -Font, a standard font, or an installed family of exactly that name, in that
+// order; false when the name is none of them.
+bool ReadFontName(CommandContext& run, const std::string& name, FontSpec& target) {
+  std::vector<NamedFont>& named = run.settings.Fonts;
+  for (std::size_t i = 0; i < named.size(); ++i) {
+    if (EqualsNoCase(named[i].name, name)) {
+      target.named = static_cast<int>(i);
+      return true;
+    }
+  }
+  if (const auto font = LookupKeyword(FontTable, name)) {
+    target.font = *font;
+    target.named = -1;
+    run.settings.FontUsed[FontIndex(target.font)] = true;
+    return true;
+  }
+  const auto file = run.fonts.finder().FamilyNamed(name);
+  int error = 0;
+  if (!file || run.fonts.Open(*file, error) == nullptr) return false;
+  named.push_back(NamedFont{name, file->path, file->index});
+  target.named = static_cast<int>(named.size() - 1);
+  return true;
 }
 
 }  // namespace
@@ -129,10 +155,7 @@ const char* ParseFontSpec(CommandContext& run, const char* commandName, FontSpec
     return word == TooLongMarker ? Fail(run, "ERROR: %s - font name too long", commandName)
                                  : Fail(run, "ERROR: %s - no font name", commandName);
   }
-  const auto font = LookupKeyword(FontTable, word);
-  if (!font) return Fail(run, "ERROR: %s - unknown font name", commandName);
-  target.font = *font;
-  run.settings.FontUsed[FontIndex(target.font)] = true;
+  if (!ReadFontName(run, word, target)) return Fail(run, "ERROR: %s - unknown font name", commandName);
 
   p = ParseColor(p, target.fillColor);
 

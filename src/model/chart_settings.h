@@ -300,6 +300,9 @@ struct ChartSettings {
 
   // Set for each font a font argument of some command has named, by FontIndex.
   std::array<bool, kFontCount> FontUsed{};
+  // The TrueType fonts the run named, by -Font or by an installed family's name, which font
+  // specs refer to by their place here (FontSpec::named).
+  std::vector<NamedFont> Fonts;
 
   // Document and run options
   std::string Output;

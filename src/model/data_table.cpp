@@ -22,8 +22,8 @@ int CompareItems(const DataTable& table, const DataItem& a, const DataItem& b) {
 
 void SortData(DataTable& table) {
   if (!table.DataSort.field) return;
-  // Whole rows move, so each label keeps its own values; rows with equal keys may swap.
-  std::sort(table.items.begin(), table.items.begin() + table.count,
+  // Whole rows move, so each label keeps its own values; rows with equal keys keep their order.
+  std::stable_sort(table.items.begin(), table.items.begin() + table.count,
             [&table](const DataItem& a, const DataItem& b) { return CompareItems(table, a, b) < 0; });
 }
 

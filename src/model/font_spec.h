@@ -1,7 +1,9 @@
-// The appearance of one text element: size, one of the 14 standard fonts, colours and style.
+// The appearance of one text element: size, font, colours and style. The font is one of the
+// 14 standard fonts, or a TrueType font the run named, which then draws in its place.
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "model/rgb_color.h"
 
@@ -43,12 +45,22 @@ constexpr const char* StandardFontName(StandardFont font) { return kStandardFont
 // Normal text is filled; Stroke text is filled and outlined in the stroke colour.
 enum class TextStyle { kNormal, kStroke };
 
+// A TrueType font named by -Font NAME FILE, or an installed family named in a font spec.
+struct NamedFont {
+  std::string name;
+  std::string path;
+  int index = 0;  // the face in a collection
+};
+
 struct FontSpec {
   int size = 0;  // points, 1..300; 0 switches the text element off
   StandardFont font = StandardFont::kTimesRoman;
   RgbColor fillColor = kBlack;
   TextStyle textStyle = TextStyle::kNormal;
   RgbColor strokeColor = kBlack;
+  // With font, the font key: when not -1, the named-th of the run's NamedFonts
+  // (ChartSettings::Fonts), which draws in place of the standard font.
+  int named = -1;
 };
 
 inline FontSpec TimesRoman(int size) {

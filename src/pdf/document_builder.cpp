@@ -10,6 +10,8 @@
 #include "pdf/libharu_internals.h"
 #include "pdf/pdf_errors.h"
 #include "pdf/pdf_surface.h"
+#include "pdf/pdf_text_string.h"
+#include "platform/encoding.h"
 #include "platform/random_bytes.h"
 #include "render/background.h"
 
@@ -37,9 +39,16 @@ std::string OwnerPasswordFor(DocumentRun& run, const ChartSettings& s) {
 // The library writes the value it is given and derives the key from that same value.
 constexpr HPDF_UINT kReservedPermissionBits = 0xFFFFFFC0;
 
+// A password's bytes: Windows-1252 when it fits there, as passwords always were (and as readers
+// take PDFDocEncoding), otherwise the UTF-8 a reader's user types, of which the library and
+// readers alike take the first 32 bytes.
+std::string PasswordBytes(const std::string& password) {
+  return FitsWindows1252(password) ? ToWindows1252(password) : password;
+}
+
 void ApplyEncryption(DocumentRun& run, HPDF_Doc doc, const ChartSettings& s) {
   if (s.OwnerPassword.empty() && s.UserPassword.empty()) return;
-  HPDF_SetPassword(doc, OwnerPasswordFor(run, s).c_str(), s.UserPassword.c_str());
+  HPDF_SetPassword(doc, PasswordBytes(OwnerPasswordFor(run, s)).c_str(), PasswordBytes(s.UserPassword).c_str());
   HPDF_SetPermission(doc, static_cast<HPDF_UINT>(s.Permissions) | kReservedPermissionBits);
   HPDF_SetEncryptionMode(doc, HPDF_ENCRYPT_R2, 40);
 }
@@ -104,13 +113,13 @@ void ApplyViewerSettings(HPDF_Doc doc, const ChartSettings& s) {
 }
 
 void ApplyInformation(HPDF_Doc doc, const ChartSettings& s) {
-  HPDF_SetInfoAttr(doc, HPDF_INFO_PRODUCER, s.Producer.c_str());
+  SetInfoText(doc, HPDF_INFO_PRODUCER, ToPdfTextString(s.Producer));
   const std::pair<HPDF_InfoType, const std::string*> entries[] = {
       {HPDF_INFO_CREATOR, &s.Creator}, {HPDF_INFO_AUTHOR, &s.Author},     {HPDF_INFO_TITLE, &s.Title},
       {HPDF_INFO_SUBJECT, &s.Subject}, {HPDF_INFO_KEYWORDS, &s.Keywords},
   };
   for (const auto& [type, text] : entries) {
-    if (!text->empty()) HPDF_SetInfoAttr(doc, type, text->c_str());
+    if (!text->empty()) SetInfoText(doc, type, ToPdfTextString(*text));
   }
 }
 
@@ -119,7 +128,7 @@ void ApplyInformation(HPDF_Doc doc, const ChartSettings& s) {
 HPDF_Outline CreateOutlineRoot(HPDF_Doc doc, const ChartSettings& s) {
   if (!s.Outline) return nullptr;
   HPDF_Outline root = HPDF_CreateOutline(doc, nullptr, "OutlineRoot", nullptr);
-  if (!s.OutlineTitle.empty()) RetitleOutline(root, s.OutlineTitle);
+  if (!s.OutlineTitle.empty()) RetitleOutline(root, ToPdfTextString(s.OutlineTitle));
   HPDF_Outline_SetOpened(root, HPDF_TRUE);
   HPDF_SetPageMode(doc, HPDF_PAGE_MODE_USE_OUTLINE);
   return root;
@@ -154,13 +163,16 @@ bool Build(DocumentRun& run, HPDF_Doc doc, std::string& pdf) {
   HPDF_Outline entry = nullptr;
   HPDF_Destination destination = nullptr;
   if (root != nullptr) {
-    entry = HPDF_CreateOutline(doc, root, s.Title.c_str(), nullptr);
+    const PdfTextString title = ToPdfTextString(s.Title);
+    entry = HPDF_CreateOutline(doc, root, title.utf16 ? "" : title.bytes.c_str(), nullptr);
+    if (title.utf16) RetitleOutline(entry, title);
     destination = HPDF_Page_CreateDestination(page);
   }
   PdfSurface surface(page, fonts);
   DrawPageBackground(surface, s);
 
-  const Canvas canvas{surface, s, run.data, run.scale, run.log};
+  TextFonts textFonts(surface, s, run.fonts, run.log);
+  const Canvas canvas{surface, s, run.data, run.scale, run.log, textFonts};
   switch (DrawChartPage(canvas)) {
     case ChartOutcome::kDrawn:
       break;
@@ -172,6 +184,7 @@ bool Build(DocumentRun& run, HPDF_Doc doc, std::string& pdf) {
       return false;
   }
 
+  fonts.EmbedTrueType();
   if (entry != nullptr) {
     HPDF_Destination_SetXYZ(destination, 0, HPDF_Page_GetHeight(page), 1);
     HPDF_Outline_SetDestination(entry, destination);

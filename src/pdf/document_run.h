@@ -1,7 +1,9 @@
 // The run as the document builder sees it: the settings, data and scale it draws, the clock
-// its creation date is read from, and the log every step and every library error goes to.
+// its creation date is read from, the log every step and every library error goes to, and
+// the TrueType fonts its texts may need.
 #pragma once
 
+#include "fonts/font_library.h"
 #include "model/chart_settings.h"
 #include "model/data_table.h"
 #include "model/scale_range.h"
@@ -16,6 +18,7 @@ struct DocumentRun {
   const ScaleRange& scale;
   const Clock& clock;
   Log& log;
+  FontLibrary& fonts;
 };
 
 }  // namespace corvane

@@ -2,10 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <set>
 #include <vector>
 
+#include "fonts/font_subset.h"
 #include "pdf/libharu_internals.h"
+#include "platform/encoding.h"
 
 namespace corvane {
 namespace {
@@ -70,6 +75,17 @@ class PdfStamp final : public Stamp {
   std::string placement_;  // the placing operators, kept to reuse their memory
 };
 
+// A number as libharu writes one: at most five decimals, trailing zeros dropped.
+void AppendReal(std::string& out, float value) {
+  char number[32];
+  std::snprintf(number, sizeof number, "%.5f", static_cast<double>(value));
+  std::string text = number;
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  if (text == "-0") text = "0";
+  out += text;
+}
+
 }  // namespace
 
 char* WritePdfReal(char* out, float value) {
@@ -111,10 +127,12 @@ double PdfFont::Descent(double size) const {
 
 // As libharu's HPDF_Page_TextWidth computes it, in single precision: the layout truncates
 // widths, so a width computed otherwise would move a label by a point.
-double PdfFont::Width(const std::string& text, double size) const {
-  const HPDF_TextWidth tw =
-      HPDF_Font_TextWidth(font_, reinterpret_cast<const HPDF_BYTE*>(text.c_str()),
-                          static_cast<HPDF_UINT>(std::strlen(text.c_str())));
+double PdfFont::Width(std::string_view utf8, double size) const {
+  std::string converted;
+  const std::string_view text = IsAscii(utf8) ? utf8 : (converted = ToWindows1252(utf8));
+  // Measured up to a NUL, as libharu measures a C string.
+  const HPDF_TextWidth tw = HPDF_Font_TextWidth(font_, reinterpret_cast<const HPDF_BYTE*>(text.data()),
+                                                static_cast<HPDF_UINT>(text.substr(0, text.find('\0')).size()));
   float width = 0;
   width += tw.width * static_cast<float>(size) / 1000;
   return width;
@@ -124,6 +142,116 @@ const PdfFont& PdfFonts::Load(StandardFont font) {
   std::unique_ptr<PdfFont>& loaded = fonts_[FontIndex(font)];
   if (!loaded) loaded = std::make_unique<PdfFont>(HPDF_GetFont(doc_, StandardFontName(font), "WinAnsiEncoding"));
   return *loaded;
+}
+
+const PdfTrueTypeFont& PdfFonts::Load(const FontFace& face) {
+  for (const auto& [known, font] : trueType_) {
+    if (known == &face) return *font;
+  }
+  trueType_.emplace_back(&face, std::make_unique<PdfTrueTypeFont>(face, NewTrueTypeFont(doc_)));
+  return *trueType_.back().second;
+}
+
+void PdfFonts::EmbedTrueType() {
+  for (const auto& entry : trueType_) entry.second->Embed(doc_);
+}
+
+double PdfTrueTypeFont::Ascent(double size) const {
+  return static_cast<double>(face_.ascent()) * static_cast<float>(size) / 1000;
+}
+
+double PdfTrueTypeFont::Descent(double size) const {
+  return -static_cast<double>(face_.descent()) * static_cast<float>(size) / 1000;
+}
+
+double PdfTrueTypeFont::Width(std::string_view text, double size) const { return face_.Width(text, size); }
+
+std::string PdfTrueTypeFont::Glyphs(std::string_view text) const {
+  std::string hex;
+  for (std::size_t i = 0; i < text.size();) {
+    const char32_t cp = NextCodePoint(text, i);
+    const unsigned glyph = face_.GlyphFor(cp);
+    used_.emplace(glyph, glyph == 0 ? 0 : cp);
+    for (int shift = 12; shift >= 0; shift -= 4) hex += "0123456789ABCDEF"[(glyph >> shift) & 15];
+  }
+  return hex;
+}
+
+namespace {
+
+// Six capital letters that name the subset, the same for the same glyphs of the same face.
+std::string SubsetTag(const std::string& name, const std::map<unsigned, char32_t>& glyphs) {
+  std::uint32_t hash = 2166136261u;
+  auto mix = [&hash](std::uint32_t value) { hash = (hash ^ value) * 16777619u; };
+  for (const char c : name) mix(static_cast<unsigned char>(c));
+  for (const auto& entry : glyphs) mix(entry.first);
+  std::string tag;
+  for (int i = 0; i < 6; ++i, hash /= 26) tag += static_cast<char>('A' + hash % 26);
+  return tag;
+}
+
+std::string Hex4(unsigned value) {
+  std::string hex;
+  for (int shift = 12; shift >= 0; shift -= 4) hex += "0123456789ABCDEF"[(value >> shift) & 15];
+  return hex;
+}
+
+// The CMap by which a reader turns the glyphs back into the characters they were drawn for.
+std::string ToUnicodeCMap(const std::map<unsigned, char32_t>& glyphs) {
+  std::vector<std::pair<unsigned, char32_t>> mapped;
+  for (const auto& entry : glyphs) {
+    if (entry.second != 0) mapped.push_back(entry);
+  }
+  std::string cmap =
+      "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
+      "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
+      "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
+      "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
+  for (std::size_t i = 0; i < mapped.size(); i += 100) {
+    const std::size_t n = std::min<std::size_t>(100, mapped.size() - i);
+    cmap += std::to_string(n);
+    cmap += " beginbfchar\n";
+    for (std::size_t k = i; k < i + n; ++k) {
+      const char32_t cp = mapped[k].second;
+      cmap += '<';
+      cmap += Hex4(mapped[k].first);
+      cmap += "> <";
+      if (cp < 0x10000) {
+        cmap += Hex4(cp);
+      } else {
+        cmap += Hex4(0xD800 + ((cp - 0x10000) >> 10));
+        cmap += Hex4(0xDC00 + ((cp - 0x10000) & 0x3FF));
+      }
+      cmap += ">\n";
+    }
+    cmap += "endbfchar\n";
+  }
+  cmap += "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
+  return cmap;
+}
+
+}  // namespace
+
+void PdfTrueTypeFont::Embed(HPDF_Doc doc) const {
+  if (dict_ == nullptr) return;
+  std::map<unsigned, char32_t> glyphs = used_;
+  glyphs.emplace(0, 0);  // a TrueType font always carries its missing-glyph box
+  std::set<unsigned> numbers;
+  for (const auto& entry : glyphs) numbers.insert(entry.first);
+  TrueTypeFontData data;
+  data.baseFont = SubsetTag(face_.postScriptName(), glyphs);
+  data.baseFont += '+';
+  data.baseFont += face_.postScriptName();
+  data.ascent = face_.ascent();
+  data.descent = face_.descent();
+  data.capHeight = face_.capHeight();
+  for (int i = 0; i < 4; ++i) data.box[i] = face_.box()[i];
+  data.italicAngle = face_.italicAngle();
+  data.fixedPitch = face_.fixedPitch();
+  for (const unsigned glyph : numbers) data.widths.emplace_back(glyph, face_.Advance(glyph));
+  data.toUnicode = ToUnicodeCMap(glyphs);
+  data.fontFile = SubsetFont(face_, numbers);
+  FinishTrueTypeFont(doc, dict_, data);
 }
 
 double PdfSurface::Width() const { return HPDF_Page_GetWidth(page_); }
@@ -251,7 +379,14 @@ std::unique_ptr<Stamp> PdfSurface::MakeStamp(const Path& shape, Paint paint, dou
 
 const Font& PdfSurface::FontFor(StandardFont font) { return fonts_.Load(font); }
 
+const Font& PdfSurface::FontFor(const FontFace& face) { return fonts_.Load(face); }
+
 void PdfSurface::SetFont(const Font& font, double size) {
+  trueType_ = dynamic_cast<const PdfTrueTypeFont*>(&font);
+  if (trueType_ != nullptr) {
+    trueTypeSize_ = static_cast<float>(size);
+    return;
+  }
   HPDF_Page_SetFontAndSize(page_, static_cast<const PdfFont&>(font).handle(), static_cast<float>(size));
 }
 
@@ -261,12 +396,36 @@ void PdfSurface::SetTextRendering(TextRendering rendering) {
 
 void PdfSurface::ShowText(double x, double y, double angle, const std::string& text) {
   const double r = angle * 3.141592653589793 / 180;
+  if (trueType_ != nullptr) {
+    ShowTrueTypeText(static_cast<float>(std::cos(r)), static_cast<float>(std::sin(r)), static_cast<float>(x),
+                     static_cast<float>(y), text);
+    return;
+  }
   HPDF_Page_BeginText(page_);
   HPDF_Page_SetTextMatrix(page_, static_cast<float>(std::cos(r)), static_cast<float>(std::sin(r)),
                           static_cast<float>(-std::sin(r)), static_cast<float>(std::cos(r)),
                           static_cast<float>(x), static_cast<float>(y));
-  HPDF_Page_ShowText(page_, text.c_str());
+  HPDF_Page_ShowText(page_, IsAscii(text) ? text.c_str() : ToWindows1252(text).c_str());
   HPDF_Page_EndText(page_);
+}
+
+// The operators libharu writes for a text, with the font set inside the text object, and the
+// glyph numbers as a hexadecimal string.
+void PdfSurface::ShowTrueTypeText(float c, float s, float x, float y, const std::string& text) {
+  std::string& ops = text_;
+  ops = "BT\n/";
+  ops += FontResourceName(page_, trueType_->dict());
+  ops += ' ';
+  AppendReal(ops, trueTypeSize_);
+  ops += " Tf\n";
+  for (const float number : {c, s, -s, c, x, y}) {
+    AppendReal(ops, number);
+    ops += ' ';
+  }
+  ops += "Tm\n<";
+  ops += trueType_->Glyphs(text);
+  ops += "> Tj\nET\n";
+  WriteToPage(page_, ops.data(), ops.size());
 }
 
 }  // namespace corvane

@@ -17,8 +17,8 @@ struct CommandLine {
   int refusedArgument = 0;
 };
 
-// Joins the arguments (without the program name) with single blanks, each converted from
-// UTF-8 to Windows-1252 first, so that the command reader takes each argument as exactly one
+// Joins the arguments (without the program name) with single blanks, each in UTF-8 (one that
+// is not valid UTF-8 read as Windows-1252), so that the command reader takes each argument as exactly one
 // token. An argument the reader would split or shorten (one that is empty, holds a blank or
 // begins with a byte the reader skips) is put in double quotes, as is one holding a tab. The
 // command language has no escape, so such an argument that also holds a double quote, or any

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
-#include <optional>
-#include <vector>
 
 namespace corvane {
 namespace {
@@ -22,51 +19,70 @@ char32_t CodePointOf(unsigned char byte) {
   return byte;
 }
 
-char ByteOf(char32_t codePoint) {
-  if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
-    return static_cast<char>(codePoint);
+// The length of the valid sequence at i, or 0 when none starts there.
+std::size_t SequenceLength(std::string_view text, std::size_t i, char32_t& codePoint) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  if (lead < 0x80) {
+    codePoint = lead;
+    return 1;
   }
-  for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-    if (kHighControls[i] == codePoint) return static_cast<char>(0x80 + i);
+  std::size_t extra;
+  char32_t cp;
+  char32_t lowest;
+  if ((lead & 0xE0) == 0xC0) {
+    extra = 1, cp = lead & 0x1F, lowest = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    extra = 2, cp = lead & 0x0F, lowest = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    extra = 3, cp = lead & 0x07, lowest = 0x10000;
+  } else {
+    return 0;
   }
-  return '?';
+  if (i + extra >= text.size()) return 0;
+  for (std::size_t k = 1; k <= extra; ++k) {
+    const auto next = static_cast<unsigned char>(text[i + k]);
+    if ((next & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  if (cp < lowest || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  codePoint = cp;
+  return extra + 1;
 }
 
-// Decodes strict UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF).
-std::optional<std::vector<char32_t>> DecodeUtf8(std::string_view text) {
-  std::vector<char32_t> out;
-  out.reserve(text.size());
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    if (lead < 0x80) {
-      out.push_back(lead);
-      ++i;
-      continue;
-    }
-    int extra;
-    char32_t cp;
-    char32_t lowest;
-    if ((lead & 0xE0) == 0xC0) {
-      extra = 1, cp = lead & 0x1F, lowest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-      extra = 2, cp = lead & 0x0F, lowest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-      extra = 3, cp = lead & 0x07, lowest = 0x10000;
-    } else {
-      return std::nullopt;
-    }
-    if (i + extra >= text.size()) return std::nullopt;
-    for (int k = 1; k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return std::nullopt;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    if (cp < lowest || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
-    out.push_back(cp);
-    i += extra + 1;
+}  // namespace
+
+bool IsValidUtf8(std::string_view text) {
+  char32_t cp;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = SequenceLength(text, i, cp);
+    if (length == 0) return false;
+    i += length;
   }
+  return true;
+}
+
+std::string ToUtf8(std::string_view text) {
+  if (IsAscii(text) || IsValidUtf8(text)) return std::string(text);
+  return Windows1252ToUtf8(text);
+}
+
+std::string Windows1252ToUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 4);
+  for (char c : text) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
   return out;
+}
+
+char32_t NextCodePoint(std::string_view text, std::size_t& i) {
+  char32_t cp = 0;
+  const std::size_t length = SequenceLength(text, i, cp);
+  if (length == 0) {
+    cp = CodePointOf(static_cast<unsigned char>(text[i]));
+    ++i;
+  } else {
+    i += length;
+  }
+  return cp;
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -75,31 +91,60 @@ void AppendUtf8(std::string& out, char32_t cp) {
   } else if (cp < 0x800) {
     out += static_cast<char>(0xC0 | (cp >> 6));
     out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
+  } else if (cp < 0x10000) {
     out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
 }
 
-}  // namespace
+// Inside, text is UTF-8, so a character is a byte that is no continuation byte (10xxxxxx) and
+// the continuation bytes after it; counting those is enough, and quick.
+bool Continues(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
-std::string Utf8ToWindows1252(std::string_view text) {
-  if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; })) {
-    return std::string(text);
-  }
-  const auto codePoints = DecodeUtf8(text);
-  if (!codePoints) return std::string(text);
-  std::string out;
-  out.reserve(codePoints->size());
-  for (char32_t cp : *codePoints) out += ByteOf(cp);
-  return out;
+std::size_t CodePointCount(std::string_view text) {
+  std::size_t count = 0;
+  for (const char c : text) count += Continues(c) ? 0 : 1;
+  return count;
 }
 
-std::string Windows1252ToUtf8(std::string_view text) {
+std::size_t CodePointPrefix(std::string_view text, std::size_t count) {
+  std::size_t i = 0;
+  for (std::size_t n = 0; i < text.size(); ++i) {
+    if (!Continues(text[i]) && n++ == count) break;
+  }
+  return i;
+}
+
+std::optional<unsigned char> Windows1252Byte(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
+  for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+    if (kHighControls[i] == cp) return static_cast<unsigned char>(0x80 + i);
+  }
+  return std::nullopt;
+}
+
+bool FitsWindows1252(std::string_view text) {
+  if (IsAscii(text)) return true;
+  for (std::size_t i = 0; i < text.size();) {
+    if (!Windows1252Byte(NextCodePoint(text, i))) return false;
+  }
+  return true;
+}
+
+std::string ToWindows1252(std::string_view text) {
+  if (IsAscii(text)) return std::string(text);
   std::string out;
-  out.reserve(text.size() + text.size() / 4);
-  for (char c : text) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = Windows1252Byte(NextCodePoint(text, i));
+    out += byte ? static_cast<char>(*byte) : '?';
+  }
   return out;
 }
 

@@ -14,7 +14,7 @@ constexpr std::size_t kMaxPhysicalLine = 1 << 20;
 }  // namespace
 
 std::unique_ptr<TextFileReader> TextFileReader::Open(const std::string& path, int& error) {
-  std::FILE* stream = std::fopen(NativePath(path).c_str(), "rb");
+  std::FILE* stream = std::fopen(path.c_str(), "rb");
   if (stream == nullptr) {
     error = errno;
     return nullptr;
@@ -57,14 +57,16 @@ bool TextFileReader::FillLine() {
   if (raw.size() >= 2 && raw[raw.size() - 1] == '\n' && raw[raw.size() - 2] == '\r') {
     raw.erase(raw.size() - 2, 1);
   }
-  line_ = Utf8ToWindows1252(raw);
+  line_ = ToUtf8(raw);
   served_ = 0;
   return true;
 }
 
 bool TextFileReader::ReadLine(std::string& out, std::size_t limit) {
   if (served_ >= line_.size() && !FillLine()) return false;
-  const std::size_t take = std::min(limit - 1, line_.size() - served_);
+  const std::string_view rest = std::string_view(line_).substr(served_);
+  // A character takes a byte at least: a rest no longer than the limit in bytes fits whole.
+  const std::size_t take = rest.size() <= limit - 1 ? rest.size() : CodePointPrefix(rest, limit - 1);
   out.assign(line_, served_, take);
   served_ += take;
   return true;
@@ -83,14 +85,12 @@ TextFileReader::LineRead TextFileReader::ReadPhysicalLine(std::string& out) {
 }
 
 void AppendLine(const std::string& path, std::string_view text) {
-  std::FILE* file = std::fopen(NativePath(path).c_str(), "a");
+  std::FILE* file = std::fopen(path.c_str(), "a");
   if (file == nullptr) return;
-  const std::string utf8 = Windows1252ToUtf8(text);
-  std::fwrite(utf8.data(), 1, utf8.size(), file);
+  std::fwrite(text.data(), 1, text.size(), file);
   std::fputc('\n', file);
   std::fclose(file);
 }
 
-std::string NativePath(const std::string& path) { return Windows1252ToUtf8(path); }
 
 }  // namespace corvane

@@ -1,7 +1,7 @@
 // Text files as the run reads and writes them: options and dataset files are read line by
 // line with a length limit, log files are appended to a line at a time. Reading behaves
 // like a Windows C runtime in text mode, so files written on Windows read like Unix files.
-// File names and lines are Windows-1252 inside; on disk names and log lines are UTF-8.
+// Lines are UTF-8 inside; a file name reaches the file system as the bytes it holds.
 #pragma once
 
 #include <cstdio>
@@ -22,11 +22,11 @@ class TextFileReader {
   TextFileReader(const TextFileReader&) = delete;
   TextFileReader& operator=(const TextFileReader&) = delete;
 
-  // Reads like fgets with a buffer of limit bytes: up to limit - 1 characters, stopping after
-  // a newline. A CR LF pair arrives as one newline; a line longer than the limit arrives in
-  // several reads. Each physical line is converted from UTF-8 to Windows-1252 when it is
-  // valid UTF-8; a UTF-8 byte-order mark at the start of the file is skipped. Returns false
-  // at the end of the file.
+  // Reads like fgets with a buffer of limit characters: up to limit - 1 characters, stopping
+  // after a newline. A CR LF pair arrives as one newline; a line longer than the limit arrives
+  // in several reads, never splitting a character. A physical line that is not valid UTF-8 is
+  // read as Windows-1252; a UTF-8 byte-order mark at the start of the file is skipped.
+  // Returns false at the end of the file.
   bool ReadLine(std::string& out, std::size_t limit);
 
   // Reads one whole physical line as ReadLine does, newline included. A line longer than the
@@ -45,11 +45,9 @@ class TextFileReader {
   bool cut_ = false;        // line_ is the first piece of a line longer than the bound
 };
 
-// Opens a file for appending (creating it if missing), writes the text and a newline in
-// UTF-8, and closes it. A file that cannot be opened is passed over silently.
+// Opens a file for appending (creating it if missing), writes the text and a newline, and
+// closes it. A file that cannot be opened is passed over silently.
 void AppendLine(const std::string& path, std::string_view text);
 
-// The file system's form of a Windows-1252 file name.
-std::string NativePath(const std::string& path);
 
 }  // namespace corvane

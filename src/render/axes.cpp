@@ -20,11 +20,11 @@ void XCaption(const Canvas& canvas, ChartArea& area, int entryBottom) {
   // The Y caption's column is kept clear at the left of the X caption's span.
   double offset = 0;
   if (!s.AxesCaptionY.title.empty()) {
-    const SizedFont yFont = ApplyFont(canvas, s.AxesCaptionY.font);
+    const SizedFont yFont = ApplyFont(canvas, s.AxesCaptionY.font, {&s.AxesCaptionY.title});
     offset = yFont.Ascent() + 2 * yFont.Descent();
   }
 
-  const SizedFont font = ApplyFont(canvas, s.AxesCaptionX.font);
+  const SizedFont font = ApplyFont(canvas, s.AxesCaptionX.font, {&title});
   const double A = font.Ascent();
   const double D = font.Descent();
   const double W = font.Width(title);
@@ -41,14 +41,14 @@ void XCaption(const Canvas& canvas, ChartArea& area, int entryBottom) {
       x = area.left + offset + ((area.right - area.left) - offset - W) / 2;
       break;
   }
-  canvas.surface.ShowText(x, y, 0, title);
+  font.Show(x, y, 0, title);
   area.bottom = static_cast<int>(d0 + y + A + D);
 }
 
 void YCaption(const Canvas& canvas, ChartArea& area, int entryLeft, int entryRight) {
   const ChartSettings& s = canvas.settings;
   const std::string& title = s.AxesCaptionY.title;
-  const SizedFont font = ApplyFont(canvas, s.AxesCaptionY.font);
+  const SizedFont font = ApplyFont(canvas, s.AxesCaptionY.font, {&title});
   const double A = font.Ascent();
   const double D = font.Descent();
   const double W = font.Width(title);
@@ -69,7 +69,7 @@ void YCaption(const Canvas& canvas, ChartArea& area, int entryLeft, int entryRig
       y = area.bottom + ((area.top - area.bottom) - W) / 2;
       break;
   }
-  canvas.surface.ShowText(x, y, 90, title);
+  font.Show(x, y, 90, title);
   if (right) {
     area.right = static_cast<int>(x - d0 - 2 * D);
   } else {
@@ -209,7 +209,7 @@ void DrawValueAxis(const Canvas& canvas, const ChartArea& area) {
           x = k == 0 ? t : k < N ? t - w / 2 : t - w;
           y = area.bottom - (A + D);
         }
-        surface.ShowText(x, y, 0, text);
+        font.Show(x, y, 0, text);
       }
     }
   }

@@ -1,5 +1,6 @@
 // What every drawing operation works on: the surface, the run's settings, data and scale,
-// which drawing only reads, and the log a chart that cannot be drawn reports to.
+// which drawing only reads, the log a chart that cannot be drawn reports to, and the fonts
+// its texts are drawn in.
 #pragma once
 
 #include "model/chart_settings.h"
@@ -7,6 +8,7 @@
 #include "model/scale_range.h"
 #include "platform/log.h"
 #include "render/surface.h"
+#include "render/text_fonts.h"
 
 namespace corvane {
 
@@ -16,6 +18,7 @@ struct Canvas {
   const DataTable& data;
   const ScaleRange& scale;
   Log& log;
+  TextFonts& fonts;
 };
 
 // The rectangle, in whole page points with the origin at the bottom left, that a chart is

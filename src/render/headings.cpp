@@ -32,11 +32,11 @@ void DrawHeadings(const Canvas& canvas, ChartArea& area) {
   if (!s.Title.empty()) {
     if (!s.Subject.empty()) {
       // The subheading's font is set, as well as measured, for its height.
-      const SizedFont subFont = FontOf(canvas, s.HeadingSubTitle);
-      surface.SetFont(subFont.font, subFont.size);
+      const SizedFont subFont = FontOf(canvas, s.HeadingSubTitle, {&s.Subject});
+      subFont.Select(surface);
       sub = subFont.Ascent() + subFont.Descent();
     }
-    const SizedFont font = ApplyFont(canvas, s.HeadingTitle);
+    const SizedFont font = ApplyFont(canvas, s.HeadingTitle, {&s.Title});
     const double A = font.Ascent();
     const double D = font.Descent();
     const double S = font.SpaceWidth();
@@ -54,11 +54,11 @@ void DrawHeadings(const Canvas& canvas, ChartArea& area) {
     const double x = HeadingX(s.ChartHeading.horizontal, left, right, w, S);
     area.left += static_cast<int>(S);
     area.right -= static_cast<int>(S);
-    surface.ShowText(x, y, 0, s.Title);
+    font.Show(x, y, 0, s.Title);
   }
 
   if (!s.Subject.empty()) {
-    const SizedFont font = ApplyFont(canvas, s.HeadingSubTitle);
+    const SizedFont font = ApplyFont(canvas, s.HeadingSubTitle, {&s.Subject});
     const double A = font.Ascent();
     const double D = font.Descent();
     const double S = font.SpaceWidth();
@@ -79,7 +79,7 @@ void DrawHeadings(const Canvas& canvas, ChartArea& area) {
       area.right -= static_cast<int>(S);
     }
     const double x = HeadingX(s.ChartHeading.horizontal, left, right, w, S);
-    surface.ShowText(x, y - offset, 0, s.Subject);
+    font.Show(x, y - offset, 0, s.Subject);
   }
 
   // A page margin given by command replaces the layout's own.

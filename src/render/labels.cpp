@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/encoding.h"
 #include "platform/format.h"
 
 namespace corvane {
@@ -46,10 +47,11 @@ std::string TimeText(const ChartSettings& settings, const DataTable& data, doubl
                         static_cast<long long>(seconds)));
 }
 
-// Appends as much of the text as the capacity allows and takes it off the capacity.
-void AppendWithin(std::string& out, const std::string& text, std::size_t& capacity) {
-  const std::size_t take = text.size() <= capacity ? text.size() : capacity;
-  out.append(text, 0, take);
+// Appends as many characters of the text as the capacity allows and takes them off it.
+void AppendWithin(std::string& out, std::string_view text, std::size_t& capacity) {
+  const std::size_t count = text.size() <= capacity ? text.size() : CodePointCount(text);  // a byte at least each
+  const std::size_t take = count <= capacity ? count : capacity;
+  out.append(text.substr(0, take == count ? text.size() : CodePointPrefix(text, take)));
   capacity -= take;
 }
 
@@ -83,7 +85,10 @@ std::string ShareText(const ChartSettings& settings, double value, double total)
 
 std::string FormatLabel(const ChartSettings& settings, const DataTable& data, const DataItem& item,
                         double value, const std::string& labelTemplate, std::optional<double> sliceTotal) {
-  const std::string valueText = ValueText(settings, data, value);
+  // Labels are measured before they are drawn, so most templates are expanded twice; a value
+  // text that no placeholder takes is not made.
+  const bool showsValue = labelTemplate.find("VVVV") != std::string::npos;
+  const std::string valueText = showsValue ? ValueText(settings, data, value) : std::string();
   const bool shares = sliceTotal && labelTemplate.find("PPPP") != std::string::npos;
   const std::string shareText = shares ? ShareText(settings, value, *sliceTotal) : "";
   std::string out;
@@ -100,7 +105,9 @@ std::string FormatLabel(const ChartSettings& settings, const DataTable& data, co
       AppendWithin(out, shareText, capacity);
       i += 4;
     } else {
-      out += labelTemplate[i++];
+      const std::size_t start = i;
+      NextCodePoint(labelTemplate, i);
+      out.append(labelTemplate, start, i - start);
       --capacity;
     }
   }

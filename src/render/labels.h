@@ -29,8 +29,9 @@ double SliceTotal(const DataTable& data);
 // nearest (halves away from zero); 0 when the total is 0.
 std::string ShareText(const ChartSettings& settings, double value, double total);
 
-// Expands the template for the item and value, cut at 85 characters. Given the total of the
-// pie's slices, "PPPP" stands for the value's share of it; otherwise it is plain text.
+// Expands the template for the item and value, cut at 85 characters (never inside one). Given
+// the total of the pie's slices, "PPPP" stands for the value's share of it; otherwise it is
+// plain text.
 std::string FormatLabel(const ChartSettings& settings, const DataTable& data, const DataItem& item,
                         double value, const std::string& labelTemplate,
                         std::optional<double> sliceTotal = std::nullopt);

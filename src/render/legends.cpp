@@ -101,7 +101,9 @@ void DrawLegend(const Canvas& canvas, ChartArea& area, const LegendKind& kind) {
   const LegendPosition position = *settings.position;
   Surface& surface = canvas.surface;
 
-  const SizedFont font = ApplyFont(canvas, settings.font);
+  std::vector<std::string> texts;
+  for (int i = 0; i < kind.E; ++i) texts.push_back(kind.text(i));
+  const SizedFont font = ApplyFont(canvas, settings.font, texts);
   LegendMetrics m;
   m.A = font.Ascent();
   m.D = font.Descent();
@@ -113,12 +115,8 @@ void DrawLegend(const Canvas& canvas, ChartArea& area, const LegendKind& kind) {
   const double A = m.A;
   const double ow = m.ow;
 
-  std::vector<std::string> texts;
   std::vector<double> textW;
-  for (int i = 0; i < kind.E; ++i) {
-    texts.push_back(kind.text(i));
-    textW.push_back(font.Width(texts.back()));
-  }
+  for (const std::string& text : texts) textW.push_back(font.Width(text));
 
   const Columns columns = ChooseColumns(textW, kind, area, m);
   const int n = columns.n;
@@ -168,7 +166,7 @@ void DrawLegend(const Canvas& canvas, ChartArea& area, const LegendKind& kind) {
   for (int i = 0; i < kind.E; ++i) kind.drawSample(i, x0Of(i), yRowOf(i), m);
   surface.SetFillColor(settings.font.fillColor);
   for (int i = 0; i < kind.E; ++i) {
-    surface.ShowText(x0Of(i) + m.sampleW + m.third, yRowOf(i) - A, 0, texts[i]);
+    font.Show(x0Of(i) + m.sampleW + m.third, yRowOf(i) - A, 0, texts[i]);
   }
 }
 

@@ -58,6 +58,7 @@ class MeasuringSurface final : public Surface {
   std::unique_ptr<Stamp> MakeStamp(const Path& shape, Paint paint, double reach) override;
 
   const Font& FontFor(StandardFont font) override { return page_.FontFor(font); }
+  const Font& FontFor(const FontFace& face) override { return page_.FontFor(face); }
   void SetFont(const Font& font, double size) override {
     font_ = &font;
     size_ = size;

@@ -13,6 +13,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "model/font_spec.h"
 #include "model/rgb_color.h"
@@ -25,8 +26,12 @@ struct Point {
   double y = 0.0;
 };
 
-// A font the surface hands out. It answers its own metrics, which are all the layout knows of
-// it: text is measured through the font it is drawn in, never through a table of widths.
+class FontFace;
+
+// A font the surface hands out: a standard font, or a TrueType face. It answers its own
+// metrics, which are all the layout knows of it: text is measured through the font it is
+// drawn in, never through a table of widths. Texts are UTF-8; a standard font is given only
+// texts whose characters all exist in Windows-1252 (render/text_fonts.h sees to it).
 class Font {
  public:
   virtual ~Font() = default;
@@ -34,7 +39,7 @@ class Font {
   virtual double Ascent(double size) const = 0;
   virtual double Descent(double size) const = 0;
   // The advance of the whole text at the size.
-  virtual double Width(const std::string& text, double size) const = 0;
+  virtual double Width(std::string_view text, double size) const = 0;
 };
 
 // Normal text is filled; Stroke text is filled and then outlined in the stroke colour.
@@ -98,11 +103,15 @@ class Surface {
 
   // The handle of a standard font, the same for the whole page.
   virtual const Font& FontFor(StandardFont font) = 0;
+  // The handle of a TrueType face, the same for the whole page; the surface draws it from the
+  // face's file (a PDF embeds the glyphs the page uses).
+  virtual const Font& FontFor(const FontFace& face) = 0;
   // The font and size text is drawn in from now on.
   virtual void SetFont(const Font& font, double size) = 0;
   virtual void SetTextRendering(TextRendering rendering) = 0;
-  // One line of text in the current font, starting at (x, y) on its baseline and running at
-  // the angle, in degrees anticlockwise (at 90 it reads upwards).
+  // One line of text (UTF-8) in the current font, starting at (x, y) on its baseline and
+  // running at the angle, in degrees anticlockwise (at 90 it reads upwards). A character the
+  // font lacks is drawn as its missing-glyph box.
   virtual void ShowText(double x, double y, double angle, const std::string& text) = 0;
 };
 

@@ -3,6 +3,8 @@
 // width) and S (the width of one blank).
 #pragma once
 
+#include <initializer_list>
+#include <vector>
 #include <string>
 
 #include "model/font_spec.h"
@@ -10,22 +12,36 @@
 
 namespace corvane {
 
-// A font at a size: what the layout measures a text element with.
+// A font at a size: what the layout measures and draws a text element with. A, D and S are
+// those of the font the element's texts are drawn in (of the tallest, when they take several);
+// W measures each text in the fonts it is drawn in.
 struct SizedFont {
-  const Font& font;
+  TextFont& font;
   double size;
+  const Font& measured;  // the font A, D and S are taken from
 
-  double Ascent() const { return font.Ascent(size); }                          // A
-  double Descent() const { return font.Descent(size); }                        // D
-  double Width(const std::string& text) const { return font.Width(text, size); }  // W
-  double SpaceWidth() const { return font.Width(" ", size); }                  // S
+  double Ascent() const { return measured.Ascent(size); }                          // A
+  double Descent() const { return measured.Descent(size); }                        // D
+  double Width(const std::string& text) const { return font.Width(text, size); }   // W
+  double SpaceWidth() const { return measured.Width(" ", size); }                  // S
+  // Draws one line of text from (x, y) on its baseline, at the angle in degrees anticlockwise.
+  void Show(double x, double y, double angle, const std::string& text) const {
+    font.Show(x, y, angle, text, size);
+  }
+  // Puts the font and size into effect, for the texts drawn next.
+  void Select(Surface& surface) const { surface.SetFont(font.applied(), size); }
 };
 
-// The spec's font at its size.
-SizedFont FontOf(const Canvas& canvas, const FontSpec& spec);
+// The spec's font at its size, measured for the texts the element draws in it (none: the
+// font the spec puts into effect).
+SizedFont FontOf(const Canvas& canvas, const FontSpec& spec, std::initializer_list<const std::string*> texts = {});
 
 // Sets the font and size, then the rendering and colours of the text style; returns the font at
 // its size, which the text drawn next is measured with.
-SizedFont ApplyFont(const Canvas& canvas, const FontSpec& spec);
+SizedFont ApplyFont(const Canvas& canvas, const FontSpec& spec, std::initializer_list<const std::string*> texts = {});
+
+// The same for an element of many texts.
+SizedFont FontOf(const Canvas& canvas, const FontSpec& spec, const std::vector<std::string>& texts);
+SizedFont ApplyFont(const Canvas& canvas, const FontSpec& spec, const std::vector<std::string>& texts);
 
 }  // namespace corvane

@@ -35,11 +35,14 @@ struct ChartPage {
     DrawChart(pdf.CanvasFor(t.run), area);
     return pdf.Ops();
   }
-  ChartOutcome Record() { return DrawChart(Canvas{recording, t.settings, t.data, t.run.scale, t.run.log}, area); }
+  ChartOutcome Record() {
+    return DrawChart(Canvas{recording, t.settings, t.data, t.run.scale, t.run.log, recordingFonts}, area);
+  }
 
   TestRun t;
   PdfPage pdf;
   RecordingSurface recording;
+  TextFonts recordingFonts{recording, t.settings, t.run.fonts, t.run.log};
   ChartArea area{100, 500, 500, 100};
 };
 

@@ -21,7 +21,7 @@ struct Page {
     t.Fill(rows);
     t.run.scale = scale;
   }
-  Canvas canvas() { return Canvas{recording, t.settings, t.data, t.run.scale, t.run.log}; }
+  Canvas canvas() { return Canvas{recording, t.settings, t.data, t.run.scale, t.run.log, fonts}; }
   ChartOutcome Draw() { return DrawChartPage(canvas()); }
   std::vector<int> AutoMargins() {
     const PageMargins m = AutoPageMargins(canvas());
@@ -39,6 +39,7 @@ struct Page {
 
   testing::TestRun t;
   testing::RecordingSurface recording;
+  TextFonts fonts{recording, t.settings, t.run.fonts, t.run.log};
 };
 
 // A margin of 20 insets the area the heading takes its room from: the heading starts half a blank

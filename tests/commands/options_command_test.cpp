@@ -39,7 +39,7 @@ TEST(OptionsCommandTest, KeepsTheLastLetterOfALastLineWithoutLineEnd) {
   testing::TempDir dir;
   TestRun t;
   EXPECT_EQ(t.Process("-Options " + dir.Write("o.txt", "-Author Me\n-Title Caf\xC3\xA9")), 0) << t.LastLine();
-  EXPECT_EQ(t.settings.Title, "Caf\xE9");
+  EXPECT_EQ(t.settings.Title, "Caf\xC3\xA9");
 }
 
 TEST(OptionsCommandTest, AFileIncludingItselfStopsAtTheNestingLimit) {

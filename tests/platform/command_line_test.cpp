@@ -9,7 +9,7 @@ namespace corvane {
 namespace {
 
 // Each argument reaches the command reader as exactly one token, or the run is refused at the
-// first one that cannot (its position counting from 1). Texts are Windows-1252 after joining.
+// first one that cannot (its position counting from 1). Texts are UTF-8 after joining.
 TEST(CommandLineTest, EachArgumentBecomesOneTokenOrIsRefused) {
   const struct Case {
     std::vector<const char*> args;
@@ -20,8 +20,9 @@ TEST(CommandLineTest, EachArgumentBecomesOneTokenOrIsRefused) {
       {{"-Title", "Sales by Region", ""}, "-Title \"Sales by Region\" \"\"", 0},
       {{"-Title", "12\"", "a\t\"b"}, "-Title 12\" a\t\"b", 0},  // a quote inside, no blank: as typed
       {{"-Title", "a\tb"}, "-Title \"a\tb\"", 0},
-      // Bytes the reader would skip before a token: the argument would vanish or shrink.
-      {{"-Title", "\x01", "\xC3\xA9t\xC3\xA9"}, "-Title \"\x01\" \"\xE9t\xE9\"", 0},
+      // A byte the reader would skip before a token: the argument would vanish.
+      {{"-Title", "\x01", "\xC3\xA9t\xC3\xA9"}, "-Title \"\x01\" \xC3\xA9t\xC3\xA9", 0},
+      {{"-Title", "caf\xE9", "\xE5\x9B\xBE"}, "-Title caf\xC3\xA9 \xE5\x9B\xBE", 0},  // not UTF-8: Windows-1252
       {{"-Title", "Q3\" -Output \"hijacked\" ;", "-Output", "intended"}, "", 2},
       {{"-Title", "\"Q3", "-Output", "\"x y"}, "", 2},
       {{"-Datum", "A", "1", "\x01\""}, "", 4},

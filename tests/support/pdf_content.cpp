@@ -26,7 +26,7 @@ std::string Inflate(const std::string& data) {
 }
 
 bool IsDelimiter(char c) {
-  return std::isspace(static_cast<unsigned char>(c)) || c == '/' || c == '[' || c == '(';
+  return std::isspace(static_cast<unsigned char>(c)) || c == '/' || c == '[' || c == '(' || c == '<';
 }
 
 // What an object's text starts with, "\nN 0 obj". Built by appending: GCC 12 at -O3 warns
@@ -111,6 +111,11 @@ std::vector<PdfOp> ParseContent(const std::string& content) {
       }
       operands.push_back(content.substr(i, j - i));
       i = j;
+    } else if (c == '<') {
+      // A hexadecimal string, such as a TrueType text's glyph numbers.
+      const std::size_t j = std::min(content.find('>', i), n - 1);
+      operands.push_back(content.substr(i, j + 1 - i));
+      i = j + 1;
     } else if (c == '[') {
       const std::size_t j = std::min(content.find(']', i), n - 1);
       operands.push_back(content.substr(i, j + 1 - i));
@@ -172,7 +177,7 @@ std::vector<std::string> UnsoundNumbers(const std::string& content) {
     });
     if (!word) found.push_back("operator [" + op.op + "]");
     for (const std::string& operand : op.operands) {
-      if (operand[0] == '(' || operand[0] == '/') continue;
+      if (operand[0] == '(' || operand[0] == '/' || operand[0] == '<') continue;
       std::istringstream numbers(operand[0] == '[' ? operand.substr(1, operand.size() - 2) : operand);
       for (std::string number; numbers >> number;) {
         char* end = nullptr;

@@ -4,6 +4,7 @@
 
 #include <hpdf.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,10 @@ class PdfPage {
   PdfPage& operator=(const PdfPage&) = delete;
 
   // A canvas on this page for the run's settings, data and scale.
-  Canvas CanvasFor(Run& run) { return Canvas{surface, run.settings, run.data, run.scale, run.log}; }
+  Canvas CanvasFor(Run& run) {
+    textFonts = std::make_unique<TextFonts>(surface, run.settings, run.fonts, run.log);
+    return Canvas{surface, run.settings, run.data, run.scale, run.log, *textFonts};
+  }
 
   // The document as it would be saved, and the page's content stream as written so far, and
   // its operators.
@@ -34,6 +38,7 @@ class PdfPage {
   PdfFonts fonts{doc};
   HPDF_Page page;
   PdfSurface surface{page, fonts};
+  std::unique_ptr<TextFonts> textFonts;
 };
 
 }  // namespace corvane::testing

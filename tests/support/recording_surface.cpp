@@ -5,21 +5,32 @@
 #include <cstdio>
 #include <sstream>
 
+#include "fonts/font_face.h"
+#include "platform/encoding.h"
+
 namespace corvane::testing {
 namespace {
 
 constexpr double kPi = 3.141592653589793;
 
+}  // namespace
+
+// Every character half the size wide; a TrueType face a little taller than a standard font.
 class FakeFont final : public Font {
  public:
-  explicit FakeFont(StandardFont font) : name(StandardFontName(font)) {}
-  double Ascent(double size) const override { return 0.75 * size; }
+  explicit FakeFont(std::string fontName, double ascent = 0.75) : name(std::move(fontName)), ascent_(ascent) {}
+  double Ascent(double size) const override { return ascent_ * size; }
   double Descent(double size) const override { return 0.25 * size; }
-  double Width(const std::string& text, double size) const override {
-    return 0.5 * size * static_cast<double>(text.size());
+  double Width(std::string_view text, double size) const override {
+    return 0.5 * size * static_cast<double>(CodePointCount(text));
   }
-  const char* name;
+  std::string name;
+
+ private:
+  double ascent_;
 };
+
+namespace {
 
 // Where a recorded stamp is placed.
 class RecordedStamp final : public Stamp {
@@ -108,10 +119,22 @@ std::unique_ptr<Stamp> RecordingSurface::MakeStamp(const Path& shape, Paint pain
 const Font& RecordingSurface::FontFor(StandardFont font) {
   static const std::vector<FakeFont> fonts = [] {
     std::vector<FakeFont> all;
-    for (int n = 0; n < kFontCount; ++n) all.emplace_back(static_cast<StandardFont>(n));
+    for (int n = 0; n < kFontCount; ++n) all.emplace_back(StandardFontName(static_cast<StandardFont>(n)));
     return all;
   }();
   return fonts[FontIndex(font)];
+}
+
+RecordingSurface::RecordingSurface(double width, double height) : width_(width), height_(height) {}
+
+RecordingSurface::~RecordingSurface() = default;
+
+const Font& RecordingSurface::FontFor(const FontFace& face) {
+  for (const auto& known : trueType_) {
+    if (known->name == face.postScriptName()) return *known;
+  }
+  trueType_.push_back(std::make_unique<FakeFont>(face.postScriptName(), 0.9));
+  return *trueType_.back();
 }
 
 void RecordingSurface::SetFont(const Font& font, double size) {

@@ -7,12 +7,15 @@
 // blank, is 0.5 s too).
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "render/surface.h"
 
 namespace corvane::testing {
+
+class FakeFont;
 
 // A text shown, and the size of the font it was shown in.
 struct ShownText {
@@ -29,7 +32,8 @@ TextBox BoxOf(const ShownText& shown);
 
 class RecordingSurface final : public Surface {
  public:
-  explicit RecordingSurface(double width = 800, double height = 600) : width_(width), height_(height) {}
+  explicit RecordingSurface(double width = 800, double height = 600);
+  ~RecordingSurface() override;
 
   // Every call so far, in order, and those whose first word is one of the given ones.
   const std::vector<std::string>& calls() const { return calls_; }
@@ -68,6 +72,7 @@ class RecordingSurface final : public Surface {
   std::unique_ptr<Stamp> MakeStamp(const Path& shape, Paint paint, double reach) override;
 
   const Font& FontFor(StandardFont font) override;
+  const Font& FontFor(const FontFace& face) override;
   // "font Times-Roman 10"
   void SetFont(const Font& font, double size) override;
   void SetTextRendering(TextRendering rendering) override;
@@ -89,6 +94,7 @@ class RecordingSurface final : public Surface {
   int stamps_ = 0;
   double size_ = 0;
   std::vector<std::string> calls_;
+  std::vector<std::unique_ptr<FakeFont>> trueType_;  // named by the faces' PostScript names
   std::vector<ShownText> texts_;
 };
 

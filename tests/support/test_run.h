@@ -45,7 +45,7 @@ class TestRun {
   Run run;
   ChartSettings& settings = run.settings;
   DataTable& data = run.data;
-  CommandContext commands{run.settings, run.data, run.log};  // what Process reads with
+  CommandContext commands{run.settings, run.data, run.log, run.fonts};  // what Process reads with
   DocumentRun document = run.Document();
 };
 
