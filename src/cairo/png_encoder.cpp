@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <queue>
 #include <utility>
 
@@ -137,20 +138,25 @@ class RunDeflater {
  public:
   explicit RunDeflater(std::string& out) : out_(out) {
     out_ += "\x78\x01";  // deflate, 32K window, fastest
-    tokens_.reserve(kBlockTokens);
   }
 
   // Adds the bytes to the stream.
   void Write(const unsigned char* data, std::size_t size) {
     adler_ = adler32(adler_, data, static_cast<uInt>(size));
-    const std::size_t used = tokens_.size();
-    tokens_.resize(used + size);  // a token a byte at most
-    Token* token = tokens_.data() + used;
+    // A token a byte at most; the room is kept from block to block.
+    if (capacity_ < used_ + size) {
+      capacity_ = std::max(used_ + size, 2 * capacity_);
+      auto grown = std::make_unique_for_overwrite<Token[]>(capacity_);
+      std::copy(tokens_.get(), tokens_.get() + used_, grown.get());
+      tokens_ = std::move(grown);
+    }
+    Token* token = tokens_.get() + used_;
     const unsigned char* p = data;
     const unsigned char* const end = data + size;
     while (p < end) {
       const unsigned char b = *p;
-      if (end - p < 4 || p[1] != b || p[2] != b || p[3] != b) {
+      std::uint32_t four;
+      if (end - p < 4 || (std::memcpy(&four, p, 4), four != 0x01010101u * b)) {
         *token++ = {b, 0};
         ++counts_[b];
         ++p;
@@ -175,8 +181,8 @@ class RunDeflater {
       }
       p = q;
     }
-    tokens_.resize(static_cast<std::size_t>(token - tokens_.data()));
-    if (tokens_.size() >= kBlockTokens) EmitBlock(false);
+    used_ = static_cast<std::size_t>(token - tokens_.get());
+    if (used_ >= kBlockTokens) EmitBlock(false);
   }
 
   // The last block and the checksum.
@@ -241,18 +247,39 @@ class RunDeflater {
       symbolCode[i] = codes[i];
       symbolBits[i] = lengths[i];
     }
-    tokens_.push_back({kEndOfBlock, 0});
-    for (const Token& token : tokens_) {
-      std::uint32_t bits = symbolCode[token.symbol];
-      int length = symbolBits[token.symbol];
-      if (token.symbol > kEndOfBlock) {
-        const int extra = kExtra[token.symbol - 257];
-        bits |= static_cast<std::uint32_t>(token.extra) << length;
-        length += extra + 1;  // the distance code, 0, follows the extra bits
+    // Room for every token at its longest, written through a pointer four bytes at a time.
+    const std::size_t start = out_.size();
+    out_.resize(start + (used_ + 1) * 21 / 8 + 8);
+    char* at = out_.data() + start;
+    std::uint64_t bits = bits_;
+    int count = count_;
+    const auto put = [&](std::uint32_t code, int length) {
+      bits |= static_cast<std::uint64_t>(code) << count;
+      count += length;
+      if (count >= 32) {
+        const auto low = static_cast<std::uint32_t>(bits);
+        const char four[4] = {static_cast<char>(low), static_cast<char>(low >> 8), static_cast<char>(low >> 16),
+                              static_cast<char>(low >> 24)};
+        std::memcpy(at, four, 4);
+        at += 4;
+        bits >>= 32;
+        count -= 32;
       }
-      Put(bits, length);
+    };
+    for (const Token* token = tokens_.get(); token != tokens_.get() + used_; ++token) {
+      std::uint32_t code = symbolCode[token->symbol];
+      int length = symbolBits[token->symbol];
+      if (token->symbol > kEndOfBlock) {
+        code |= static_cast<std::uint32_t>(token->extra) << length;
+        length += kExtra[token->symbol - 257] + 1;  // the distance code, 0, follows the extra bits
+      }
+      put(code, length);
     }
-    tokens_.clear();
+    put(symbolCode[kEndOfBlock], symbolBits[kEndOfBlock]);
+    out_.resize(static_cast<std::size_t>(at - out_.data()));
+    bits_ = bits;
+    count_ = count;
+    used_ = 0;
     counts_.assign(counts_.size(), 0);
   }
 
@@ -277,7 +304,9 @@ class RunDeflater {
   }
 
   std::string& out_;
-  std::vector<Token> tokens_;
+  std::unique_ptr<Token[]> tokens_;
+  std::size_t used_ = 0;
+  std::size_t capacity_ = 0;
   std::vector<std::uint64_t> counts_ = std::vector<std::uint64_t>(286);
   std::uint64_t bits_ = 0;
   int count_ = 0;
