@@ -66,23 +66,35 @@ class CairoStamp final : public Stamp {
   Paint paint_;
 };
 
-// cairo's 8-bit product, rounded: a * b / 255.
-unsigned Multiply(unsigned a, unsigned b) {
-  const unsigned t = a * b + 0x7F;
-  return (t + (t >> 8)) >> 8;
+// Two 8-bit components of a pixel (bits 0-7 and 16-23) times a / 255, each rounded as cairo
+// rounds them.
+std::uint32_t MultiplyTwo(std::uint32_t pair, std::uint32_t a) {
+  const std::uint32_t t = (pair & 0x00FF00FF) * a + 0x007F007F;
+  return ((t + ((t >> 8) & 0x00FF00FF)) >> 8) & 0x00FF00FF;
 }
 
-// A colour component as cairo stores it in a pixel.
-unsigned Component(float value) {
-  const double v = std::clamp(static_cast<double>(value), 0.0, 1.0);
-  return static_cast<unsigned>(v * (65536.0 - 1e-5)) >> 8;
+// The pixel over which the colour is painted with coverage a of 255: the colour times a plus
+// the pixel times 255 - a, as cairo blends an opaque colour into its RGB24 pixels.
+std::uint32_t Blend(std::uint32_t color, std::uint32_t a, std::uint32_t pixel) {
+  const std::uint32_t keep = 255 - a;
+  return (MultiplyTwo(color, a) + MultiplyTwo(pixel, keep)) |
+         (MultiplyTwo(color >> 8, a) + MultiplyTwo(pixel >> 8, keep)) << 8;
 }
 
-// A stamp on pixels: the shape drawn by cairo into a coverage mask once for each place within
-// a pixel it takes (an eighth of a pixel apart each way), and each placing blended from its
+// A colour as cairo stores it in a pixel: each component's top 8 of 16 bits.
+std::uint32_t PixelOf(const RgbColor& color) {
+  const auto component = [](float value) {
+    const double v = std::clamp(static_cast<double>(value), 0.0, 1.0);
+    return static_cast<std::uint32_t>(v * (65536.0 - 1e-5)) >> 8;
+  };
+  return 0xFF000000u | component(color.red) << 16 | component(color.green) << 8 | component(color.blue);
+}
+
+// A stamp on pixels: the shape drawn by cairo into a coverage mask for each place within a
+// pixel it can take (an eighth of a pixel apart each way), and each placing blended from its
 // mask in the colour in force, as cairo blends a painted path. Markers are placed by the
-// thousand, and a path through cairo costs some twenty times as much as a small mask; an
-// eighth of a pixel keeps every edge within a sixteenth of a pixel of the path's.
+// thousand, and a path through cairo costs some ten times as much as blending a small mask;
+// an eighth of a pixel keeps every edge within a sixteenth of a pixel of the path's.
 class RasterStamp final : public Stamp {
  public:
   RasterStamp(CairoSurface& surface, cairo_t* cairo, const Path& shape, Paint paint, double reach)
@@ -93,7 +105,7 @@ class RasterStamp final : public Stamp {
     const double uy = Hundredths(y);
     cairo_matrix_t m;
     cairo_get_matrix(cairo_, &m);
-    if (shape_.empty() || !surface_.PlainRaster(paint_) || m.xy != 0 || m.yx != 0 || !Fits(m)) {
+    if (shape_.empty() || !surface_.PlainRaster(paint_) || m.xy != 0 || m.yx != 0 || !Ready(m)) {
       surface_.PaintPath(shape_, paint_, ux, uy);
       return;
     }
@@ -101,16 +113,24 @@ class RasterStamp final : public Stamp {
     const long long qy = std::llround((m.yy * uy + m.y0) * kPhases);
     const long long px = ((qx % kPhases) + kPhases) % kPhases;
     const long long py = ((qy % kPhases) + kPhases) % kPhases;
-    Blend(MaskAt(static_cast<int>(px), static_cast<int>(py)), (qx - px) / kPhases - half_, (qy - py) / kPhases - half_);
+    PaintMask(masks_[static_cast<std::size_t>(py * kPhases + px)], (qx - px) / kPhases - half_,
+          (qy - py) / kPhases - half_);
   }
 
  private:
   static constexpr int kPhases = 8;
   static constexpr double kLargest = 48;  // pixels from the origin: larger shapes take the path
 
-  // Whether the masks drawn so far hold for the matrix and line width, and the shape fits a
-  // mask; a change of either starts the masks again.
-  bool Fits(const cairo_matrix_t& m) {
+  // The coverage of the shape drawn with its origin at (half + px / 8, half + py / 8) in a
+  // square of side pixels, cut to the pixels it touches.
+  struct Mask {
+    int left = 0, top = 0, width = 0, height = 0;
+    std::vector<unsigned char> coverage;  // width by height
+  };
+
+  // Whether masks for the matrix and line width are drawn, drawing them when not; false when
+  // the shape is too large for masks to pay.
+  bool Ready(const cairo_matrix_t& m) {
     const double reach = reach_ * std::max(std::abs(m.xx), std::abs(m.yy));
     if (!(reach <= kLargest)) return false;
     if (m.xx != xx_ || m.yy != yy_ || surface_.LineWidth() != width_) {
@@ -119,65 +139,70 @@ class RasterStamp final : public Stamp {
       width_ = surface_.LineWidth();
       half_ = static_cast<int>(std::ceil(reach)) + 1;
       side_ = 2 * half_ + 2;
-      for (Mask& mask : masks_) mask = Mask{};
+      DrawMasks();
     }
     return true;
   }
 
-  // The coverage of the shape, drawn with its origin at (half + px / 8, half + py / 8) in a square
-  // of side pixels, cut to the pixels it touches.
-  struct Mask {
-    bool drawn = false;
-    int left = 0, top = 0, width = 0, height = 0;
-    std::vector<unsigned char> coverage;  // width by height
-  };
-
-  const Mask& MaskAt(int px, int py) {
-    Mask& mask = masks_[static_cast<std::size_t>(py * kPhases + px)];
-    if (mask.drawn) return mask;
-    mask = Mask{};
-    mask.drawn = true;
-    cairo_surface_t* target = cairo_image_surface_create(CAIRO_FORMAT_A8, side_, side_);
+  // Every mask in one painting, as tiles of a square of kPhases by kPhases: a painting of
+  // cairo's costs more to set up than to fill such small shapes. The tiles lie apart, so each
+  // is covered as the shape alone would be.
+  void DrawMasks() {
+    for (Mask& mask : masks_) mask = Mask{};
+    const int atlas = side_ * kPhases;
+    cairo_surface_t* target = cairo_image_surface_create(CAIRO_FORMAT_A8, atlas, atlas);
     cairo_t* cairo = cairo_create(target);
-    cairo_matrix_t m;
-    cairo_matrix_init(&m, xx_, 0, 0, yy_, half_ + static_cast<double>(px) / kPhases,
-                      half_ + static_cast<double>(py) / kPhases);
-    cairo_set_matrix(cairo, &m);
+    for (int py = 0; py < kPhases; ++py) {
+      for (int px = 0; px < kPhases; ++px) {
+        cairo_matrix_t m;
+        cairo_matrix_init(&m, xx_, 0, 0, yy_, px * side_ + half_ + static_cast<double>(px) / kPhases,
+                          py * side_ + half_ + static_cast<double>(py) / kPhases);
+        cairo_set_matrix(cairo, &m);
+        AddPath(cairo, shape_, 0, 0);
+      }
+    }
     cairo_set_line_width(cairo, width_);
-    AddPath(cairo, shape_, 0, 0);
     if (paint_ == Paint::kFill) {
       cairo_fill(cairo);
     } else {
       cairo_stroke(cairo);
     }
+    const bool drawn = cairo_status(cairo) == CAIRO_STATUS_SUCCESS;
     cairo_destroy(cairo);
     cairo_surface_flush(target);
     const unsigned char* data = cairo_image_surface_get_data(target);
     const int stride = cairo_image_surface_get_stride(target);
-    // A mask that could not be drawn stays blank: nothing is painted, as cairo paints nothing
+    // Masks that could not be drawn stay blank: nothing is painted, as cairo paints nothing
     // once it has failed.
-    if (data != nullptr && cairo_surface_status(target) == CAIRO_STATUS_SUCCESS) {
-      const auto at = [&](int x, int y) { return data[static_cast<std::ptrdiff_t>(y) * stride + x]; };
-      int x0 = side_, x1 = -1, y0 = side_, y1 = -1;
-      for (int y = 0; y < side_; ++y) {
-        for (int x = 0; x < side_; ++x) {
-          if (at(x, y) == 0) continue;
-          x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
-        }
-      }
-      if (x1 >= 0) {
-        mask.left = x0, mask.top = y0, mask.width = x1 - x0 + 1, mask.height = y1 - y0 + 1;
-        for (int y = y0; y <= y1; ++y) {
-          for (int x = x0; x <= x1; ++x) mask.coverage.push_back(at(x, y));
+    if (drawn && data != nullptr && cairo_surface_status(target) == CAIRO_STATUS_SUCCESS) {
+      for (int py = 0; py < kPhases; ++py) {
+        for (int px = 0; px < kPhases; ++px) {
+          Cut(masks_[static_cast<std::size_t>(py * kPhases + px)], data + py * side_ * stride + px * side_, stride);
         }
       }
     }
     cairo_surface_destroy(target);
-    return mask;
   }
 
-  // The mask in the colour in force over the image's pixels, the mask's square at (left, top).
-  void Blend(const Mask& mask, long long left, long long top) {
+  // The mask from its tile, whose top left is at tile, rows stride bytes apart.
+  void Cut(Mask& mask, const unsigned char* tile, int stride) const {
+    const auto at = [&](int x, int y) { return tile[static_cast<std::ptrdiff_t>(y) * stride + x]; };
+    int x0 = side_, x1 = -1, y0 = side_, y1 = -1;
+    for (int y = 0; y < side_; ++y) {
+      for (int x = 0; x < side_; ++x) {
+        if (at(x, y) == 0) continue;
+        x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+      }
+    }
+    if (x1 < 0) return;
+    mask.left = x0, mask.top = y0, mask.width = x1 - x0 + 1, mask.height = y1 - y0 + 1;
+    for (int y = y0; y <= y1; ++y) {
+      for (int x = x0; x <= x1; ++x) mask.coverage.push_back(at(x, y));
+    }
+  }
+
+  // The mask in the colour in force over the image's pixels, the mask's tile at (left, top).
+  void PaintMask(const Mask& mask, long long left, long long top) {
     if (mask.coverage.empty()) return;
     left += mask.left;
     top += mask.top;
@@ -191,19 +216,17 @@ class RasterStamp final : public Stamp {
     const long long x0 = std::max(left, 0LL), x1 = std::min(left + mask.width, width);
     const long long y0 = std::max(top, 0LL), y1 = std::min(top + mask.height, height);
     if (x0 >= x1 || y0 >= y1) return;
-    const RgbColor& color = surface_.PaintColor(paint_);
-    const unsigned red = Component(color.red), green = Component(color.green), blue = Component(color.blue);
+    const std::uint32_t color = PixelOf(surface_.PaintColor(paint_));
     for (long long y = y0; y < y1; ++y) {
       const unsigned char* coverage = mask.coverage.data() + (y - top) * mask.width + (x0 - left);
       auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
       for (long long x = x0; x < x1; ++x) {
-        const unsigned a = *coverage++;
-        if (a == 0) continue;
-        const std::uint32_t d = row[x];
-        const unsigned keep = 255 - a;
-        row[x] = (Multiply(red, a) + Multiply((d >> 16) & 0xFF, keep)) << 16 |
-                 (Multiply(green, a) + Multiply((d >> 8) & 0xFF, keep)) << 8 |
-                 (Multiply(blue, a) + Multiply(d & 0xFF, keep));
+        const std::uint32_t a = *coverage++;
+        if (a == 255) {
+          row[x] = color;
+        } else if (a != 0) {
+          row[x] = Blend(color, a, row[x]);
+        }
       }
     }
     cairo_surface_mark_dirty_rectangle(target, static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1 - x0),

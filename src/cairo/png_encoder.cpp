@@ -248,9 +248,12 @@ class RunDeflater {
       symbolBits[i] = lengths[i];
     }
     // Room for every token at its longest, written through a pointer four bytes at a time.
-    const std::size_t start = out_.size();
-    out_.resize(start + (used_ + 1) * 21 / 8 + 8);
-    char* at = out_.data() + start;
+    const std::size_t room = (used_ + 1) * 21 / 8 + 8;
+    if (codeRoom_ < room) {
+      codeRoom_ = std::max(room, 2 * codeRoom_);
+      codeBytes_ = std::make_unique_for_overwrite<char[]>(codeRoom_);
+    }
+    char* at = codeBytes_.get();
     std::uint64_t bits = bits_;
     int count = count_;
     const auto put = [&](std::uint32_t code, int length) {
@@ -276,7 +279,7 @@ class RunDeflater {
       put(code, length);
     }
     put(symbolCode[kEndOfBlock], symbolBits[kEndOfBlock]);
-    out_.resize(static_cast<std::size_t>(at - out_.data()));
+    out_.append(codeBytes_.get(), static_cast<std::size_t>(at - codeBytes_.get()));
     bits_ = bits;
     count_ = count;
     used_ = 0;
@@ -307,6 +310,8 @@ class RunDeflater {
   std::unique_ptr<Token[]> tokens_;
   std::size_t used_ = 0;
   std::size_t capacity_ = 0;
+  std::unique_ptr<char[]> codeBytes_;  // a block's codes before they join the stream
+  std::size_t codeRoom_ = 0;
   std::vector<std::uint64_t> counts_ = std::vector<std::uint64_t>(286);
   std::uint64_t bits_ = 0;
   int count_ = 0;
@@ -315,12 +320,11 @@ class RunDeflater {
 
 // The rows, each behind its filter byte (Up, but None for the first row), deflated. A row the
 // same as the one above, as most rows of a chart are, is all zeros after Up.
-std::string CompressRows(const unsigned char* pixels, int width, int height, int stride) {
+void CompressRows(const unsigned char* pixels, int width, int height, int stride, std::string& out) {
   const std::size_t rowBytes = 1 + 3 * static_cast<std::size_t>(width);
   const std::size_t sourceBytes = 4 * static_cast<std::size_t>(width);
   std::vector<unsigned char> filtered(rowBytes), same(rowBytes), none(sourceBytes);
   same[0] = 2;
-  std::string out;
   RunDeflater deflater(out);
   for (int y = 0; y < height; ++y) {
     const unsigned char* source = pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride);
@@ -342,7 +346,6 @@ std::string CompressRows(const unsigned char* pixels, int width, int height, int
     deflater.Write(filtered.data(), rowBytes);
   }
   deflater.Finish();
-  return out;
 }
 
 }  // namespace
@@ -364,7 +367,15 @@ std::string EncodePng(const unsigned char* pixels, int width, int height, int st
   PutChunk(png, "pHYs", physical);
 
   for (const PngText& text : texts) PutText(png, text);
-  PutChunk(png, "IDAT", CompressRows(pixels, width, height, stride));
+  // The image data deflated straight into its chunk, whose length is known at the end.
+  const std::size_t idat = png.size();
+  PutUint32(png, 0);
+  png += "IDAT";
+  CompressRows(pixels, width, height, stride, png);
+  const std::size_t length = png.size() - idat - 8;
+  for (int i = 0; i < 4; ++i) png[idat + static_cast<std::size_t>(i)] = static_cast<char>(length >> (24 - 8 * i));
+  const auto* typeAndData = reinterpret_cast<const Bytef*>(png.data() + idat + 4);
+  PutUint32(png, static_cast<std::uint32_t>(crc32(crc32(0, nullptr, 0), typeAndData, static_cast<uInt>(length + 4))));
   PutChunk(png, "IEND", "");
   return png;
 }
