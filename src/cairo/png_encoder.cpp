@@ -142,7 +142,6 @@ class RunDeflater {
 
   // Adds the bytes to the stream.
   void Write(const unsigned char* data, std::size_t size) {
-    adler_ = adler32(adler_, data, static_cast<uInt>(size));
     // A token a byte at most; the room is kept from block to block.
     if (capacity_ < used_ + size) {
       capacity_ = std::max(used_ + size, 2 * capacity_);
@@ -153,6 +152,7 @@ class RunDeflater {
     Token* token = tokens_.get() + used_;
     const unsigned char* p = data;
     const unsigned char* const end = data + size;
+    const unsigned char* literals = p;  // where the bytes not yet checksummed start
     while (p < end) {
       const unsigned char b = *p;
       std::uint32_t four;
@@ -167,6 +167,9 @@ class RunDeflater {
       const std::uint64_t eight = 0x0101010101010101u * b;
       for (std::uint64_t word; end - q >= 8 && (std::memcpy(&word, q, 8), word == eight);) q += 8;
       while (q < end && *q == b) ++q;
+      adler_ = adler32(adler_, literals, static_cast<uInt>(p - literals));
+      ChecksumRun(b, static_cast<std::size_t>(q - p));
+      literals = q;
       *token++ = {b, 0};
       ++counts_[b];
       std::size_t run = static_cast<std::size_t>(q - p) - 1;
@@ -181,6 +184,7 @@ class RunDeflater {
       }
       p = q;
     }
+    adler_ = adler32(adler_, literals, static_cast<uInt>(end - literals));
     used_ = static_cast<std::size_t>(token - tokens_.get());
     if (used_ >= kBlockTokens) EmitBlock(false);
   }
@@ -212,6 +216,17 @@ class RunDeflater {
     while (kBase[code] > static_cast<int>(length)) --code;
     ++counts_[static_cast<std::size_t>(257 + code)];
     return {static_cast<std::uint16_t>(257 + code), static_cast<std::uint16_t>(length - static_cast<std::size_t>(kBase[code]))};
+  }
+
+  // Adler-32 over n bytes of value v, in O(1): the sum a grows by n v, and the sum of sums b
+  // by n a + v n (n + 1) / 2.
+  void ChecksumRun(std::uint64_t v, std::uint64_t n) {
+    constexpr std::uint64_t kModulus = 65521;
+    std::uint64_t a = adler_ & 0xFFFF;
+    std::uint64_t b = adler_ >> 16;
+    b = (b + n % kModulus * a + v * (n * (n + 1) / 2 % kModulus)) % kModulus;
+    a = (a + n % kModulus * v) % kModulus;
+    adler_ = static_cast<uLong>(b << 16 | a);
   }
 
   // The tokens so far as one block with codes of its own.
