@@ -113,8 +113,8 @@ class RasterStamp final : public Stamp {
     const long long qy = std::llround((m.yy * uy + m.y0) * kPhases);
     const long long px = ((qx % kPhases) + kPhases) % kPhases;
     const long long py = ((qy % kPhases) + kPhases) % kPhases;
-    PaintMask(masks_[static_cast<std::size_t>(py * kPhases + px)], (qx - px) / kPhases - half_,
-          (qy - py) / kPhases - half_);
+    const Mask& mask = masks_[static_cast<std::size_t>(py * kPhases + px)];
+    PaintMask(mask, (qx - px) / kPhases - half_, (qy - py) / kPhases - half_);
   }
 
  private:

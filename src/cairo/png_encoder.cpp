@@ -215,7 +215,8 @@ class RunDeflater {
     int code = 28;
     while (kBase[code] > static_cast<int>(length)) --code;
     ++counts_[static_cast<std::size_t>(257 + code)];
-    return {static_cast<std::uint16_t>(257 + code), static_cast<std::uint16_t>(length - static_cast<std::size_t>(kBase[code]))};
+    return {static_cast<std::uint16_t>(257 + code),
+            static_cast<std::uint16_t>(length - static_cast<std::size_t>(kBase[code]))};
   }
 
   // Adler-32 over n bytes of value v, in O(1): the sum a grows by n v, and the sum of sums b

@@ -51,14 +51,16 @@ int LargestDifference(const std::vector<std::uint32_t>& a, const std::vector<std
   int largest = 0;
   for (std::size_t i = 0; i < a.size(); ++i) {
     for (int shift = 0; shift < 24; shift += 8) {
-      largest = std::max(largest, std::abs(static_cast<int>((a[i] >> shift) & 255) - static_cast<int>((b[i] >> shift) & 255)));
+      largest = std::max(largest,
+                         std::abs(static_cast<int>((a[i] >> shift) & 255) - static_cast<int>((b[i] >> shift) & 255)));
     }
   }
   return largest;
 }
 
 std::size_t Painted(const std::vector<std::uint32_t>& pixels) {
-  return static_cast<std::size_t>(std::count_if(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p != 0xFFFFFF; }));
+  return static_cast<std::size_t>(
+      std::count_if(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p != 0xFFFFFF; }));
 }
 
 struct Marker {
