@@ -62,7 +62,8 @@ class CairoSurface final : public Surface {
   // What a stamp needs to know to paint from a mask of its own rather than through cairo.
   const RgbColor& PaintColor(Paint paint) const { return paint == Paint::kFill ? state_.fill : state_.stroke; }
   double LineWidth() const { return state_.lineWidth; }
-  // True when paths are painted on pixels without a clip or a dash in force.
+  // True when the page is pixels and nothing in force (a clip; a dash, for a stroke) stops a
+  // path from being painted another way than through cairo's own painting of it.
   bool PlainRaster(Paint paint) const;
 
  private:
