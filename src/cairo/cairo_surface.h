@@ -60,18 +60,34 @@ class CairoSurface final : public Surface {
   // The path, moved by (dx, dy), as the current path, painted.
   void PaintPath(const Path& path, Paint paint, double dx = 0, double dy = 0);
 
+  // What a stamp needs to know to paint from a mask of its own rather than through cairo.
+  const RgbColor& PaintColor(Paint paint) const { return paint == Paint::kFill ? state_.fill : state_.stroke; }
+  double LineWidth() const { return state_.lineWidth; }
+  // True when the page is pixels and nothing in force (a clip; a dash, for a stroke) stops a
+  // path from being painted another way than through cairo's own painting of it.
+  bool PlainRaster(Paint paint) const;
+
  private:
   struct State {
     RgbColor fill = kBlack;
     RgbColor stroke = kBlack;
+    double lineWidth = 1;
+    bool dashed = false;
+    bool clipped = false;
     const CairoFont* font = nullptr;
     double size = 0;
     TextRendering rendering = TextRendering::kFill;
   };
 
   void UseColor(const RgbColor& color);
+  // The path stroked a few segments at a time.
+  void StrokeInPieces(const Path& path);
+
+  // Segments a piece of a long line has at least.
+  static constexpr std::size_t kPiece = 4;
 
   cairo_t* cairo_;
+  bool raster_ = false;  // pixels of cairo's RGB24, which stamps may paint directly
   double width_;
   double height_;
   CairoFonts& fonts_;

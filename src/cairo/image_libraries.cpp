@@ -29,6 +29,12 @@ namespace {
   F(cairo_status_t, cairo_surface_status, (cairo_surface_t * s), (s))                                         \
   F(void, cairo_surface_destroy, (cairo_surface_t * s), (s))                                                  \
   F(cairo_t*, cairo_create, (cairo_surface_t * s), (s))                                                       \
+  F(cairo_surface_t*, cairo_get_target, (cairo_t * c), (c))                                                   \
+  F(cairo_surface_type_t, cairo_surface_get_type, (cairo_surface_t * s), (s))                                 \
+  F(cairo_format_t, cairo_image_surface_get_format, (cairo_surface_t * s), (s))                               \
+  F(void, cairo_surface_mark_dirty_rectangle, (cairo_surface_t * s, int x, int y, int w, int h), (s, x, y, w, h)) \
+  F(void, cairo_get_matrix, (cairo_t * c, cairo_matrix_t * m), (c, m))                                        \
+  F(void, cairo_set_matrix, (cairo_t * c, const cairo_matrix_t* m), (c, m))                                   \
   F(void, cairo_destroy, (cairo_t * c), (c))                                                                  \
   F(cairo_status_t, cairo_status, (cairo_t * c), (c))                                                         \
   F(const char*, cairo_status_to_string, (cairo_status_t s), (s))                                             \

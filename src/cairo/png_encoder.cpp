@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <queue>
 #include <utility>
 
@@ -129,47 +130,114 @@ std::vector<std::uint32_t> CanonicalCodes(const std::vector<int>& lengths) {
 }
 
 // Deflate (RFC 1950 and 1951) for filtered rows, built for speed: a run of one byte becomes
-// that byte and matches at distance 1, anything else literals, in one block whose Huffman codes
-// fit the image. zlib's fastest level takes four times as long over the mostly zero bytes of a
-// chart, for files of about the same size.
+// that byte and matches at distance 1, anything else literals, in blocks whose Huffman codes
+// fit the part of the image they hold. zlib's fastest level takes four times as long over the
+// mostly zero bytes of a chart, for files of about the same size. The stream is written as the
+// rows come, a block at a time, so its memory stays that of one block whatever the image.
 class RunDeflater {
  public:
-  // Adds the bytes to the stream.
-  void Write(const unsigned char* data, std::size_t size) {
-    std::size_t i = 0;
-    while (i < size) {
-      const unsigned char b = data[i];
-      std::size_t end = i + 1;
-      // Eight bytes at a time through the long runs.
-      const std::uint64_t eight = 0x0101010101010101u * b;
-      for (std::uint64_t word; end + 8 <= size && (std::memcpy(&word, data + end, 8), word == eight);) end += 8;
-      while (end < size && data[end] == b) ++end;
-      std::size_t run = end - i;
-      if (run < 4) {
-        for (std::size_t k = i; k < end; ++k) Add(data[k], 0);
-      } else {
-        Add(b, 0);
-        for (run -= 1; run >= 3;) {
-          const std::size_t length = run > 258 ? (run - 258 >= 3 ? 258 : run - 3) : run;
-          AddMatch(length);
-          run -= length;
-        }
-        for (; run > 0; --run) Add(b, 0);
-      }
-      Checksum(data + i, end - i);
-      i = end;
-    }
+  explicit RunDeflater(std::string& out) : out_(out) {
+    out_ += "\x78\x01";  // deflate, 32K window, fastest
   }
 
-  // The whole stream: header, the block and the checksum.
-  std::string Finish() {
-    Add(kEndOfBlock, 0);
+  // Adds the bytes to the stream.
+  void Write(const unsigned char* data, std::size_t size) {
+    // A token a byte at most; the room is kept from block to block.
+    if (capacity_ < used_ + size) {
+      capacity_ = std::max(used_ + size, 2 * capacity_);
+      auto grown = std::make_unique_for_overwrite<Token[]>(capacity_);
+      std::copy(tokens_.get(), tokens_.get() + used_, grown.get());
+      tokens_ = std::move(grown);
+    }
+    Token* token = tokens_.get() + used_;
+    const unsigned char* p = data;
+    const unsigned char* const end = data + size;
+    const unsigned char* literals = p;  // where the bytes not yet checksummed start
+    while (p < end) {
+      const unsigned char b = *p;
+      std::uint32_t four;
+      if (end - p < 4 || (std::memcpy(&four, p, 4), four != 0x01010101u * b)) {
+        *token++ = {b, 0};
+        ++counts_[b];
+        ++p;
+        continue;
+      }
+      const unsigned char* q = p + 4;
+      // Eight bytes at a time through the long runs.
+      const std::uint64_t eight = 0x0101010101010101u * b;
+      for (std::uint64_t word; end - q >= 8 && (std::memcpy(&word, q, 8), word == eight);) q += 8;
+      while (q < end && *q == b) ++q;
+      adler_ = adler32(adler_, literals, static_cast<uInt>(p - literals));
+      ChecksumRun(b, static_cast<std::size_t>(q - p));
+      literals = q;
+      *token++ = {b, 0};
+      ++counts_[b];
+      std::size_t run = static_cast<std::size_t>(q - p) - 1;
+      while (run >= 3) {
+        const std::size_t length = run > 258 ? (run - 258 >= 3 ? 258 : run - 3) : run;
+        *token++ = Match(length);
+        run -= length;
+      }
+      for (; run > 0; --run) {
+        *token++ = {b, 0};
+        ++counts_[b];
+      }
+      p = q;
+    }
+    adler_ = adler32(adler_, literals, static_cast<uInt>(end - literals));
+    used_ = static_cast<std::size_t>(token - tokens_.get());
+    if (used_ >= kBlockTokens) EmitBlock(false);
+  }
+
+  // The last block and the checksum.
+  void Finish() {
+    EmitBlock(true);
+    if (count_ % 8 != 0) Put(0, 8 - count_ % 8);
+    Drain();
+    PutUint32(out_, static_cast<std::uint32_t>(adler_));
+  }
+
+ private:
+  static constexpr std::size_t kBlockTokens = std::size_t{1} << 18;
+  static constexpr int kEndOfBlock = 256;
+  static constexpr int kBase[] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
+                                  31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
+  static constexpr int kExtra[] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
+                                   2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
+
+  struct Token {
+    std::uint16_t symbol;
+    std::uint16_t extra;
+  };
+
+  // A match of 3 to 258 bytes: its length symbol and the extra bits past the symbol's base.
+  Token Match(std::size_t length) {
+    int code = 28;
+    while (kBase[code] > static_cast<int>(length)) --code;
+    ++counts_[static_cast<std::size_t>(257 + code)];
+    return {static_cast<std::uint16_t>(257 + code),
+            static_cast<std::uint16_t>(length - static_cast<std::size_t>(kBase[code]))};
+  }
+
+  // Adler-32 over n bytes of value v, in O(1): the sum a grows by n v, and the sum of sums b
+  // by n a + v n (n + 1) / 2.
+  void ChecksumRun(std::uint64_t v, std::uint64_t n) {
+    constexpr std::uint64_t kModulus = 65521;
+    std::uint64_t a = adler_ & 0xFFFF;
+    std::uint64_t b = adler_ >> 16;
+    b = (b + n % kModulus * a + v * (n * (n + 1) / 2 % kModulus)) % kModulus;
+    a = (a + n % kModulus * v) % kModulus;
+    adler_ = static_cast<uLong>(b << 16 | a);
+  }
+
+  // The tokens so far as one block with codes of its own.
+  void EmitBlock(bool last) {
+    ++counts_[kEndOfBlock];
     const std::vector<int> lengths = CodeLengths(counts_, 15);
     const std::vector<std::uint32_t> codes = CanonicalCodes(lengths);
 
-    out_ = "\x78\x01";  // deflate, 32K window, fastest
-    Put(1, 1);                      // the final block
-    Put(2, 2);                      // with codes of its own
+    Put(last ? 1 : 0, 1);
+    Put(2, 2);  // with codes of its own
     // Every length symbol is counted; the distance code is one, of one bit, for distance 1.
     // Code lengths are written as themselves (no repeat codes), in a code of their own.
     std::vector<std::uint64_t> lengthCounts(19);
@@ -187,49 +255,64 @@ class RunDeflater {
     }
     Put(lengthCodes[1], lengthLengths[1]);
 
-    for (const Token& token : tokens_) {
-      Put(codes[token.symbol], lengths[token.symbol]);
-      if (token.symbol > kEndOfBlock) {
-        const int code = token.symbol - 257;
-        if (kExtra[code] > 0) Put(token.extra, kExtra[code]);
-        Put(0, 1);  // distance 1
-      }
+    // A symbol's code, and for a length its extra bits and the one-bit distance, in one go:
+    // at most 15 + 5 + 1 bits.
+    std::uint32_t symbolCode[286];
+    int symbolBits[286];
+    for (std::size_t i = 0; i < 286; ++i) {
+      symbolCode[i] = codes[i];
+      symbolBits[i] = lengths[i];
     }
-    if (count_ % 8 != 0) Put(0, 8 - count_ % 8);
-    Drain();
-    PutUint32(out_, (b_ << 16) | a_);
-    return std::move(out_);
-  }
-
- private:
-  static constexpr int kEndOfBlock = 256;
-  static constexpr std::uint32_t kModulus = 65521;
-  static constexpr int kBase[] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
-                                  31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
-  static constexpr int kExtra[] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
-                                   2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
-
-  struct Token {
-    std::uint16_t symbol;
-    std::uint16_t extra;
-  };
-
-  void Add(int symbol, std::uint32_t extra) {
-    tokens_.push_back({static_cast<std::uint16_t>(symbol), static_cast<std::uint16_t>(extra)});
-    ++counts_[static_cast<std::size_t>(symbol)];
-  }
-  // A match of 3 to 258 bytes: its length symbol and the extra bits past the symbol's base.
-  void AddMatch(std::size_t length) {
-    int code = 28;
-    while (kBase[code] > static_cast<int>(length)) --code;
-    Add(257 + code, static_cast<std::uint32_t>(length) - static_cast<std::uint32_t>(kBase[code]));
+    // Room for every token at its longest, written through a pointer four bytes at a time.
+    const std::size_t room = (used_ + 1) * 21 / 8 + 8;
+    if (codeRoom_ < room) {
+      codeRoom_ = std::max(room, 2 * codeRoom_);
+      codeBytes_ = std::make_unique_for_overwrite<char[]>(codeRoom_);
+    }
+    char* at = codeBytes_.get();
+    std::uint64_t bits = bits_;
+    int count = count_;
+    const auto put = [&](std::uint32_t code, int length) {
+      bits |= static_cast<std::uint64_t>(code) << count;
+      count += length;
+      if (count >= 32) {
+        const auto low = static_cast<std::uint32_t>(bits);
+        const char four[4] = {static_cast<char>(low), static_cast<char>(low >> 8), static_cast<char>(low >> 16),
+                              static_cast<char>(low >> 24)};
+        std::memcpy(at, four, 4);
+        at += 4;
+        bits >>= 32;
+        count -= 32;
+      }
+    };
+    for (const Token* token = tokens_.get(); token != tokens_.get() + used_; ++token) {
+      std::uint32_t code = symbolCode[token->symbol];
+      int length = symbolBits[token->symbol];
+      if (token->symbol > kEndOfBlock) {
+        code |= static_cast<std::uint32_t>(token->extra) << length;
+        length += kExtra[token->symbol - 257] + 1;  // the distance code, 0, follows the extra bits
+      }
+      put(code, length);
+    }
+    put(symbolCode[kEndOfBlock], symbolBits[kEndOfBlock]);
+    out_.append(codeBytes_.get(), static_cast<std::size_t>(at - codeBytes_.get()));
+    bits_ = bits;
+    count_ = count;
+    used_ = 0;
+    counts_.assign(counts_.size(), 0);
   }
 
   // Bits, least significant first.
   void Put(std::uint32_t bits, int length) {
     bits_ |= static_cast<std::uint64_t>(bits) << count_;
     count_ += length;
-    if (count_ >= 32) Drain();
+    if (count_ >= 32) {
+      char four[4] = {static_cast<char>(bits_), static_cast<char>(bits_ >> 8), static_cast<char>(bits_ >> 16),
+                      static_cast<char>(bits_ >> 24)};
+      out_.append(four, 4);
+      bits_ >>= 32;
+      count_ -= 32;
+    }
   }
   void Drain() {
     while (count_ >= 8) {
@@ -239,32 +322,26 @@ class RunDeflater {
     }
   }
 
-  // Adler-32 over the bytes, which are all one value when more than one: a run of n bytes v
-  // adds n v to a and n a + v n (n + 1) / 2 to b.
-  void Checksum(const unsigned char* data, std::size_t n) {
-    const std::uint64_t v = data[0];
-    const std::uint64_t b = b_ + n % kModulus * a_ + v * (n * (n + 1) / 2 % kModulus);
-    a_ = static_cast<std::uint32_t>((a_ + n % kModulus * v) % kModulus);
-    b_ = static_cast<std::uint32_t>(b % kModulus);
-  }
-
-  std::string out_;
-  std::vector<Token> tokens_;
+  std::string& out_;
+  std::unique_ptr<Token[]> tokens_;
+  std::size_t used_ = 0;
+  std::size_t capacity_ = 0;
+  std::unique_ptr<char[]> codeBytes_;  // a block's codes before they join the stream
+  std::size_t codeRoom_ = 0;
   std::vector<std::uint64_t> counts_ = std::vector<std::uint64_t>(286);
   std::uint64_t bits_ = 0;
   int count_ = 0;
-  std::uint32_t a_ = 1;
-  std::uint32_t b_ = 0;
+  uLong adler_ = adler32(0, nullptr, 0);
 };
 
 // The rows, each behind its filter byte (Up, but None for the first row), deflated. A row the
 // same as the one above, as most rows of a chart are, is all zeros after Up.
-std::string CompressRows(const unsigned char* pixels, int width, int height, int stride) {
+void CompressRows(const unsigned char* pixels, int width, int height, int stride, std::string& out) {
   const std::size_t rowBytes = 1 + 3 * static_cast<std::size_t>(width);
   const std::size_t sourceBytes = 4 * static_cast<std::size_t>(width);
   std::vector<unsigned char> filtered(rowBytes), same(rowBytes), none(sourceBytes);
   same[0] = 2;
-  RunDeflater deflater;
+  RunDeflater deflater(out);
   for (int y = 0; y < height; ++y) {
     const unsigned char* source = pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride);
     const unsigned char* above = y > 0 ? source - stride : none.data();
@@ -284,7 +361,7 @@ std::string CompressRows(const unsigned char* pixels, int width, int height, int
     }
     deflater.Write(filtered.data(), rowBytes);
   }
-  return deflater.Finish();
+  deflater.Finish();
 }
 
 }  // namespace
@@ -306,7 +383,15 @@ std::string EncodePng(const unsigned char* pixels, int width, int height, int st
   PutChunk(png, "pHYs", physical);
 
   for (const PngText& text : texts) PutText(png, text);
-  PutChunk(png, "IDAT", CompressRows(pixels, width, height, stride));
+  // The image data deflated straight into its chunk, whose length is known at the end.
+  const std::size_t idat = png.size();
+  PutUint32(png, 0);
+  png += "IDAT";
+  CompressRows(pixels, width, height, stride, png);
+  const std::size_t length = png.size() - idat - 8;
+  for (int i = 0; i < 4; ++i) png[idat + static_cast<std::size_t>(i)] = static_cast<char>(length >> (24 - 8 * i));
+  const auto* typeAndData = reinterpret_cast<const Bytef*>(png.data() + idat + 4);
+  PutUint32(png, static_cast<std::uint32_t>(crc32(crc32(0, nullptr, 0), typeAndData, static_cast<uInt>(length + 4))));
   PutChunk(png, "IEND", "");
   return png;
 }
