@@ -14,7 +14,7 @@ bool FontApi::Load() {
   for (int i = 0; i < 2; ++i) {
     // Never unloaded: fontconfig keeps caches for the whole process, which unloading would
     // strand; a second run in the process finds the libraries already there.
-    handles_[i] = dlopen(names[i], RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+    handles_[i] = dlopen(names[i], RTLD_LAZY | RTLD_LOCAL | RTLD_NODELETE);
     if (handles_[i] == nullptr) return false;
   }
   bool all = true;
