@@ -35,7 +35,7 @@ TSAN_TESTS = Batch*:AtomicFile*:StandardInput*
 tsan: deps
 	@cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DCORVANE_TSAN=ON -DCORVANE_WERROR=$(WERROR) >/dev/null
 	@cmake --build build-tsan -j $(JOBS)
-	TSAN_OPTIONS="halt_on_error=1 exitcode=66" build-tsan/tests/corvane_tests --gtest_filter='$(TSAN_TESTS)'
+	TSAN_OPTIONS="halt_on_error=1 exitcode=66 suppressions=$(CURDIR)/tests/tsan_suppressions.txt" build-tsan/tests/corvane_tests --gtest_filter='$(TSAN_TESTS)'
 
 demo: build
 	@scripts/demo.sh build/corvane
