@@ -1,6 +1,5 @@
 #include "commands/options_command.h"
 
-#include <array>
 #include <utility>
 
 #include "commands/command_context.h"
@@ -12,20 +11,18 @@
 namespace corvane {
 namespace {
 
-// A read takes at most 499 characters: the line buffer holds 500 bytes with its NUL.
+// A read takes at most 499 characters, as a line buffer of 500 with its NUL did. Characters,
+// not bytes: a Windows-1252 line arrives as UTF-8, up to three bytes a character.
 constexpr std::size_t kLineLimit = 500;
 
 // Processes the file's lines; returns false after the first failing line.
 bool ProcessOptionsFile(CommandContext& run, TextFileReader& file, const std::string& name) {
-  std::array<char, kLineLimit + 1> buffer{};
   std::string line;
   int lineNumber = 0;
   while (file.ReadLine(line, kLineLimit)) {
     ++lineNumber;
-    std::copy(line.begin(), line.end(), buffer.begin());
-    buffer[line.size()] = 0;
-    if (!line.empty() && IsBlank(line.back())) buffer[line.size() - 1] = 0;
-    if (ProcessCommands(run, buffer.data()) != 0) {
+    if (!line.empty() && IsBlank(line.back())) line.pop_back();
+    if (ProcessCommands(run, line.data()) != 0) {
       run.log.LogMessage("ERROR: in [%s] at line %d", name.c_str(), lineNumber);
       return false;
     }

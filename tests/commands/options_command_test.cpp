@@ -42,6 +42,19 @@ TEST(OptionsCommandTest, KeepsTheLastLetterOfALastLineWithoutLineEnd) {
   EXPECT_EQ(t.settings.Title, "Caf\xC3\xA9");
 }
 
+// A Windows-1252 line arrives as UTF-8, three bytes for each euro sign: a whole read of 499
+// characters is longer than 499 bytes and must reach the commands whole.
+TEST(OptionsCommandTest, AWindows1252LineLongerInUtf8IsReadWhole) {
+  testing::TempDir dir;
+  const std::string euros(497, '\x80');
+  const std::string file = dir.Write("w.txt", "; " + euros + "\n-Title " + std::string(30, '\xE9') + "\n");
+  TestRun t;
+  EXPECT_EQ(t.Process("-Options " + file), 0) << t.LastLine();
+  std::string title;
+  for (int k = 0; k < 30; ++k) title += "\xC3\xA9";
+  EXPECT_EQ(t.settings.Title, title);
+}
+
 TEST(OptionsCommandTest, AFileIncludingItselfStopsAtTheNestingLimit) {
   testing::TempDir dir;
   const std::string self = dir.Write("self.txt", "-Options " + dir.File("self.txt") + "\n");
