@@ -18,6 +18,7 @@
 #include "commands/command_reader.h"
 #include "fuzz_entry.h"
 #include "platform/clock.h"
+#include "platform/encoding.h"
 
 extern "C" int CORVANE_FUZZ_ENTRY(FuzzDatasetLine)(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
@@ -50,7 +51,7 @@ extern "C" int CORVANE_FUZZ_ENTRY(FuzzDatasetLine)(const std::uint8_t* data, std
   if (table.seriesCount < 0 || table.seriesCount > corvane::kMaxSeries) __builtin_trap();
   for (int i = 0; i < table.count; ++i) {
     const corvane::DataItem& item = table.items[i];
-    if (item.label.size() > corvane::kMaxLabelLength) __builtin_trap();
+    if (corvane::CodePointCount(item.label) > corvane::kMaxLabelLength) __builtin_trap();
     for (const double value : item.values) {
       if (!std::isfinite(value)) __builtin_trap();
     }
@@ -58,7 +59,7 @@ extern "C" int CORVANE_FUZZ_ENTRY(FuzzDatasetLine)(const std::uint8_t* data, std
     if (table.timeValues && (first < 0 || first != std::floor(first))) __builtin_trap();
   }
   for (const std::string& label : run.settings.DataSeriesLabel) {
-    if (label.size() > corvane::kMaxSeriesLabelLength) __builtin_trap();
+    if (corvane::CodePointCount(label) > corvane::kMaxSeriesLabelLength) __builtin_trap();
   }
   return 0;
 }

@@ -1,12 +1,14 @@
 // Feeds arbitrary text to the token readers, each walked over the whole text token by token:
 // ReadToken with the limits 1, 8 and 260, and ReadLabel. A token must be the text it stands
 // for, within its limit; an empty or over-long one must be reported as such; each read must
-// move on and stay inside the text.
+// move on and stay inside the text. Limits count characters, as the readers do: a byte that is
+// not a UTF-8 continuation byte begins one.
 #include <cstring>
 #include <string>
 
 #include "commands/command_reader.h"
 #include "fuzz_entry.h"
+#include "platform/encoding.h"
 
 namespace {
 
@@ -14,7 +16,7 @@ using corvane::TooLongMarker;
 
 // Checks one successful read of a token from p that ended at next.
 void CheckToken(const char* p, const char* next, const char* end, const std::string& token, std::size_t limit) {
-  if (next <= p || next > end || token.size() > limit) __builtin_trap();
+  if (next <= p || next > end || corvane::CodePointCount(token) > limit) __builtin_trap();
   const char* start = corvane::SkipBlanks(p);
   if (*start == '"') {
     // The characters after the opening quote, up to a closing one or the end of the text.
