@@ -31,7 +31,7 @@ test: build build-asan
 
 # The batch draws charts in threads: its tests, and the saves they share, under ThreadSanitizer.
 # Not part of `make test`: its build of its own takes about 8 minutes on the 2-core machine.
-TSAN_TESTS = Batch*:AtomicFile*:StandardInput*
+TSAN_TESTS = Batch*:AtomicFile*:StandardInput*:ImageDocument*
 tsan: deps
 	@cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DCORVANE_TSAN=ON -DCORVANE_WERROR=$(WERROR) >/dev/null
 	@cmake --build build-tsan -j $(JOBS)

@@ -52,6 +52,7 @@ void DrawBatchChart(const Clock& clock, const std::string& traceFile, Chart& cha
   if (!traceFile.empty()) run.log.TraceErrorsTo(traceFile);
   run.log.KeepLines();
   run.deferFlushes = true;
+  run.drawingThreads = 1;
   chart.result = RunSequence(run, chart.text);
   run.log.LogMessage("Finished");
   chart.out = run.log.TakeOutput();

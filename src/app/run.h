@@ -24,7 +24,7 @@ struct Run {
       : log(clock, out, err), standardOutput(out), standardInput(in) {}
 
   // The run as the document builder sees it.
-  DocumentRun Document() { return DocumentRun{settings, data, scale, log.clock(), log, fonts}; }
+  DocumentRun Document() { return DocumentRun{settings, data, scale, log.clock(), log, fonts, drawingThreads}; }
 
   ChartSettings settings;
   DataTable data;
@@ -37,6 +37,8 @@ struct Run {
   // in unflushedFiles.
   bool deferFlushes = false;
   std::vector<std::string> unflushedFiles;
+  // Threads an image may be drawn in (see DocumentRun); a batch gives each chart one.
+  int drawingThreads = 0;
 };
 
 // The run sequence: PrepareChart, then the document built and saved. Returns the exit code: 0

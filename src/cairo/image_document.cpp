@@ -4,9 +4,12 @@
 #include <cairo.h>
 
 #include <cmath>
+#include <cstddef>
 #include <map>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "cairo/cairo_fonts.h"
@@ -17,6 +20,8 @@
 #include "model/output_choice.h"
 #include "pdf/standard_font_metrics.h"
 #include "platform/encoding.h"
+#include "platform/log.h"
+#include "platform/processors.h"
 #include "render/background.h"
 
 namespace corvane {
@@ -130,6 +135,111 @@ bool DrawPage(DocumentRun& run, cairo_t* cairo, CairoFonts& fonts) {
   return false;
 }
 
+// Reports a failure inside cairo; returns false.
+bool CairoFailed(DocumentRun& run, OutputFormat format, cairo_status_t status) {
+  run.log.LogMessage("ERROR: Output - could not draw the %s: %s", FormatName(format), cairo_status_to_string(status));
+  return false;
+}
+
+// What drawing on a cairo context came to: whether the chart was drawn, and cairo's state.
+struct Drawing {
+  bool drawn = false;
+  cairo_status_t status = CAIRO_STATUS_SUCCESS;
+};
+
+// The page drawn on the context, which is destroyed; fonts of the drawing's own.
+Drawing DrawOn(DocumentRun& run, cairo_t* cairo) {
+  SetFontOptions(cairo);
+  StandardFontMetrics metrics;
+  CairoFonts fonts(metrics, run.log);
+  Drawing drawing;
+  drawing.drawn = DrawPage(run, cairo, fonts) && !fonts.missing();
+  drawing.status = cairo_status(cairo);
+  cairo_destroy(cairo);
+  return drawing;
+}
+
+// Columns [left, left + columns) of the image drawn into the pixels, which hold the image's
+// rows stride bytes apart. A whole number of pixels moves no edge within a pixel.
+Drawing DrawColumns(DocumentRun& run, unsigned char* pixels, int stride, int height, int left, int columns) {
+  cairo_surface_t* target = cairo_image_surface_create_for_data(pixels + static_cast<std::ptrdiff_t>(left) * 4,
+                                                                CAIRO_FORMAT_RGB24, columns, height, stride);
+  cairo_t* cairo = cairo_create(target);
+  cairo_translate(cairo, -left, 0);
+  const double scale = run.settings.Resolution / 72.0;
+  cairo_scale(cairo, scale, scale);
+  Drawing drawing = DrawOn(run, cairo);
+  cairo_surface_flush(target);
+  if (drawing.status == CAIRO_STATUS_SUCCESS) drawing.status = cairo_surface_status(target);
+  cairo_surface_destroy(target);
+  return drawing;
+}
+
+// The PNG, drawn in two halves, left and right: each is a drawing of the whole page that cairo
+// rasterises only within its columns, and rasterising is most of a large chart's cost. The right
+// half is drawn in a second thread where there is a processor for it, making the page again with
+// fonts and a log of its own that reports nothing (the left half says what there is to say).
+// The halves are drawn on every machine, so the pixels do not depend on the processors.
+bool DrawPng(DocumentRun& run, std::string& image) {
+  const ChartSettings& s = run.settings;
+  const PixelSize size = ImagePixels(s);
+  // The image's pixels, which the halves draw into through surfaces of their own.
+  cairo_surface_t* whole =
+      cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(size.width), static_cast<int>(size.height));
+  if (const cairo_status_t status = cairo_surface_status(whole); status != CAIRO_STATUS_SUCCESS) {
+    cairo_surface_destroy(whole);
+    return CairoFailed(run, OutputFormat::kPng, status);
+  }
+  unsigned char* pixels = cairo_image_surface_get_data(whole);
+  const int width = cairo_image_surface_get_width(whole);
+  const int height = cairo_image_surface_get_height(whole);
+  const int stride = cairo_image_surface_get_stride(whole);
+
+  const int right = width / 2;  // the columns of the right half
+  SilentLog quiet;
+  FontLibrary rightFonts;
+  DocumentRun again{s, run.data, run.scale, run.clock, quiet, rightFonts, 1};
+  const auto drawRight = [&] { return DrawColumns(again, pixels, stride, height, width - right, right); };
+  Drawing second;
+  std::thread helper;
+  const int threads = run.drawingThreads > 0 ? run.drawingThreads : ProcessorCount();
+  if (threads >= 2) {
+    try {
+      helper = std::thread([&] { second = drawRight(); });
+    } catch (const std::system_error&) {
+      // No thread to be had: the right half is drawn after the left one.
+    }
+  }
+  const Drawing first = DrawColumns(run, pixels, stride, height, 0, width - right);
+  if (helper.joinable()) {
+    helper.join();
+  } else {
+    second = drawRight();
+  }
+
+  const cairo_status_t status = first.status != CAIRO_STATUS_SUCCESS ? first.status : second.status;
+  bool drawn = first.drawn && second.drawn;
+  if (first.drawn && status != CAIRO_STATUS_SUCCESS) drawn = CairoFailed(run, OutputFormat::kPng, status);
+  if (drawn) image = EncodePng(pixels, width, height, stride, s.Resolution, PngTexts(s));
+  cairo_surface_destroy(whole);
+  return drawn;
+}
+
+bool DrawSvg(DocumentRun& run, std::string& image) {
+  const ChartSettings& s = run.settings;
+  cairo_surface_t* target = cairo_svg_surface_create_for_stream(AppendTo, &image, s.Page.width, s.Page.height);
+  cairo_svg_surface_set_document_unit(target, CAIRO_SVG_UNIT_PT);
+  Drawing drawing = DrawOn(run, cairo_create(target));
+  cairo_surface_finish(target);
+  if (drawing.status == CAIRO_STATUS_SUCCESS) drawing.status = cairo_surface_status(target);
+  cairo_surface_destroy(target);
+  if (drawing.drawn && drawing.status != CAIRO_STATUS_SUCCESS) return CairoFailed(run, OutputFormat::kSvg, drawing.status);
+  if (!drawing.drawn) return false;
+  NumberSurfacesFromOne(image);
+  AddSvgTexts(image, s);
+  return true;
+}
+
 }  // namespace
 
 PixelSize ImagePixels(const ChartSettings& s) {
@@ -138,52 +248,13 @@ PixelSize ImagePixels(const ChartSettings& s) {
 }
 
 int MakeImageInMemory(DocumentRun& run, OutputFormat format, std::string& image) {
-  const ChartSettings& s = run.settings;
   run.log.LogMessage("Creating %s image in memory...", FormatName(format));
   if (std::string why; !LoadImageLibraries(why)) {
     run.log.LogMessage("ERROR: Output - could not draw the %s: %s", FormatName(format), why.c_str());
     return 1;
   }
-  StandardFontMetrics metrics;
-  CairoFonts fonts(metrics, run.log);
-
   image.clear();
-  const bool png = format == OutputFormat::kPng;
-  const PixelSize pixels = ImagePixels(s);
-  cairo_surface_t* target = nullptr;
-  if (png) {
-    target = cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(pixels.width),
-                                        static_cast<int>(pixels.height));
-  } else {
-    target = cairo_svg_surface_create_for_stream(AppendTo, &image, s.Page.width, s.Page.height);
-    cairo_svg_surface_set_document_unit(target, CAIRO_SVG_UNIT_PT);
-  }
-  cairo_t* cairo = cairo_create(target);
-  SetFontOptions(cairo);
-  if (png) cairo_scale(cairo, s.Resolution / 72.0, s.Resolution / 72.0);
-
-  bool drawn = DrawPage(run, cairo, fonts) && !fonts.missing();
-  cairo_status_t status = cairo_status(cairo);
-  cairo_destroy(cairo);
-  if (png) {
-    cairo_surface_flush(target);
-  } else {
-    cairo_surface_finish(target);
-  }
-  if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(target);
-  if (drawn && status != CAIRO_STATUS_SUCCESS) {
-    run.log.LogMessage("ERROR: Output - could not draw the %s: %s", FormatName(format), cairo_status_to_string(status));
-    drawn = false;
-  }
-  if (drawn && png) {
-    image = EncodePng(cairo_image_surface_get_data(target), cairo_image_surface_get_width(target),
-                      cairo_image_surface_get_height(target), cairo_image_surface_get_stride(target), s.Resolution,
-                      PngTexts(s));
-  } else if (drawn) {
-    NumberSurfacesFromOne(image);
-    AddSvgTexts(image, s);
-  }
-  cairo_surface_destroy(target);
+  const bool drawn = format == OutputFormat::kPng ? DrawPng(run, image) : DrawSvg(run, image);
   if (!drawn) image.clear();
   return drawn ? 0 : 1;
 }

@@ -17,6 +17,8 @@ namespace {
 // Each function the program calls: its result, name, parameters and the names it passes on.
 #define CORVANE_IMAGE_FUNCTIONS(F)                                                                            \
   F(cairo_surface_t*, cairo_image_surface_create, (cairo_format_t f, int w, int h), (f, w, h))               \
+  F(cairo_surface_t*, cairo_image_surface_create_for_data,                                                   \
+    (unsigned char* d, cairo_format_t f, int w, int h, int s), (d, f, w, h, s))                               \
   F(unsigned char*, cairo_image_surface_get_data, (cairo_surface_t * s), (s))                                 \
   F(int, cairo_image_surface_get_width, (cairo_surface_t * s), (s))                                           \
   F(int, cairo_image_surface_get_height, (cairo_surface_t * s), (s))                                          \

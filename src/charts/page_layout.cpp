@@ -19,15 +19,6 @@ constexpr int kAutoRounds = 32;
 // A hundredth of a point, the finest step the page is drawn in, counts as on the page.
 constexpr double kOnThePage = 0.01;
 
-// A trial drawing reports nothing: the chart drawn afterwards says what it has to say.
-class SilentLog final : public Log {
- public:
-  void LogMessage(const char*, ...) override {}
-  void ErrorsOnly(const char*, ...) override {}
-  void SetLogFile(const std::string&) override {}
-  void SetErrorsFile(const std::string&) override {}
-};
-
 ChartArea Inset(const ChartSettings& s, const PageMargins& m) {
   return ChartArea{m.left, s.Page.height - m.top, s.Page.width - m.right, m.bottom};
 }
@@ -40,7 +31,7 @@ std::array<int*, 4> Sides(PageMargins& m) { return {&m.left, &m.top, &m.right, &
 std::optional<std::array<double, 4>> TextsPastThePage(const Canvas& canvas, const PageMargins& margins) {
   const ChartSettings& s = canvas.settings;
   MeasuringSurface trial(canvas.surface);
-  SilentLog quiet;
+  SilentLog quiet;  // the chart drawn afterwards says what it has to say
   // Its own fonts draw on the trial surface; a character no font has is reported by the real drawing.
   TextFonts trialFonts(trial, s, canvas.fonts.library(), quiet);
   const Canvas dry{trial, s, canvas.data, canvas.scale, quiet, trialFonts};

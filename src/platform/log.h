@@ -25,4 +25,14 @@ class Log {
   virtual void SetErrorsFile(const std::string& name) = 0;
 };
 
+// A log that reports nothing: for a drawing made again, whose first making has said what
+// there was to say.
+class SilentLog final : public Log {
+ public:
+  void LogMessage(const char*, ...) override {}
+  void ErrorsOnly(const char*, ...) override {}
+  void SetLogFile(const std::string&) override {}
+  void SetErrorsFile(const std::string&) override {}
+};
+
 }  // namespace corvane
