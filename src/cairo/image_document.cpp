@@ -220,7 +220,7 @@ bool DrawPng(DocumentRun& run, std::string& image) {
   const cairo_status_t status = first.status != CAIRO_STATUS_SUCCESS ? first.status : second.status;
   bool drawn = first.drawn && second.drawn;
   if (first.drawn && status != CAIRO_STATUS_SUCCESS) drawn = CairoFailed(run, OutputFormat::kPng, status);
-  if (drawn) image = EncodePng(pixels, width, height, stride, s.Resolution, PngTexts(s));
+  if (drawn) image = EncodePng(pixels, width, height, stride, s.Resolution, PngTexts(s), threads);
   cairo_surface_destroy(whole);
   return drawn;
 }

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 #include <queue>
+#include <system_error>
+#include <thread>
 #include <utility>
 
 namespace corvane {
@@ -134,11 +136,12 @@ std::vector<std::uint32_t> CanonicalCodes(const std::vector<int>& lengths) {
 // fit the part of the image they hold. zlib's fastest level takes four times as long over the
 // mostly zero bytes of a chart, for files of about the same size. The stream is written as the
 // rows come, a block at a time, so its memory stays that of one block whatever the image.
+//
+// A stream may be made in parts, each by a deflater of its own and joined in order: a part
+// refers to no byte of another, and every part but the last ends on a whole byte.
 class RunDeflater {
  public:
-  explicit RunDeflater(std::string& out) : out_(out) {
-    out_ += "\x78\x01";  // deflate, 32K window, fastest
-  }
+  explicit RunDeflater(std::string& out) : out_(out) {}
 
   // Adds the bytes to the stream.
   void Write(const unsigned char* data, std::size_t size) {
@@ -189,12 +192,19 @@ class RunDeflater {
     if (used_ >= kBlockTokens) EmitBlock(false);
   }
 
-  // The last block and the checksum.
-  void Finish() {
-    EmitBlock(true);
+  // The part's last block, the stream's last when the part is, else followed by an empty
+  // stored block, which brings the stream to a whole byte. Returns the part's Adler-32.
+  uLong Finish(bool last) {
+    if (last) {
+      EmitBlock(true);
+    } else {
+      if (used_ > 0) EmitBlock(false);
+      Put(0, 3);  // not the last, stored
+    }
     if (count_ % 8 != 0) Put(0, 8 - count_ % 8);
     Drain();
-    PutUint32(out_, static_cast<std::uint32_t>(adler_));
+    if (!last) out_.append("\x00\x00\xFF\xFF", 4);  // a length of 0, and its complement
+    return adler_;
   }
 
  private:
@@ -334,15 +344,25 @@ class RunDeflater {
   uLong adler_ = adler32(0, nullptr, 0);
 };
 
-// The rows, each behind its filter byte (Up, but None for the first row), deflated. A row the
-// same as the one above, as most rows of a chart are, is all zeros after Up.
-void CompressRows(const unsigned char* pixels, int width, int height, int stride, std::string& out) {
+// What a part of the rows came to: its deflated blocks, and the Adler-32 and count of the bytes
+// it deflated.
+struct DeflatedRows {
+  std::string blocks;
+  uLong adler = 0;
+  std::size_t length = 0;
+};
+
+// Rows [first, last), each behind its filter byte (Up, but None for the image's first row),
+// deflated as a part of the stream. A row the same as the one above, as most rows of a chart
+// are, is all zeros after Up.
+DeflatedRows CompressRows(const unsigned char* pixels, int width, int stride, int first, int last, bool lastPart) {
   const std::size_t rowBytes = 1 + 3 * static_cast<std::size_t>(width);
   const std::size_t sourceBytes = 4 * static_cast<std::size_t>(width);
   std::vector<unsigned char> filtered(rowBytes), same(rowBytes), none(sourceBytes);
   same[0] = 2;
-  RunDeflater deflater(out);
-  for (int y = 0; y < height; ++y) {
+  DeflatedRows part;
+  RunDeflater deflater(part.blocks);
+  for (int y = first; y < last; ++y) {
     const unsigned char* source = pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride);
     const unsigned char* above = y > 0 ? source - stride : none.data();
     if (y > 0 && std::memcmp(source, above, sourceBytes) == 0) {
@@ -361,13 +381,42 @@ void CompressRows(const unsigned char* pixels, int width, int height, int stride
     }
     deflater.Write(filtered.data(), rowBytes);
   }
-  deflater.Finish();
+  part.adler = deflater.Finish(lastPart);
+  part.length = rowBytes * static_cast<std::size_t>(last - first);
+  return part;
+}
+
+// The zlib stream of the rows, in two parts, upper and lower, the lower one deflated in a
+// second thread when threads allow. The parts are made either way, so the bytes are the same.
+void CompressImage(const unsigned char* pixels, int width, int height, int stride, int threads, std::string& out) {
+  const int middle = height / 2;
+  DeflatedRows lower;
+  std::thread helper;
+  const auto compressLower = [&] { lower = CompressRows(pixels, width, stride, middle, height, true); };
+  if (threads >= 2 && middle > 0) {
+    try {
+      helper = std::thread(compressLower);
+    } catch (const std::system_error&) {
+      // No thread to be had: the lower part follows the upper one here.
+    }
+  }
+  const DeflatedRows upper = CompressRows(pixels, width, stride, 0, middle, false);
+  if (helper.joinable()) {
+    helper.join();
+  } else {
+    compressLower();
+  }
+  out += "\x78\x01";  // deflate, 32K window, fastest
+  out += upper.blocks;
+  out += lower.blocks;
+  PutUint32(out, static_cast<std::uint32_t>(
+                     adler32_combine(upper.adler, lower.adler, static_cast<z_off_t>(lower.length))));
 }
 
 }  // namespace
 
 std::string EncodePng(const unsigned char* pixels, int width, int height, int stride, int dpi,
-                      const std::vector<PngText>& texts) {
+                      const std::vector<PngText>& texts, int threads) {
   std::string png("\x89PNG\r\n\x1a\n", 8);
   std::string header;
   PutUint32(header, static_cast<std::uint32_t>(width));
@@ -387,7 +436,7 @@ std::string EncodePng(const unsigned char* pixels, int width, int height, int st
   const std::size_t idat = png.size();
   PutUint32(png, 0);
   png += "IDAT";
-  CompressRows(pixels, width, height, stride, png);
+  CompressImage(pixels, width, height, stride, threads, png);
   const std::size_t length = png.size() - idat - 8;
   for (int i = 0; i < 4; ++i) png[idat + static_cast<std::size_t>(i)] = static_cast<char>(length >> (24 - 8 * i));
   const auto* typeAndData = reinterpret_cast<const Bytef*>(png.data() + idat + 4);

@@ -16,8 +16,9 @@ struct PngText {
 };
 
 // The PNG of an image whose rows hold 32-bit pixels 0x00RRGGBB (cairo's RGB24), stride bytes
-// apart, drawn at dpi pixels per inch.
+// apart, drawn at dpi pixels per inch; compressed in two threads when threads is 2 or more,
+// to the same bytes.
 std::string EncodePng(const unsigned char* pixels, int width, int height, int stride, int dpi,
-                      const std::vector<PngText>& texts);
+                      const std::vector<PngText>& texts, int threads = 1);
 
 }  // namespace corvane

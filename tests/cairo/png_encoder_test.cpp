@@ -94,16 +94,19 @@ Pixels Runs(int width, int height) {
 }
 
 // The decoded image is the encoded one, pixel for pixel, whatever its bytes: one pixel, runs
-// of every length, and noise enough for the stream to take several blocks.
+// of every length, and noise enough for the stream to take several blocks. The upper and lower
+// rows are deflated apart, in two threads or one, to the same bytes.
 TEST(PngEncoderTest, DecodesToThePixelsEncoded) {
   const std::pair<const char*, Pixels> cases[] = {
       {"one pixel", Noisy(1, 1)},
+      {"two rows", Noisy(3, 2)},
       {"runs", Runs(997, 61)},
       {"noise", Noisy(640, 480)},
   };
   for (const auto& [name, pixels] : cases) {
-    const std::string png = EncodePng(reinterpret_cast<const unsigned char*>(pixels.rows.data()), pixels.width,
-                                      pixels.height, pixels.stride(), 96, {});
+    const auto* rows = reinterpret_cast<const unsigned char*>(pixels.rows.data());
+    const std::string png = EncodePng(rows, pixels.width, pixels.height, pixels.stride(), 96, {});
+    EXPECT_TRUE(EncodePng(rows, pixels.width, pixels.height, pixels.stride(), 96, {}, 2) == png) << name;
     Image image;
     ASSERT_TRUE(Decode(png, image)) << name;
     ASSERT_EQ(std::pair(image.width, image.height), std::pair(pixels.width, pixels.height)) << name;
