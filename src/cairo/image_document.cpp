@@ -201,11 +201,11 @@ bool DrawPng(DocumentRun& run, std::string& image) {
   DocumentRun again{s, run.data, run.scale, run.clock, quiet, rightFonts, 1};
   const auto drawRight = [&] { return DrawColumns(again, pixels, stride, height, width - right, right); };
   Drawing second;
-  std::thread helper;
+  std::jthread helper;  // joined however the drawing here ends
   const int threads = run.drawingThreads > 0 ? run.drawingThreads : ProcessorCount();
   if (threads >= 2) {
     try {
-      helper = std::thread([&] { second = drawRight(); });
+      helper = std::jthread([&] { second = drawRight(); });
     } catch (const std::system_error&) {
       // No thread to be had: the right half is drawn after the left one.
     }

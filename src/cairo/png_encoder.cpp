@@ -391,11 +391,11 @@ DeflatedRows CompressRows(const unsigned char* pixels, int width, int stride, in
 void CompressImage(const unsigned char* pixels, int width, int height, int stride, int threads, std::string& out) {
   const int middle = height / 2;
   DeflatedRows lower;
-  std::thread helper;
+  std::jthread helper;  // joined however the compressing here ends
   const auto compressLower = [&] { lower = CompressRows(pixels, width, stride, middle, height, true); };
   if (threads >= 2 && middle > 0) {
     try {
-      helper = std::thread(compressLower);
+      helper = std::jthread(compressLower);
     } catch (const std::system_error&) {
       // No thread to be had: the lower part follows the upper one here.
     }
