@@ -29,9 +29,10 @@ test: build build-asan
 	cd build && ctest --output-on-failure -j $(JOBS)
 	cd build-asan && ctest --output-on-failure -j $(JOBS)
 
-# The batch draws charts in threads: its tests, and the saves they share, under ThreadSanitizer.
+# The batch draws charts in threads, and a PNG is drawn and compressed in two: their tests, and
+# the saves they share, under ThreadSanitizer.
 # Not part of `make test`: its build of its own takes about 8 minutes on the 2-core machine.
-TSAN_TESTS = Batch*:AtomicFile*:StandardInput*:ImageDocument*
+TSAN_TESTS = Batch*:AtomicFile*:StandardInput*:ImageDocument*:PngEncoder*
 tsan: deps
 	@cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DCORVANE_TSAN=ON -DCORVANE_WERROR=$(WERROR) >/dev/null
 	@cmake --build build-tsan -j $(JOBS)
