@@ -175,7 +175,7 @@ const char* FontCommand(CommandContext& run, const char* args) {
     if (error != 0) return Fail(run, "ERROR: Font - could not open [%s], error=%d", file.path.c_str(), error);
     return Fail(run, "ERROR: Font - not a TrueType font [%s]", token.c_str());
   }
-  // A name given again takes its new file, also in the font specs that named it before.
+  // A name given again takes its new file, also in the font settings that named it before.
   std::vector<NamedFont>& named = run.settings.Fonts;
   const NamedFont font{name, file.path, file.index};
   for (NamedFont& known : named) {

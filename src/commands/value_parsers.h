@@ -1,4 +1,4 @@
-// The readers of command arguments: integers, reals, colours and font specs. Each
+// The readers of command arguments: integers, reals, colours and font settings (FontSpec). Each
 // starts at a position in the command text and returns the position its handler reads on
 // from. Range checks belong to the handlers, which know their own messages.
 #pragma once

@@ -1,4 +1,4 @@
-// Putting a font spec into effect, and the text metrics every layout formula uses, taken from
+// Putting a font setting into effect, and the text metrics every layout formula uses, taken from
 // the font the text is drawn in: A (ascender height), D (descender depth, positive), W (text
 // width) and S (the width of one blank).
 #pragma once
@@ -32,8 +32,8 @@ struct SizedFont {
   void Select(Surface& surface) const { surface.SetFont(font.applied(), size); }
 };
 
-// The spec's font at its size, measured for the texts the element draws in it (none: the
-// font the spec puts into effect).
+// The setting's font at its size, measured for the texts the element draws in it (none: the
+// font the setting puts into effect).
 SizedFont FontOf(const Canvas& canvas, const FontSpec& spec, std::initializer_list<const std::string*> texts = {});
 
 // Sets the font and size, then the rendering and colours of the text style; returns the font at

@@ -1,9 +1,9 @@
 // The fonts a chart's texts are drawn in. A text whose characters all exist in Windows-1252 is
-// drawn in the standard font its spec names, exactly as always. Any other text is drawn in a
+// drawn in the standard font its font setting names, exactly as always. Any other text is drawn in a
 // TrueType font found through fontconfig: the family that matches the standard font (sans for
 // Helvetica, serif for Times, monospace for Courier, bold and italic kept), or the first font
 // after it that has every character of the text; when no font has them all, the text is drawn
-// in runs, each character in the first font that has it. A spec that names a TrueType font
+// in runs, each character in the first font that has it. A font setting that names a TrueType font
 // (-Font, or an installed family) draws every text in it, other fonts filling in only what it
 // lacks. A character no font has is drawn as the missing-glyph box, and logged.
 #pragma once
@@ -38,7 +38,7 @@ class TextFont {
   TextFont(TextFonts& owner, const Font* standard, std::string family, bool bold, bool italic,
            std::optional<FontFile> named);
 
-  // The font a spec of this key puts into effect: the standard font, or the named one.
+  // The font a setting of this key puts into effect: the standard font, or the named one.
   const Font& applied();
   // The standard font of the key, none for a named font.
   const Font* standard() const { return standard_; }
@@ -81,7 +81,7 @@ class TextFonts {
   TextFonts(Surface& surface, const ChartSettings& settings, FontLibrary& library, Log& log)
       : surface_(surface), settings_(settings), library_(library), log_(log) {}
 
-  // The fonts of the spec's key, the same for the whole page.
+  // The fonts of the setting's key, the same for the whole page.
   TextFont& For(const FontSpec& spec);
 
   FontLibrary& library() { return library_; }

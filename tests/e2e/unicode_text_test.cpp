@@ -203,7 +203,7 @@ TEST(UnicodeTextTest, ACharacterNoFontHasIsLoggedAsAWarning) {
   EXPECT_EQ(ExtractedText(dir.File("c.pdf")).find('?'), std::string::npos);
 }
 
-// A font given by -Font, or an installed family named in a font spec, draws every text of the
+// A font given by -Font, or an installed family named in a font setting, draws every text of the
 // elements that name it, Windows-1252 text too.
 TEST(UnicodeTextTest, AFontGivenByFileOrFamilyDrawsItsTexts) {
   const std::string serif = "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf";
