@@ -25,16 +25,12 @@ using testing::RunCorvane;
 using testing::RunProcess;
 using testing::TempDir;
 using testing::Unstamped;
+using testing::With;
 using Lines = std::vector<std::string>;
 
 const std::string kSource = CORVANE_SOURCE_DIR;
 const std::vector<std::string> kTypical = {"-Chart", "Bar", "V", "-BarColor", "#3366CC", "#99CCFF", "-Datum",
                                            "North", "12.5", "-Datum", "South", "8", "-Title", "Sales"};
-
-std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
-  args.insert(args.end(), more.begin(), more.end());
-  return args;
-}
 
 // Every example and one chart of each style the examples leave out: the PNG that Corvane writes,
 // and its SVG as librsvg draws it, against the PDF as poppler draws it at 96 dpi.

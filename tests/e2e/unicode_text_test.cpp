@@ -21,13 +21,9 @@ using testing::RunCorvane;
 using testing::RunProcess;
 using testing::TempDir;
 using testing::Unstamped;
+using testing::With;
 
 const std::vector<std::string> kChart = {"-Chart", "Bar", "V", "-BarColor", "#3366CC", "#99CCFF"};
-
-std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
-  args.insert(args.end(), more.begin(), more.end());
-  return args;
-}
 
 // The text of the PDF as pdftotext reads it, in reading order, lines joined by blanks.
 std::string ExtractedText(const std::string& pdf) {

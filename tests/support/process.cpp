@@ -51,6 +51,11 @@ ProcessResult RunCorvane(const std::vector<std::string>& args, const std::string
   return RunProcess(CORVANE_EXE, args, workingDir, extraEnv, input);
 }
 
+std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
 std::vector<std::string> Words(const std::string& text) {
   std::vector<std::string> words;
   std::string word;

@@ -23,6 +23,9 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
 ProcessResult RunCorvane(const std::vector<std::string>& args, const std::string& workingDir = "",
                          const std::vector<std::string>& extraEnv = {}, const std::string& input = "");
 
+// The arguments followed by more.
+std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more);
+
 // The words of a command line as a shell passes them: split at blanks, except inside single
 // or double quotes, which group and are removed (no escapes, no expansions).
 std::vector<std::string> Words(const std::string& text);
